@@ -1,0 +1,193 @@
+// coDynArrT: the algorithm behind every dynamic array of the library
+// (intcoDynArr and its siblings, the fast stacks' inner arrays, the paged
+// array's block table). Each concrete class derives from it with itself as
+// Derived, inherits its constructors and adds nothing else; the library
+// compiles the members once per concrete class by explicit instantiation
+// (see src/arrays/dyn_arr.tpp and docs/architecture.md).
+//
+// Layout, in order: data, capacity, size, step.
+//
+// Invariants:
+//   - 0 <= size <= capacity; step >= 1;
+//   - data is null exactly when capacity is 0; otherwise it came from
+//     new T[capacity] and every slot is a constructed T;
+//   - slots [size, capacity) keep whatever they last held;
+//   - growth for index n >= capacity makes the capacity
+//     capacity + (d - d % step) + step with d = n - capacity: the smallest
+//     capacity + k * step (k >= 1) above n. Growth allocates the new buffer
+//     first, moves the elements in use, then releases the old buffer, so a
+//     failed allocation leaves the array as it was.
+//
+// Failure: reserve, expand and shrink return 0 when no buffer could be
+// had; append, the growing operator[], become and the constructors let
+// std::bad_alloc through. In every case the array is left unchanged.
+//
+// Pointers, references and iterators into the array stay valid until the
+// buffer is replaced (growth past the capacity, shrink with release,
+// clear(1)); an iterator also reports itself stale once the size changes.
+#pragma once
+
+#include <initializer_list>
+#include <ostream>
+
+#include <colib/foundation/buffer_guard.h>
+#include <colib/foundation/contract.h>
+#include <colib/foundation/elem.h>
+#include <colib/foundation/print.h>
+
+template <class Derived, class T, int B = coElem<T>::block> class COLIB_API coDynArrT {
+public:
+    using value_type = T;
+
+    // No buffer, capacity 0, step 1.
+    coDynArrT() noexcept = default;
+    // capacity slots allocated when capacity > 0. Requires capacity >= 0
+    // and step >= 1.
+    coDynArrT(int capacity, int step);
+    // Capacity exactly the list's length (step 1), then the elements.
+    coDynArrT(std::initializer_list<T> list);
+    // A complete copy with the source's capacity, size and step.
+    coDynArrT(utCopy, const Derived &src);
+    coDynArrT(const coDynArrT &src) : coDynArrT(utCOPY, static_cast<const Derived &>(src)) {}
+    // Takes src's buffer; src is left empty with no buffer and its step.
+    coDynArrT(coDynArrT &&src) noexcept
+        : data_(src.data_), capacity_(src.capacity_), size_(src.size_), step_(src.step_) {
+        src.data_ = nullptr;
+        src.capacity_ = src.size_ = 0;
+    }
+    coDynArrT &operator=(const coDynArrT &src) {
+        become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    coDynArrT &operator=(coDynArrT &&src) noexcept;
+    ~coDynArrT();
+
+    // Makes this array a copy of src (elements and step), keeping its own
+    // buffer when it is large enough; grows by its own step otherwise.
+    // From itself: no change.
+    void become(utCopy, const Derived &src);
+
+    // Grows the array so that index i exists (size becomes i + 1 when i is
+    // past the end). Slots brought into use keep their last contents.
+    T &operator[](int i) {
+        COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
+        if (i >= size_) return grow_to_index(i);
+        return data_[i];
+    }
+    // Unchecked: the caller keeps i in [0, size()).
+    const T &operator[](int i) const { return checked(i, "operator[] const"); }
+
+    void append(const T &x) {
+        if (size_ < capacity_)
+            data_[size_++] = x;
+        else
+            append_grow(x);
+    }
+
+    // Capacity at least n; 0 when no buffer could be had.
+    int reserve(int n);
+    // reserve(n), then size at least n; 0 when no buffer could be had.
+    int expand(int n);
+    // Size at most n; with release, also capacity n (when smaller). n == 0
+    // is clear(release). 0 when the smaller buffer could not be had.
+    int shrink(int n, int release);
+    // Size 0; with release, the buffer is given back too. Step is kept.
+    void clear(int release);
+
+    int size() const noexcept { return size_; }
+    int capacity() const noexcept { return capacity_; }
+    int step() const noexcept { return step_; }
+    bool empty() const noexcept { return size_ == 0; }
+    T *data() noexcept { return data_; }
+    const T *data() const noexcept { return data_; }
+    T *begin() noexcept { return data_; }
+    T *end() noexcept { return data_ + size_; }
+    const T *begin() const noexcept { return data_; }
+    const T *end() const noexcept { return data_ + size_; }
+
+    // The common printout, headed "coDynArr {".
+    utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
+        return colib_detail::print_std(os, a);
+    }
+
+protected:
+    // Makes index n available (n >= capacity): grows by whole steps.
+    // 0 when no buffer could be had, the array unchanged.
+    int resize(int n);
+
+    const T &checked(int i, const char *op) const {
+        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
+                     size_);
+        return data_[i];
+    }
+
+private:
+    // The capacity that growth for index n gives, or -1 past INT_MAX.
+    static long long grown_capacity(int capacity, int step, int n) noexcept;
+    // Replaces the buffer with one of new_capacity slots holding the first
+    // `keep` slots; throws std::bad_alloc with the array unchanged.
+    void reallocate(int new_capacity, int keep);
+    void grow_or_throw(int n);
+    T &grow_to_index(int i);
+    void append_grow(const T &x);
+
+    T *data_ = nullptr;
+    int capacity_ = 0;
+    int size_ = 0;
+    int step_ = 1;
+};
+
+// Walks a dynamic array from index 0. It remembers the array's buffer and
+// size when made or reset; it is stale (invariant() 0) once the array has
+// been reallocated or resized, and must then be reset before use.
+//
+//   for (intcoDynArrcoIterator it(&a); it; ++it) use(*it);
+template <class Derived, class Array> class COLIB_API coDynArrIterT {
+public:
+    using value_type = typename Array::value_type;
+
+    explicit coDynArrIterT(const Array *a) noexcept : array_(a) { reset(); }
+    ~coDynArrIterT() = default;
+
+    void reset() noexcept {
+        begin_ = array_->data();
+        end_ = begin_ + array_->size();
+        position_ = 0;
+    }
+    // True while the iterator stands on an element.
+    explicit operator bool() const noexcept {
+        return position_ < static_cast<std::uint64_t>(end_ - begin_);
+    }
+    // Index of the current element.
+    int index() const noexcept { return static_cast<int>(position_); }
+    const value_type &operator*() const { return current("operator*"); }
+    const value_type *operator->() const { return &current("operator->"); }
+    Derived &operator++() noexcept {
+        ++position_;
+        return static_cast<Derived &>(*this);
+    }
+
+protected:
+    // 1 while the array has neither been reallocated nor resized.
+    int invariant() const noexcept {
+        return begin_ == array_->data() && end_ - begin_ == array_->size();
+    }
+
+private:
+    const value_type &current(const char *op) const {
+        COLIB_EXPECT(static_cast<bool>(*this), typeid(Derived), op,
+                     "no current element (position %d of %d)", index(),
+                     static_cast<int>(end_ - begin_));
+        COLIB_EXPECT(invariant(), typeid(Derived), op,
+                     "the array was reallocated or resized since the last reset");
+        return begin_[position_];
+    }
+
+    const Array *array_;
+    const value_type *begin_;
+    const value_type *end_;
+    std::uint64_t position_;
+};

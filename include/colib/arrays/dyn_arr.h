@@ -1,0 +1,96 @@
+// The dynamic arrays: one contiguous buffer that grows by a fixed step.
+//
+//   intcoDynArr a(0, 1024);   // no buffer yet, grows 1024 slots at a time
+//   a.append(3);              // capacity 1024, size 1
+//   a[9] = 5;                 // size 10: the subscript grows the array
+//   std::cout << a;           // "coDynArr {", "  size 10", ..., "}"
+//
+// Every member has the operations of coDynArrT (arrays/detail/dyn_arr.h);
+// utAnycoDynArr adds read(). utBoolcoDynArr holds int truth values.
+#pragma once
+
+#include <colib/arrays/detail/dyn_arr.h>
+
+class COLIB_API charcoDynArr : public coDynArrT<charcoDynArr, char> {
+public:
+    using coDynArrT::coDynArrT;
+};
+class COLIB_API intcoDynArr : public coDynArrT<intcoDynArr, int> {
+public:
+    using coDynArrT::coDynArrT;
+};
+class COLIB_API floatcoDynArr : public coDynArrT<floatcoDynArr, float> {
+public:
+    using coDynArrT::coDynArrT;
+};
+class COLIB_API doublecoDynArr : public coDynArrT<doublecoDynArr, double> {
+public:
+    using coDynArrT::coDynArrT;
+};
+class COLIB_API utBoolcoDynArr : public coDynArrT<utBoolcoDynArr, utBool> {
+public:
+    using coDynArrT::coDynArrT;
+};
+class COLIB_API utStringcoDynArr : public coDynArrT<utStringcoDynArr, utString> {
+public:
+    using coDynArrT::coDynArrT;
+};
+// Holds pointers it never owns.
+class COLIB_API utAnycoDynArr : public coDynArrT<utAnycoDynArr, utAny> {
+public:
+    using coDynArrT::coDynArrT;
+    // Slot i, unchecked, as the const operator[].
+    utAny &read(int i) { return const_cast<utAny &>(checked(i, "read")); }
+    const utAny &read(int i) const { return checked(i, "read"); }
+};
+
+class COLIB_API charcoDynArrcoIterator
+    : public coDynArrIterT<charcoDynArrcoIterator, charcoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API intcoDynArrcoIterator : public coDynArrIterT<intcoDynArrcoIterator, intcoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API floatcoDynArrcoIterator
+    : public coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API doublecoDynArrcoIterator
+    : public coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API utBoolcoDynArrcoIterator
+    : public coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API utStringcoDynArrcoIterator
+    : public coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+class COLIB_API utAnycoDynArrcoIterator
+    : public coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr> {
+public:
+    using coDynArrIterT::coDynArrIterT;
+};
+
+// Compiled once in the library (src/arrays/dyn_arr.cpp).
+extern template class coDynArrT<charcoDynArr, char>;
+extern template class coDynArrT<intcoDynArr, int>;
+extern template class coDynArrT<floatcoDynArr, float>;
+extern template class coDynArrT<doublecoDynArr, double>;
+extern template class coDynArrT<utBoolcoDynArr, utBool>;
+extern template class coDynArrT<utStringcoDynArr, utString>;
+extern template class coDynArrT<utAnycoDynArr, utAny>;
+extern template class coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>;
+extern template class coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>;
+extern template class coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>;
+extern template class coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>;
+extern template class coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>;
+extern template class coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>;
+extern template class coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>;

@@ -1,0 +1,6 @@
+// colib: every public header of the library.
+#pragma once
+
+#include <colib/foundation/foundation.h>
+
+#include <colib/arrays/dyn_arr.h>

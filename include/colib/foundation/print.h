@@ -1,0 +1,40 @@
+// The common printout of the containers:
+//
+//   <header>                 e.g. "coDynArr {"
+//     size <n>               one level deeper
+//     <element>              one line per element, index order
+//   }
+//
+// print_block writes it; families with other layouts compose the same
+// pieces (header line, nested stream, closing brace).
+#pragma once
+
+#include <ostream>
+
+#include <colib/foundation/elem.h>
+
+namespace colib_detail {
+
+template <class T>
+utOstream &print_block(utOstream &os, const char *header, const T *elems, int n) {
+    os << header << std::endl;
+    {
+        utOstream nested(utTAB, os, 1, 0);
+        nested << "size " << n << std::endl;
+        for (int i = 0; i < n; ++i) {
+            coElem<T>::print(nested, elems[i]);
+            nested << std::endl;
+        }
+    }
+    os << "}" << std::endl;
+    return os;
+}
+
+// The std::ostream form of every container's operator<<.
+template <class C> std::ostream &print_std(std::ostream &os, const C &c) {
+    utOstream u(os, 0, 2);
+    u << c;
+    return os;
+}
+
+} // namespace colib_detail

@@ -1,0 +1,150 @@
+// Out-of-line members of coDynArrT and coDynArrIterT. Included only by the
+// library's instantiation unit (dyn_arr.cpp) and by other families that
+// instantiate the dynamic array for their own inner classes.
+#pragma once
+
+#include <climits>
+#include <new>
+#include <utility>
+
+#include <colib/arrays/detail/dyn_arr.h>
+
+template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(int capacity, int step) {
+    COLIB_EXPECT(capacity >= 0, typeid(D), "constructor", "negative capacity %d", capacity);
+    COLIB_EXPECT(step >= 1, typeid(D), "constructor", "step %d below 1", step);
+    step_ = step;
+    if (capacity > 0) {
+        data_ = new T[capacity];
+        capacity_ = capacity;
+    }
+}
+
+template <class D, class T, int B>
+coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
+    bool out_of_range;
+    int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
+    if (n > 0) grow_or_throw(n - 1);
+    for (const T &x : list) data_[size_++] = x;
+}
+
+template <class D, class T, int B>
+coDynArrT<D, T, B>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
+    if (src.capacity_ > 0) {
+        data_ = new T[src.capacity_];
+        capacity_ = src.capacity_;
+        coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, src.size_);
+        size_ = src.size_;
+    }
+}
+
+template <class D, class T, int B> coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
+    if (this != &src) {
+        std::swap(data_, src.data_);
+        std::swap(capacity_, src.capacity_);
+        std::swap(size_, src.size_);
+        std::swap(step_, src.step_);
+        src.clear(1);
+    }
+    return *this;
+}
+
+template <class D, class T, int B> coDynArrT<D, T, B>::~coDynArrT() {
+    if (capacity_ != 0) delete[] data_;
+}
+
+template <class D, class T, int B> void coDynArrT<D, T, B>::become(utCopy, const D &src) {
+    if (static_cast<const coDynArrT *>(&src) == this) return;
+    if (src.size_ > capacity_) grow_or_throw(src.size_ - 1);
+    size_ = src.size_;
+    step_ = src.step_;
+    coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, size_);
+}
+
+template <class D, class T, int B>
+long long coDynArrT<D, T, B>::grown_capacity(int capacity, int step, int n) noexcept {
+    long long d = static_cast<long long>(n) - capacity;
+    long long c = capacity + (d - d % step) + step;
+    return c > INT_MAX ? -1 : c;
+}
+
+template <class D, class T, int B> void coDynArrT<D, T, B>::reallocate(int new_capacity, int keep) {
+    T *fresh = new T[new_capacity];
+    // The old slots are released right after, so shared element state
+    // (utString texts) is handed over rather than copied.
+    coBufferGuard<T, B>(fresh, new_capacity).move(fresh, data_, coBufferGuard<T, B>::convert(keep));
+    if (capacity_ > 0) delete[] data_;
+    data_ = fresh;
+    capacity_ = new_capacity;
+}
+
+template <class D, class T, int B> void coDynArrT<D, T, B>::grow_or_throw(int n) {
+    long long c = grown_capacity(capacity_, step_, n);
+    if (c < 0) throw std::bad_alloc();
+    reallocate(static_cast<int>(c), size_);
+}
+
+template <class D, class T, int B> int coDynArrT<D, T, B>::resize(int n) {
+    try {
+        grow_or_throw(n);
+    } catch (const std::bad_alloc &) {
+        return 0;
+    }
+    return 1;
+}
+
+template <class D, class T, int B> T &coDynArrT<D, T, B>::grow_to_index(int i) {
+    if (i >= capacity_) grow_or_throw(i);
+    size_ = i + 1;
+    return data_[i];
+}
+
+template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(const T &x) {
+    // x may be an element of this array: copy it before the buffer moves.
+    T keep(x);
+    grow_or_throw(size_);
+    data_[size_] = std::move(keep);
+    ++size_;
+}
+
+template <class D, class T, int B> int coDynArrT<D, T, B>::reserve(int n) {
+    COLIB_EXPECT(n >= 0, typeid(D), "reserve", "negative count %d", n);
+    return n > capacity_ ? resize(n - 1) : 1;
+}
+
+template <class D, class T, int B> int coDynArrT<D, T, B>::expand(int n) {
+    COLIB_EXPECT(n >= 0, typeid(D), "expand", "negative count %d", n);
+    int r = reserve(n);
+    if (r && n > size_) size_ = n;
+    return r;
+}
+
+template <class D, class T, int B> int coDynArrT<D, T, B>::shrink(int n, int release) {
+    COLIB_EXPECT(n >= 0, typeid(D), "shrink", "negative count %d", n);
+    if (n == 0) {
+        clear(release);
+        return 1;
+    }
+    int result = 1;
+    if (n < capacity_ && release) {
+        try {
+            reallocate(n, n);
+        } catch (const std::bad_alloc &) {
+            result = 0;
+        }
+    }
+    if (n < size_) size_ = n;
+    return result;
+}
+
+template <class D, class T, int B> void coDynArrT<D, T, B>::clear(int release) {
+    if (release) {
+        if (capacity_ > 0) delete[] data_;
+        data_ = nullptr;
+        capacity_ = 0;
+    }
+    size_ = 0;
+}
+
+template <class D, class T, int B> utOstream &coDynArrT<D, T, B>::print(utOstream &os) const {
+    return colib_detail::print_block(os, "coDynArr {", data_, size_);
+}
