@@ -4,3 +4,5 @@
 #include <colib/foundation/foundation.h>
 
 #include <colib/arrays/dyn_arr.h>
+
+#include <colib/hashing/interfaces.h>
