@@ -2,6 +2,7 @@
 #pragma once
 
 #include <colib/foundation/foundation.h>
+#include <colib/foundation/prf.h>
 
 #include <colib/arrays/dyn_arr.h>
 
