@@ -7,3 +7,4 @@
 #include <colib/arrays/dyn_arr.h>
 
 #include <colib/hashing/interfaces.h>
+#include <colib/hashing/hash.h>
