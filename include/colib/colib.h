@@ -8,3 +8,4 @@
 
 #include <colib/hashing/interfaces.h>
 #include <colib/hashing/hash.h>
+#include <colib/hashing/set.h>

@@ -30,7 +30,7 @@ public:
     void operator()(void *) const noexcept;
 };
 
-template <class Derived, class T> class coPrfT {
+template <class Derived, class T> class COLIB_API coPrfT {
 public:
     using element_type = T;
 
