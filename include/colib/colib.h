@@ -9,3 +9,4 @@
 #include <colib/hashing/interfaces.h>
 #include <colib/hashing/hash.h>
 #include <colib/hashing/set.h>
+#include <colib/hashing/pointer_set.h>

@@ -28,7 +28,7 @@
 #include <colib/hashing/interfaces.h>
 
 // Opaque element type of the pointer sets: never defined, only pointed at.
-class coPointerSetObject;
+class COLIB_API coPointerSetObject;
 
 class COLIB_API coHash : protected coArrInterface {
 public:

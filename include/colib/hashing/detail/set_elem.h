@@ -17,7 +17,7 @@
 #include <colib/foundation/elem.h>
 #include <colib/hashing/detail/probe.h>
 
-class coPointerSetObject;
+class COLIB_API coPointerSetObject;
 
 template <class T> struct COLIB_API coSetElem;
 
