@@ -10,3 +10,4 @@
 #include <colib/hashing/hash.h>
 #include <colib/hashing/set.h>
 #include <colib/hashing/pointer_set.h>
+#include <colib/hashing/table.h>

@@ -39,7 +39,7 @@
 #include <colib/hashing/base_set.h>
 #include <colib/hashing/detail/set_elem.h>
 
-template <class Derived, class Table> class coTableT;
+template <class Derived, class Set, bool Printable> class coTableT;
 
 // Gives the printing sets their two output operators.
 template <class Derived, bool Printable> struct coSetPrint {};
@@ -158,7 +158,7 @@ protected:
     void update_size(int n) override;
 
 private:
-    template <class, class> friend class coTableT;
+    template <class, class, bool> friend class coTableT;
     struct Inline;
 
     const T *slots_end() const noexcept { return slots_ ? slots_ + hash_size() : slots_; }
