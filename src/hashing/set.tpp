@@ -8,19 +8,6 @@
 
 #include <colib/hashing/detail/set.h>
 
-// The typed view of the table for the probe algorithm: inlined element
-// operations, no virtual calls.
-template <class D, class T, class Tr> struct coSetT<D, T, Tr>::Inline {
-    T *s;
-    int b;
-    int bits() const noexcept { return b; }
-    unsigned hash(const T &k) const noexcept { return Tr::hash(k); }
-    unsigned hash_at(int i) const noexcept { return Tr::hash(s[i]); }
-    bool is_nil(int i) const noexcept { return Tr::is_nil(s[i]); }
-    bool equal(const T &k, int i) const noexcept { return Tr::equal(k, s[i]); }
-    void move(int from, int to) { s[to] = s[from]; }
-};
-
 template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::nil() {
     static const T value = Tr::make_nil();
     return value;
@@ -116,16 +103,10 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
     return i;
 }
 
-template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::add(const T &x) {
+template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::add_slow(const T &x) {
     bool inserted;
     int i = place(x, inserted);
     return i < 0 || inserted ? nil() : slots_[i];
-}
-
-template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::find(const T &x) const {
-    if (!slots_ || Tr::is_nil(x)) return nil();
-    const T &e = slots_[colib_detail::probe(Inline{slots_, bits_}, x)];
-    return Tr::is_nil(e) ? nil() : e;
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {

@@ -110,10 +110,27 @@ public:
     // Inserts x unless an equal element is stored. Returns the stored equal
     // element, or nil() (inserted, or x is the nil value and was refused).
     // May rebuild the table: references to elements do not survive it.
-    const T &add(const T &x);
+    const T &add(const T &x) {
+        // Fast path, inline: storage exists and the insertion stays below
+        // the load limit. Everything else goes through place().
+        if (slots_ && !Traits::is_nil(x)) {
+            int i = colib_detail::probe(Inline{slots_, bits_}, x);
+            if (!Traits::is_nil(slots_[i])) return slots_[i];
+            if (!at_load_limit(count_ + 1)) {
+                slots_[i] = x;
+                ++count_;
+                hash_ ^= Traits::hash(x);
+                return nil();
+            }
+        }
+        return add_slow(x);
+    }
     // The stored element equal to x, or nil().
-    const T &find(const T &x) const;
-    int member(const T &x) const { return Traits::is_nil(find(x)) ? 0 : 1; }
+    const T &find(const T &x) const {
+        int i = index_of(x);
+        return i < 0 ? nil() : slots_[i];
+    }
+    int member(const T &x) const { return index_of(x) < 0 ? 0 : 1; }
     // Removes the element equal to x and returns it; the nil value when
     // absent. Later members of its chain may move.
     T remove(const T &x);
@@ -159,7 +176,26 @@ protected:
 
 private:
     template <class, class, bool> friend class coTableT;
-    struct Inline;
+    // The typed view of the table for the probe algorithm: inlined element
+    // operations, no virtual calls.
+    struct Inline {
+        T *s;
+        int b;
+        int bits() const noexcept { return b; }
+        unsigned hash(const T &k) const noexcept { return Traits::hash(k); }
+        unsigned hash_at(int i) const noexcept { return Traits::hash(s[i]); }
+        bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
+        bool equal(const T &k, int i) const noexcept { return Traits::equal(k, s[i]); }
+        void move(int from, int to) { s[to] = s[from]; }
+    };
+
+    // The slot holding the element equal to x, or -1.
+    int index_of(const T &x) const {
+        if (!slots_ || Traits::is_nil(x)) return -1;
+        int i = colib_detail::probe(Inline{slots_, bits_}, x);
+        return Traits::is_nil(slots_[i]) ? -1 : i;
+    }
+    const T &add_slow(const T &x);
 
     const T *slots_end() const noexcept { return slots_ ? slots_ + hash_size() : slots_; }
     // A new table of 2^bits nil slots (throws std::bad_alloc).
