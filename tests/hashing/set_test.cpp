@@ -1,4 +1,5 @@
 #include <colib/hashing/set.h>
+#include <colib/hashing/table.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -292,4 +293,17 @@ TEST(SetDeath, GeometryOutOfRange) {
 }
 #endif
 
+} // namespace
+
+namespace {
+TEST(SetDefaults, FourBitsFiftyPercentAndClearReleases) {
+    intcoSet s;
+    EXPECT_EQ(s.initial_bits(), 4);
+    EXPECT_EQ(s.load_percent(), 50);
+    for (int i = 0; i < 8; ++i) s.add(i);
+    s.clear();
+    EXPECT_EQ(s.slot_count(), 16);
+    utStringintcoTable t;
+    EXPECT_EQ(t.pairs().load_percent(), 50);
+}
 } // namespace

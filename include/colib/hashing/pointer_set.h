@@ -48,7 +48,7 @@ public:
     int size() const;
     int empty() const;
     // Empties the set; non-zero gives the grown table back.
-    void clear(int reallocate);
+    void clear(int reallocate = 1);
 
     int operator==(const voidcoPointerSet &o) const;
     int operator<=(const voidcoPointerSet &o) const;

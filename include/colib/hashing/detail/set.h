@@ -87,8 +87,8 @@ public:
     using const_iterator = coSetRangeIter<T, Traits>;
 
     // Empty, no storage yet. Requires 0 <= bits <= 30 and 1 <= load_percent
-    // <= 100.
-    coSetT(int bits, int load_percent);
+    // <= 100. The defaults are the library's usual geometry.
+    coSetT(int bits = 4, int load_percent = 50);
     // 4 initial bits, 50 percent, then add of each value in order.
     coSetT(std::initializer_list<T> list);
     // 4 and 50 and no storage, then become(src).
@@ -140,7 +140,7 @@ public:
     // Empties the set. With reallocate non-zero the table is given back and
     // the set returns to 2^(initial bits) slots, allocated again at the
     // next insertion; with 0 the grown table is kept for reuse.
-    void clear(int reallocate);
+    void clear(int reallocate = 1);
 
     // Subset: 0 at once when this set has more elements than o.
     int operator<=(const Derived &o) const;

@@ -81,7 +81,7 @@ public:
     using const_iterator = typename Set::const_iterator;
 
     // Empty; the arguments go to the pair set (0..30 bits, 1..100 percent).
-    coTableT(int bits, int load_percent);
+    coTableT(int bits = 4, int load_percent = 50);
     // 4 and 50, then add of each pair in order: of several pairs with one
     // key the first wins.
     coTableT(std::initializer_list<pair_type> list);
