@@ -38,7 +38,7 @@ TEST(BufferGuard, CopiesOnlyInsideTheGuardedBuffer) {
     guard.copy(buffer, src, 5);
     guard.copy(buffer, nullptr, 4);
     guard.copy(buffer + 1, src, 4);
-    guard.copy(buffer - 1, src, 1);
+    coBufferGuard<int, 1>(buffer + 1, 3).copy(buffer, src, 1); // starts before the guarded part
     EXPECT_EQ(buffer[0], 0);
     EXPECT_EQ(buffer[1], 0);
     guard.copy(buffer, src, 4);
