@@ -37,7 +37,7 @@ template <> struct IteratorOf<utStringcoDynArr> { using type = utStringcoDynArrc
 template <class A> class DynArrFamily : public ::testing::Test {};
 using Members = ::testing::Types<charcoDynArr, intcoDynArr, floatcoDynArr, doublecoDynArr,
                                  utBoolcoDynArr, utAnycoDynArr, utStringcoDynArr>;
-TYPED_TEST_SUITE(DynArrFamily, Members);
+TYPED_TEST_SUITE(DynArrFamily, Members, );
 
 TYPED_TEST(DynArrFamily, GrowthArithmetic) {
     using T = typename TypeParam::value_type;
