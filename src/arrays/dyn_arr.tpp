@@ -98,11 +98,9 @@ template <class D, class T, int B> T &coDynArrT<D, T, B>::grow_to_index(int i) {
     return data_[i];
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(const T &x) {
-    // x may be an element of this array: copy it before the buffer moves.
-    T keep(x);
+template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(T x) {
     grow_or_throw(size_);
-    data_[size_] = std::move(keep);
+    data_[size_] = std::move(x);
     ++size_;
 }
 
