@@ -4,3 +4,6 @@
 #include <colib/foundation/foundation.h>
 
 #include <colib/arrays/dyn_arr.h>
+#include <colib/arrays/prg_array.h>
+#include <colib/arrays/stack_fast.h>
+#include <colib/arrays/variable_arr.h>

@@ -116,14 +116,13 @@ template <class D, class T, int B> int coDynArrT<D, T, B>::expand(int n) {
     return r;
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::shrink(int n, int release) {
-    COLIB_EXPECT(n >= 0, typeid(D), "shrink", "negative count %d", n);
+template <class D, class T, int B> int coDynArrT<D, T, B>::shrink_release(int n) {
     if (n == 0) {
-        clear(release);
+        clear(1);
         return 1;
     }
     int result = 1;
-    if (n < capacity_ && release) {
+    if (n < capacity_) {
         try {
             reallocate(n, n);
         } catch (const std::bad_alloc &) {

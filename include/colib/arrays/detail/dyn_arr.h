@@ -97,8 +97,14 @@ public:
     // reserve(n), then size at least n; 0 when no buffer could be had.
     int expand(int n);
     // Size at most n; with release, also capacity n (when smaller). n == 0
-    // is clear(release). 0 when the smaller buffer could not be had.
-    int shrink(int n, int release);
+    // is clear(release). 0 when the smaller buffer could not be had (the
+    // size is cut all the same). Without release, inline and O(1).
+    int shrink(int n, int release) {
+        COLIB_EXPECT(n >= 0, typeid(Derived), "shrink", "negative count %d", n);
+        if (release) return shrink_release(n);
+        if (n < size_) size_ = n;
+        return 1;
+    }
     // Size 0; with release, the buffer is given back too. Step is kept.
     void clear(int release);
 
@@ -141,6 +147,7 @@ private:
     void grow_or_throw(int n);
     T &grow_to_index(int i);
     void append_grow(T x);
+    int shrink_release(int n);
 
     T *data_ = nullptr;
     int capacity_ = 0;
