@@ -80,8 +80,8 @@ public:
         int n = size_;
         int b = block_number(n);
         if (b < blocks_.size()) {
-            current_ = static_cast<T *>(blocks_.data()[b]);
-            current_[n & block_mask(n)] = x;
+            // The block exists: no need to select it, only to fill it.
+            static_cast<T *>(blocks_.data()[b])[n & block_mask(n)] = x;
             size_ = n + 1;
         } else {
             append_grow(T(x));
@@ -202,14 +202,7 @@ public:
     int operator++() noexcept {
         if (remaining_ == 0) return do_first();
         if (++position_ < count_) return 1;
-        remaining_ -= count_;
-        if (remaining_ == 0) return 0;
-        ++block_;
-        block_data_ = static_cast<const value_type *>(table_[block_]);
-        int bs = colib_detail::variable_block_size(block_);
-        count_ = remaining_ < bs ? remaining_ : bs;
-        position_ = 0;
-        return 1;
+        return next_block();
     }
     // The current element.
     const value_type &operator()() const {
@@ -231,6 +224,19 @@ protected:
     }
 
 private:
+    // Leaves a finished block: 1 on the next block's first element, 0 past
+    // the end.
+    int next_block() noexcept {
+        remaining_ -= count_;
+        if (remaining_ == 0) return 0;
+        ++block_;
+        block_data_ = static_cast<const value_type *>(table_[block_]);
+        int bs = colib_detail::variable_block_size(block_);
+        count_ = remaining_ < bs ? remaining_ : bs;
+        position_ = 0;
+        return 1;
+    }
+
     const Array *array_;
     void *const *table_ = nullptr;
     int block_ = 0;
