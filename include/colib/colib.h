@@ -5,3 +5,5 @@
 
 #include <colib/arrays/dyn_arr.h>
 #include <colib/paged/page_arr.h>
+#include <colib/lists/slist.h>
+#include <colib/lists/stack_queue.h>
