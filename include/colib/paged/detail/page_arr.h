@@ -53,7 +53,10 @@ namespace colib_detail {
 // Never defined: the operator<< of members that do not print take this.
 template <class D> struct page_arr_not_printable;
 
-// The range-for iterator of the paged arrays: walks block by block.
+// The range-for iterator of the paged arrays: walks block by block and
+// compares positions by address, like a segmented iterator. The end
+// position of a full last block is that block's end, so no block past the
+// last one is ever looked at.
 template <class T> class page_range_iter {
 public:
     using iterator_category = std::forward_iterator_tag;
@@ -62,15 +65,24 @@ public:
     using pointer = T *;
     using reference = T &;
 
+    // The position of element index (or the end when index == size).
     page_range_iter(void *const *table, int shift, int index, int size) noexcept
-        : table_(table), index_(index), size_(size), shift_(shift) {
-        if (index_ < size_) enter_block();
+        : block_size_(1 << shift) {
+        if (size == 0) return;
+        last_ = table + ((size - 1) >> shift);
+        int at = index < size ? index : size - 1;
+        node_ = table + (at >> shift);
+        T *block = static_cast<T *>(*node_);
+        p_ = block + (at & (block_size_ - 1)) + (index < size ? 0 : 1);
+        block_end_ = block + block_size_;
     }
     T &operator*() const noexcept { return *p_; }
     T *operator->() const noexcept { return p_; }
     page_range_iter &operator++() noexcept {
-        ++index_;
-        if (++p_ == block_end_ && index_ < size_) enter_block();
+        if (++p_ == block_end_ && node_ != last_) {
+            p_ = static_cast<T *>(*++node_);
+            block_end_ = p_ + block_size_;
+        }
         return *this;
     }
     page_range_iter operator++(int) noexcept {
@@ -78,23 +90,15 @@ public:
         ++*this;
         return old;
     }
-    int index() const noexcept { return index_; }
-    bool operator==(const page_range_iter &o) const noexcept { return index_ == o.index_; }
-    bool operator!=(const page_range_iter &o) const noexcept { return index_ != o.index_; }
+    bool operator==(const page_range_iter &o) const noexcept { return p_ == o.p_; }
+    bool operator!=(const page_range_iter &o) const noexcept { return p_ != o.p_; }
 
 private:
-    void enter_block() noexcept {
-        T *block = static_cast<T *>(table_[index_ >> shift_]);
-        p_ = block + (index_ & ((1 << shift_) - 1));
-        block_end_ = block + (1 << shift_);
-    }
-
     T *p_ = nullptr;
     T *block_end_ = nullptr;
-    void *const *table_;
-    int index_;
-    int size_;
-    int shift_;
+    void *const *node_ = nullptr;
+    void *const *last_ = nullptr;
+    int block_size_;
 };
 
 } // namespace colib_detail
@@ -152,12 +156,11 @@ public:
     }
     void append(const T &x) {
         int b = size_ >> shift_;
-        if (b < block_count_) {
-            switch_block(b);
+        if (b == cur_index_) {
             cur_block_[size_ & (block_size_ - 1)] = x;
             ++size_;
         } else {
-            append_grow(x);
+            append_slow(x);
         }
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
@@ -229,7 +232,8 @@ private:
     static int valid_shift(int shift);
     void get_block_or_throw(int b);
     void grow_to_index(int i);
-    void append_grow(const T &x);
+    // append into a block that is not current (made when missing).
+    void append_slow(const T &x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);
@@ -263,17 +267,15 @@ public:
     void reset() noexcept { remaining_ = 0; }
     // 1 when on an element after the step, 0 when the walk ended.
     int operator++() noexcept {
-        if (remaining_ == 0) return do_first();
-        if (--remaining_ == 0) return 0;
-        if (--available_ > 0) {
+        // available <= remaining: more than one left in the block means
+        // the step stays inside it.
+        if (available_ > 1) {
+            --available_;
+            --remaining_;
             ++elem_;
-        } else {
-            ++block_;
-            elem_ = static_cast<const value_type *>(table_[block_]);
-            int bs = array_->block_size();
-            available_ = remaining_ < bs ? remaining_ : bs;
+            return 1;
         }
-        return 1;
+        return step_block();
     }
     // The element under the iterator; requires a walk in progress.
     const value_type &operator()() const {
@@ -299,6 +301,16 @@ protected:
     }
 
 private:
+    int step_block() noexcept {
+        if (remaining_ == 0) return do_first();
+        if (--remaining_ == 0) return 0;
+        ++block_;
+        elem_ = static_cast<const value_type *>(table_[block_]);
+        int bs = array_->block_size();
+        available_ = remaining_ < bs ? remaining_ : bs;
+        return 1;
+    }
+
     const Array *array_;
     void *const *table_ = nullptr;
     int block_ = 0;
