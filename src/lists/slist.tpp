@@ -13,36 +13,6 @@ void coSListCoreT<D, Link, Item, T>::clear() noexcept {
 }
 
 template <class D, class Link, class Item, class T>
-int coSListCoreT<D, Link, Item, T>::insert_first(const T &x) {
-    Item *item = new (std::nothrow) Item(x, head_.next());
-    if (!item) return 0;
-    head_.set_next(item);
-    if (tail_ == &head_) tail_ = item;
-    ++n_;
-    return 1;
-}
-
-template <class D, class Link, class Item, class T>
-int coSListCoreT<D, Link, Item, T>::insert_last(const T &x) {
-    Item *item = new (std::nothrow) Item(x, &head_);
-    if (!item) return 0;
-    tail_->set_next(item);
-    tail_ = item;
-    ++n_;
-    return 1;
-}
-
-template <class D, class Link, class Item, class T>
-void coSListCoreT<D, Link, Item, T>::remove_first() {
-    COLIB_EXPECT(n_ != 0, typeid(D), "remove_first", "empty list");
-    Link *f = head_.next();
-    if (tail_ == f) tail_ = &head_;
-    head_.set_next(f->next());
-    delete static_cast<Item *>(f);
-    --n_;
-}
-
-template <class D, class Link, class Item, class T>
 void coSListCoreT<D, Link, Item, T>::remove_last() {
     COLIB_EXPECT(n_ != 0, typeid(D), "remove_last", "empty list");
     Link *t = tail_;
@@ -151,7 +121,7 @@ int coSListCursorT<D, I, L>::insert_after(const value_type &x) {
     }
     if (this->last()) return list()->insert_last(x);
     Link *current = this->current_link();
-    Item *item = new (std::nothrow) Item(x, current->next());
+    Item *item = L::make(x, current->next());
     if (!item) return 0;
     current->set_next(item);
     list()->n_inc();
@@ -172,7 +142,7 @@ int coSListCursorT<D, I, L>::insert_before(const value_type &x) {
     }
     Link *current = this->current_link();
     Link *pred = before_ ? before_ : previous();
-    Item *item = new (std::nothrow) Item(x, current);
+    Item *item = L::make(x, current);
     if (!item) return 0;
     pred->set_next(item);
     before_ = item;

@@ -102,10 +102,32 @@ public:
     int empty() const noexcept { return n_ == 0; }
     // 1 when the element was added, 0 when no link could be had (the list
     // unchanged).
-    int insert_first(const T &x);
-    int insert_last(const T &x);
-    // Require a non-empty list. remove_last walks the list.
-    void remove_first();
+    int insert_first(const T &x) {
+        Item *item = make(x, head_.next());
+        if (!item) return 0;
+        head_.set_next(item);
+        if (tail_ == &head_) tail_ = item;
+        ++n_;
+        return 1;
+    }
+    int insert_last(const T &x) {
+        Item *item = make(x, &head_);
+        if (!item) return 0;
+        tail_->set_next(item);
+        tail_ = item;
+        ++n_;
+        return 1;
+    }
+    // Requires a non-empty list.
+    void remove_first() {
+        COLIB_EXPECT(n_ != 0, typeid(Derived), "remove_first", "empty list");
+        Link *f = head_.next();
+        if (tail_ == f) tail_ = &head_;
+        head_.set_next(f->next());
+        delete static_cast<Item *>(f);
+        --n_;
+    }
+    // Requires a non-empty list; walks the list to find the new tail.
     void remove_last();
 
     // The sentinel and the last link (the sentinel when empty).
@@ -122,6 +144,15 @@ public:
     }
 
 protected:
+    // A new link holding x whose successor is next; null when no memory
+    // could be had.
+    static Item *make(const T &x, Link *next) {
+        try {
+            return new Item(x, next);
+        } catch (const std::bad_alloc &) {
+            return nullptr;
+        }
+    }
     void n_inc() noexcept { ++n_; }
     void n_dec() noexcept { --n_; }
     int count() const noexcept { return n_; }
