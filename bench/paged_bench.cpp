@@ -164,6 +164,9 @@ BENCHMARK(BM_Walk_Deque)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Walk_Vector)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_RandomRead_PageArr, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_RandomRead_PageArr, 12)->Unit(benchmark::kMillisecond);
+// One 64 MB block: the same two-load indexing over one mmap'd region,
+// separating the cost of the indexing from that of the block layout.
+BENCHMARK_TEMPLATE(BM_RandomRead_PageArr, 24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RandomRead_Deque)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RandomRead_Vector)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
