@@ -97,8 +97,17 @@ public:
         }
         return *this;
     }
+    // Takes o's text; o is left without text.
     utString &operator=(utString &&o) noexcept {
-        swap(o);
+        if (this != &o) {
+            if (ref_.destructor_imp()) release(text_);
+            text_ = o.text_;
+            length_ = o.length_;
+            ref_ = o.ref_;
+            o.text_ = nullptr;
+            o.length_ = 0;
+            o.ref_ = utRef::s_single;
+        }
         return *this;
     }
     ~utString() {
