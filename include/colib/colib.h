@@ -2,11 +2,20 @@
 #pragma once
 
 #include <colib/foundation/foundation.h>
+#include <colib/foundation/prf.h>
 
 #include <colib/arrays/dyn_arr.h>
 #include <colib/arrays/prg_array.h>
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
+
+#include <colib/hashing/hash.h>
+#include <colib/hashing/interfaces.h>
+#include <colib/hashing/pointer_set.h>
+#include <colib/hashing/set.h>
+#include <colib/hashing/table.h>
+
 #include <colib/paged/page_arr.h>
+
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>
