@@ -7,6 +7,9 @@
 #include <colib/arrays/prg_array.h>
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
+
+#include <colib/hashing/interfaces.h>
+
 #include <colib/paged/page_arr.h>
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>
