@@ -11,5 +11,6 @@
 #include <colib/hashing/interfaces.h>
 
 #include <colib/paged/page_arr.h>
+#include <colib/sorting/sort.h>
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>
