@@ -1,6 +1,8 @@
 #include <colib/sorting/sort.h>
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <typeinfo>
 #include <utility>
 
@@ -62,6 +64,11 @@ int carried(void *h) {
     return static_cast<int>(reinterpret_cast<std::intptr_t>(h));
 }
 
+struct KeyIndex {
+    double key;
+    int index;
+};
+
 int compare_keys(const doublecoPageArr &keys, int x, int y) {
     double kx = keys[x], ky = keys[y];
     if (kx < ky) return -1;
@@ -91,7 +98,33 @@ void doublecoQuickSortIndex::sort_indices(const doublecoPageArr &keys, intcoPage
         return;
     }
     // This class's own operations, called directly: the same comparisons
-    // and swaps as sort(nullptr, n) makes through the virtual slots.
+    // and swaps as sort(nullptr, n) makes through the virtual slots, made
+    // on a contiguous copy of (key, index) pairs so that a comparison reads
+    // two neighbouring values instead of four paged ones. The indexes are
+    // written back afterwards. Without memory for the copy, the same
+    // operations run on the paged arrays themselves.
+    int n = indices.size();
+    std::unique_ptr<KeyIndex[]> pairs(n > 0 ? new (std::nothrow) KeyIndex[n] : nullptr);
+    if (pairs) {
+        for (int i = 0; i < n; ++i)
+            pairs[i] = KeyIndex{keys[i], i};
+        struct Ops {
+            const doublecoQuickSortIndex *sorter;
+            KeyIndex *p;
+            const KeyIndex *get(int i) const { return p + i; }
+            int cmp(const KeyIndex *a, const KeyIndex *b) const {
+                if (a->key < b->key) return -1;
+                if (a->key > b->key) return 1;
+                return a->index < b->index ? -1 : (a->index > b->index ? 1 : 0);
+            }
+            void swap(int i, int j) { std::swap(p[i], p[j]); }
+            int pivot(int f, int k) const { return sorter->lran(f, k); }
+        } ops{this, pairs.get()};
+        colib_detail::quick_sort(ops, starts(), counts(), 0, n);
+        for (int i = 0; i < n; ++i)
+            indices.read(i) = pairs[i].index;
+        return;
+    }
     struct Ops {
         const doublecoQuickSortIndex *sorter;
         const doublecoPageArr &keys;
@@ -101,7 +134,7 @@ void doublecoQuickSortIndex::sort_indices(const doublecoPageArr &keys, intcoPage
         void swap(int i, int j) { std::swap(idx.read(i), idx.read(j)); }
         int pivot(int f, int k) const { return sorter->lran(f, k); }
     } ops{this, keys, indices};
-    colib_detail::quick_sort(ops, starts(), counts(), 0, indices.size());
+    colib_detail::quick_sort(ops, starts(), counts(), 0, n);
 }
 
 int doublecoQuickSortIndex::obj_compare(void *const a, void *const b) const {
