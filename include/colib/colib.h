@@ -9,6 +9,7 @@
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
 
+#include <colib/hashing/base_set.h>
 #include <colib/hashing/hash.h>
 #include <colib/hashing/interfaces.h>
 #include <colib/hashing/pointer_set.h>
@@ -16,6 +17,9 @@
 #include <colib/hashing/table.h>
 
 #include <colib/paged/page_arr.h>
+#include <colib/paged/page_table.h>
+
+#include <colib/sorting/sort.h>
 
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>

@@ -33,7 +33,7 @@ template <class A> struct Open : A {
 
 template <class A> class PageArrTyped : public ::testing::Test {};
 using Siblings = ::testing::Types<intcoPageArr, doublecoPageArr, utStringcoPageArr>;
-TYPED_TEST_SUITE(PageArrTyped, Siblings);
+TYPED_TEST_SUITE(PageArrTyped, Siblings, );
 
 TYPED_TEST(PageArrTyped, BlockArithmeticOfGrowth) {
     using T = typename TypeParam::value_type;
