@@ -4,3 +4,4 @@
 #include <colib/foundation/foundation.h>
 
 #include <colib/arrays/dyn_arr.h>
+#include <colib/arrays/dyn_arr2d.h>
