@@ -5,3 +5,4 @@
 
 #include <colib/arrays/dyn_arr.h>
 #include <colib/arrays/dyn_arr2d.h>
+#include <colib/arrays/dyn_arr3d.h>
