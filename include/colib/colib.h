@@ -6,3 +6,5 @@
 #include <colib/arrays/dyn_arr.h>
 #include <colib/arrays/dyn_arr2d.h>
 #include <colib/arrays/dyn_arr3d.h>
+#include <colib/arrays/fixed_arr.h>
+#include <colib/arrays/fixed_arr2d.h>
