@@ -8,3 +8,5 @@ template class coFixedArrT<doublecoFixedArr, double>;
 template class coFixedArrT<utBoolcoFixedArr, utBool>;
 template class coFixedArrT<utAnycoFixedArr, utAny>;
 template class coFixedArrT<utStringcoFixedArr, utString>;
+
+doublecoFixedArr::~doublecoFixedArr() = default;

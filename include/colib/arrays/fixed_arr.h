@@ -7,10 +7,12 @@
 //   a.become(utCOPY, b);       // a copy with its own buffer
 //
 // Every member has the operations of coFixedArrT (arrays/detail/fixed_arr.h).
-// utBoolcoFixedArr holds int truth values.
+// utBoolcoFixedArr holds int truth values; doublecoFixedArrcoPrf shares a
+// doublecoFixedArr among several owners.
 #pragma once
 
 #include <colib/arrays/detail/fixed_arr.h>
+#include <colib/foundation/prf.h>
 
 class COLIB_API charcoFixedArr : public coFixedArrT<charcoFixedArr, char> {
 public:
@@ -20,9 +22,17 @@ class COLIB_API intcoFixedArr : public coFixedArrT<intcoFixedArr, int> {
 public:
     using coFixedArrT::coFixedArrT;
 };
+// Can be shared through doublecoFixedArrcoPrf; its destructor lives in the
+// library, so a holder that owns the array destroys and frees it there.
 class COLIB_API doublecoFixedArr : public coFixedArrT<doublecoFixedArr, double> {
 public:
     using coFixedArrT::coFixedArrT;
+    doublecoFixedArr() noexcept = default;
+    doublecoFixedArr(const doublecoFixedArr &) = default;
+    doublecoFixedArr(doublecoFixedArr &&) noexcept = default;
+    doublecoFixedArr &operator=(const doublecoFixedArr &) = default;
+    doublecoFixedArr &operator=(doublecoFixedArr &&) noexcept = default;
+    ~doublecoFixedArr();
 };
 class COLIB_API utBoolcoFixedArr : public coFixedArrT<utBoolcoFixedArr, utBool> {
 public:
@@ -36,6 +46,19 @@ public:
 class COLIB_API utStringcoFixedArr : public coFixedArrT<utStringcoFixedArr, utString> {
 public:
     using coFixedArrT::coFixedArrT;
+};
+
+// Shares one doublecoFixedArr among several holders:
+//
+//   doublecoFixedArrcoPrf a(new doublecoFixedArr{1.5, 2.5});  // owns it
+//   doublecoFixedArrcoPrf b = a;                   // shared, freed with the last
+//   doublecoFixedArr mine(4);
+//   doublecoFixedArrcoPrf c(coPRF_EXTERN, &mine);   // shares, never frees
+//   std::shared_ptr<doublecoFixedArr> p = c;
+class COLIB_API doublecoFixedArrcoPrf : public coPrfT<doublecoFixedArrcoPrf, doublecoFixedArr> {
+public:
+    using coPrfT::coPrfT;
+    doublecoFixedArrcoPrf() noexcept = default;
 };
 
 // Compiled once in the library (src/arrays/fixed_arr.cpp).
