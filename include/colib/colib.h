@@ -5,6 +5,10 @@
 #include <colib/foundation/prf.h>
 
 #include <colib/arrays/dyn_arr.h>
+#include <colib/arrays/dyn_arr2d.h>
+#include <colib/arrays/dyn_arr3d.h>
+#include <colib/arrays/fixed_arr.h>
+#include <colib/arrays/fixed_arr2d.h>
 #include <colib/arrays/prg_array.h>
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
