@@ -8,5 +8,6 @@
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
 #include <colib/paged/page_arr.h>
+#include <colib/lists/dlist.h>
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>
