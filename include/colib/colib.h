@@ -10,4 +10,5 @@
 #include <colib/paged/page_arr.h>
 #include <colib/lists/dlist.h>
 #include <colib/lists/slist.h>
+#include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
