@@ -11,4 +11,5 @@
 #include <colib/lists/dlist.h>
 #include <colib/lists/slist.h>
 #include <colib/lists/sorted_list.h>
+#include <colib/lists/tree.h>
 #include <colib/lists/stack_queue.h>
