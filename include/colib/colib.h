@@ -9,6 +9,7 @@
 #include <colib/arrays/variable_arr.h>
 #include <colib/paged/page_arr.h>
 #include <colib/lists/dlist.h>
+#include <colib/lists/page_dlist.h>
 #include <colib/lists/slist.h>
 #include <colib/lists/sorted_list.h>
 #include <colib/lists/tree.h>
