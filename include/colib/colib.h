@@ -25,5 +25,9 @@
 
 #include <colib/sorting/sort.h>
 
+#include <colib/lists/dlist.h>
+#include <colib/lists/page_dlist.h>
 #include <colib/lists/slist.h>
+#include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
+#include <colib/lists/tree.h>
