@@ -19,12 +19,12 @@ template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(int capacity, i
     }
 }
 
-template <class D, class T, int B>
-coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
+template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
     bool out_of_range;
     int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
     if (n > 0) grow_or_throw(n - 1);
-    for (const T &x : list) data_[size_++] = x;
+    for (const T &x : list)
+        data_[size_++] = x;
 }
 
 template <class D, class T, int B>
@@ -37,7 +37,8 @@ coDynArrT<D, T, B>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
     }
 }
 
-template <class D, class T, int B> coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
+template <class D, class T, int B>
+coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
     if (this != &src) {
         std::swap(data_, src.data_);
         std::swap(capacity_, src.capacity_);
@@ -98,11 +99,9 @@ template <class D, class T, int B> T &coDynArrT<D, T, B>::grow_to_index(int i) {
     return data_[i];
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(const T &x) {
-    // x may be an element of this array: copy it before the buffer moves.
-    T keep(x);
+template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(T x) {
     grow_or_throw(size_);
-    data_[size_] = std::move(keep);
+    data_[size_] = std::move(x);
     ++size_;
 }
 
@@ -118,14 +117,13 @@ template <class D, class T, int B> int coDynArrT<D, T, B>::expand(int n) {
     return r;
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::shrink(int n, int release) {
-    COLIB_EXPECT(n >= 0, typeid(D), "shrink", "negative count %d", n);
+template <class D, class T, int B> int coDynArrT<D, T, B>::shrink_release(int n) {
     if (n == 0) {
-        clear(release);
+        clear(1);
         return 1;
     }
     int result = 1;
-    if (n < capacity_ && release) {
+    if (n < capacity_) {
         try {
             reallocate(n, n);
         } catch (const std::bad_alloc &) {

@@ -10,24 +10,32 @@
 #pragma once
 
 #include <ostream>
+#include <type_traits>
 
 #include <colib/foundation/elem.h>
 
 namespace colib_detail {
 
-template <class T>
-utOstream &print_block(utOstream &os, const char *header, const T *elems, int n) {
+// The common printout of n elements read from the forward iterator first.
+template <class It> utOstream &print_range(utOstream &os, const char *header, int n, It first) {
+    using T = std::decay_t<decltype(*first)>;
     os << header << std::endl;
     {
         utOstream nested(utTAB, os, 1, 0);
         nested << "size " << n << std::endl;
-        for (int i = 0; i < n; ++i) {
-            coElem<T>::print(nested, elems[i]);
+        for (int i = 0; i < n; ++i, ++first) {
+            coElem<T>::print(nested, *first);
             nested << std::endl;
         }
     }
     os << "}" << std::endl;
     return os;
+}
+
+// The common printout of n contiguous elements.
+template <class T>
+utOstream &print_block(utOstream &os, const char *header, const T *elems, int n) {
+    return print_range(os, header, n, elems);
 }
 
 // The std::ostream form of every container's operator<<.

@@ -81,7 +81,8 @@ public:
     utString(utCopy, const char *s) : utString(s) {}
     utString(const char *s, int n);
     utString(const std::string &s);
-    utString(const utString &o) noexcept : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {
+    utString(const utString &o) noexcept
+        : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {
         ref_.copy_constructor_imp(o.ref_);
     }
     utString(utString &&o) noexcept : text_(o.text_), length_(o.length_), ref_(o.ref_) {
@@ -97,8 +98,17 @@ public:
         }
         return *this;
     }
+    // Takes o's text; o is left without text.
     utString &operator=(utString &&o) noexcept {
-        swap(o);
+        if (this != &o) {
+            if (ref_.destructor_imp()) release(text_);
+            text_ = o.text_;
+            length_ = o.length_;
+            ref_ = o.ref_;
+            o.text_ = nullptr;
+            o.length_ = 0;
+            o.ref_ = utRef::s_single;
+        }
         return *this;
     }
     ~utString() {
@@ -157,7 +167,9 @@ private:
     utRef ref_;
 };
 
-inline void swap(utString &a, utString &b) noexcept { a.swap(b); }
+inline void swap(utString &a, utString &b) noexcept {
+    a.swap(b);
+}
 
 // A string over a literal, sharing the literal's storage.
 COLIB_API utString ut_lit(const char *const s);

@@ -78,10 +78,18 @@ public:
     const T &operator[](int i) const { return checked(i, "operator[] const"); }
 
     void append(const T &x) {
-        if (size_ < capacity_)
-            data_[size_++] = x;
-        else
-            append_grow(x);
+        int n = size_;
+        if (n < capacity_) {
+            // Element first, size last: no element store comes between the
+            // size's store and its next load, so a loop of appends keeps
+            // the size in a register even when T is int.
+            data_[n] = x;
+            size_ = n + 1;
+        } else {
+            // By value: x may be an element of this array, and the slow path
+            // must not make the caller's variable addressable.
+            append_grow(T(x));
+        }
     }
 
     // Capacity at least n; 0 when no buffer could be had.
@@ -89,8 +97,14 @@ public:
     // reserve(n), then size at least n; 0 when no buffer could be had.
     int expand(int n);
     // Size at most n; with release, also capacity n (when smaller). n == 0
-    // is clear(release). 0 when the smaller buffer could not be had.
-    int shrink(int n, int release);
+    // is clear(release). 0 when the smaller buffer could not be had (the
+    // size is cut all the same). Without release, inline and O(1).
+    int shrink(int n, int release) {
+        COLIB_EXPECT(n >= 0, typeid(Derived), "shrink", "negative count %d", n);
+        if (release) return shrink_release(n);
+        if (n < size_) size_ = n;
+        return 1;
+    }
     // Size 0; with release, the buffer is given back too. Step is kept.
     void clear(int release);
 
@@ -132,7 +146,8 @@ private:
     void reallocate(int new_capacity, int keep);
     void grow_or_throw(int n);
     T &grow_to_index(int i);
-    void append_grow(const T &x);
+    void append_grow(T x);
+    int shrink_release(int n);
 
     T *data_ = nullptr;
     int capacity_ = 0;

@@ -1,0 +1,55 @@
+// coStackFastT: a stack kept in one step-grown buffer, the array-based
+// counterpart of the linked stack. Its storage is a dynamic array of its
+// own class (Array, e.g. intcoFastStackINTERNALcoDynArr), whose elements
+// are the stack's from bottom (index 0) to top (the last index). Push and
+// pop are O(1) at the end of the array; pop keeps the buffer for reuse.
+//
+// Invariants: size() == array().size(); the top is array()[size() - 1].
+#pragma once
+
+#include <colib/arrays/detail/dyn_arr.h>
+
+template <class Derived, class Array> class COLIB_API coStackFastT {
+public:
+    using value_type = typename Array::value_type;
+
+    coStackFastT() = default;
+    // The array's initial capacity and growth step.
+    coStackFastT(int capacity, int step) : array_(capacity, step) {}
+    coStackFastT(utCopy, const Derived &src) : array_(utCOPY, src.array_) {}
+    void become(utCopy, const Derived &src) { array_.become(utCOPY, src.array_); }
+
+    void push(const value_type &x) { array_.append(x); }
+    // Removes the top element; the buffer stays.
+    void pop() {
+        int n = array_.size();
+        COLIB_EXPECT(n > 0, typeid(Derived), "pop", "the stack is empty");
+        array_.shrink(n - 1, 0);
+    }
+    value_type &top() {
+        COLIB_EXPECT(array_.size() > 0, typeid(Derived), "top", "the stack is empty");
+        return array_.data()[array_.size() - 1];
+    }
+    const value_type &top() const {
+        COLIB_EXPECT(array_.size() > 0, typeid(Derived), "top", "the stack is empty");
+        return array_.data()[array_.size() - 1];
+    }
+    int size() const noexcept { return array_.size(); }
+    bool empty() const noexcept { return array_.size() == 0; }
+    // The elements, bottom first.
+    Array &array() noexcept { return array_; }
+    const Array &array() const noexcept { return array_; }
+    const value_type *begin() const noexcept { return array_.begin(); }
+    const value_type *end() const noexcept { return array_.end(); }
+
+    // "coFastStack", then the array's "coDynArr {" block.
+    utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
+        return colib_detail::print_std(os, s);
+    }
+
+private:
+    Array array_;
+};

@@ -1,0 +1,42 @@
+// Owning array handles for bool, char, int, double and coByte.
+//
+//   intcoPrgArray owner(new int[100]);
+//   owner = new int[50];        // the first array is released
+//   int *mine = owner.release(); // the caller owns it again
+#pragma once
+
+#include <colib/arrays/detail/prg_array.h>
+#include <colib/foundation/types.h>
+
+class COLIB_API boolcoPrgArray : public coPrgArrayT<boolcoPrgArray, bool> {
+public:
+    using coPrgArrayT::coPrgArrayT;
+    using coPrgArrayT::operator=;
+};
+class COLIB_API charcoPrgArray : public coPrgArrayT<charcoPrgArray, char> {
+public:
+    using coPrgArrayT::coPrgArrayT;
+    using coPrgArrayT::operator=;
+};
+class COLIB_API intcoPrgArray : public coPrgArrayT<intcoPrgArray, int> {
+public:
+    using coPrgArrayT::coPrgArrayT;
+    using coPrgArrayT::operator=;
+};
+class COLIB_API doublecoPrgArray : public coPrgArrayT<doublecoPrgArray, double> {
+public:
+    using coPrgArrayT::coPrgArrayT;
+    using coPrgArrayT::operator=;
+};
+class COLIB_API coBytecoPrgArray : public coPrgArrayT<coBytecoPrgArray, coByte> {
+public:
+    using coPrgArrayT::coPrgArrayT;
+    using coPrgArrayT::operator=;
+};
+
+// Compiled once in the library (src/arrays/prg_array.cpp).
+extern template class coPrgArrayT<boolcoPrgArray, bool>;
+extern template class coPrgArrayT<charcoPrgArray, char>;
+extern template class coPrgArrayT<intcoPrgArray, int>;
+extern template class coPrgArrayT<doublecoPrgArray, double>;
+extern template class coPrgArrayT<coBytecoPrgArray, coByte>;

@@ -1,0 +1,89 @@
+// coStackT and coQueueT: a stack and a queue over a private singly linked
+// list (lists/detail/slist.h). The stack's top and the queue's head are the
+// list's first element; the queue's tail is its last. They add no field.
+// push, append and the brace-list constructors copy the element into a new
+// link (one allocation per element); pop frees it.
+#pragma once
+
+#include <colib/lists/detail/slist.h>
+
+template <class Derived, class List> class COLIB_API coStackT : protected List {
+public:
+    using value_type = typename List::value_type;
+    using list_type = List;
+
+    coStackT() noexcept = default;
+    // push of every value in order: the last one given ends on top.
+    // Throws std::bad_alloc.
+    coStackT(std::initializer_list<value_type> values);
+    coStackT(utCopy, const Derived &src) : List(utCOPY, src.list()) {}
+
+    // 1 when pushed, 0 when no link could be had (the stack unchanged).
+    int push(const value_type &x) { return List::insert_first(x); }
+    // Requires a non-empty stack.
+    void pop() {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "pop", "empty stack");
+        List::remove_first();
+    }
+    value_type &top() const {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "top", "empty stack");
+        return List::first_item();
+    }
+    using List::clear;
+    using List::empty;
+    using List::size;
+    void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
+    // The internal list, top first, for walking.
+    const List &list() const noexcept { return *this; }
+
+    // "coStack" and the list block.
+    utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
+        return colib_detail::print_std(os, s);
+    }
+};
+
+template <class Derived, class List> class COLIB_API coQueueT : protected List {
+public:
+    using value_type = typename List::value_type;
+    using list_type = List;
+
+    coQueueT() noexcept = default;
+    // Each value appended in order: the first one given is the head.
+    // Throws std::bad_alloc.
+    coQueueT(std::initializer_list<value_type> values) : List(values) {}
+    coQueueT(utCopy, const Derived &src) : List(utCOPY, src.list()) {}
+
+    // Adds at the tail: 1, or 0 when no link could be had.
+    int append(const value_type &x) { return List::insert_last(x); }
+    int push(const value_type &x) { return List::insert_last(x); }
+    // Takes the head away; requires a non-empty queue.
+    void pop() {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "pop", "empty queue");
+        List::remove_first();
+    }
+    value_type &head() const {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "head", "empty queue");
+        return List::first_item();
+    }
+    value_type &tail() const {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "tail", "empty queue");
+        return List::last_item();
+    }
+    using List::clear;
+    using List::empty;
+    using List::size;
+    void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
+    // The internal list, head first, for walking.
+    const List &list() const noexcept { return *this; }
+
+    // "coQueue " on its own line, then the list block.
+    utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const Derived &q) { return q.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &q) {
+        return colib_detail::print_std(os, q);
+    }
+};

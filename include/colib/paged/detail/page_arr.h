@@ -1,0 +1,320 @@
+// coPageArrT: the algorithm behind every paged array of the library
+// (intcoPageArr and its siblings, and the block-structured storage of the
+// hashed arrays, the sparse index, the paged list and the resource tables).
+// Each concrete class derives from it with itself as Derived and inherits
+// its constructors; the library compiles the members once per concrete
+// class (src/paged/page_arr.tpp, src/paged/page_arr.cpp).
+//
+// Template arguments: the element type T; B, how runs of elements are
+// copied (1: bytes, 0: assignment one by one; see coElem); P, whether the
+// member prints (1: the two operator<< exist). Record elements (structs
+// with or without a default constructor) take B = 1 and P = 0.
+//
+// Layout, in order: block count, size, block size, block shift, block
+// table, current block index, current block pointer.
+//
+// Invariants:
+//   - block size == 1 << shift, 0 <= shift <= 30;
+//   - element i (0 <= i < size) lives in block i >> shift at slot
+//     i & (block size - 1); no division is used anywhere;
+//   - table entries [0, block count) point at the blocks and the table's
+//     used count is the block count; block count >= blocks needed for
+//     size (it can be larger: clear(0) and shrink(n, 0) keep blocks);
+//   - a block is new T[block size]: class elements are default-constructed
+//     when it is made and destroyed with it, plain elements start
+//     uninitialised;
+//   - current block index is -1 or below the block count, and then the
+//     current block pointer is that block.
+//
+// Blocks are made only by get_block, always in order (asking for block 10
+// of an empty array makes blocks 0 to 10), and never move: an element's
+// address is stable until its block is freed by clear(1), shrink(n, 1),
+// repaginate, become or destruction.
+//
+// Failure: expand, reserve and repaginate return 0 when no storage could be
+// had; the subscript, append, copy, copyin, become and the constructors
+// let std::bad_alloc through. Either way the size and the elements are as
+// they were; blocks that were made before the failure are kept as spare
+// blocks.
+#pragma once
+
+#include <initializer_list>
+#include <iterator>
+#include <ostream>
+#include <type_traits>
+
+#include <colib/foundation/contract.h>
+#include <colib/foundation/elem.h>
+#include <colib/foundation/print.h>
+#include <colib/paged/page_table.h>
+
+namespace colib_detail {
+
+// Never defined: the operator<< of members that do not print take this.
+template <class D> struct page_arr_not_printable;
+
+// The range-for iterator of the paged arrays: walks block by block and
+// compares positions by address, like a segmented iterator. The end
+// position of a full last block is that block's end, so no block past the
+// last one is ever looked at.
+template <class T> class page_range_iter {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::remove_const_t<T>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = T *;
+    using reference = T &;
+
+    // The position of element index (or the end when index == size).
+    page_range_iter(void *const *table, int shift, int index, int size) noexcept
+        : block_size_(1 << shift) {
+        if (size == 0) return;
+        last_ = table + ((size - 1) >> shift);
+        int at = index < size ? index : size - 1;
+        node_ = table + (at >> shift);
+        T *block = static_cast<T *>(*node_);
+        p_ = block + (at & (block_size_ - 1)) + (index < size ? 0 : 1);
+        block_end_ = block + block_size_;
+    }
+    T &operator*() const noexcept { return *p_; }
+    T *operator->() const noexcept { return p_; }
+    page_range_iter &operator++() noexcept {
+        if (++p_ == block_end_ && node_ != last_) {
+            p_ = static_cast<T *>(*++node_);
+            block_end_ = p_ + block_size_;
+        }
+        return *this;
+    }
+    page_range_iter operator++(int) noexcept {
+        page_range_iter old = *this;
+        ++*this;
+        return old;
+    }
+    bool operator==(const page_range_iter &o) const noexcept { return p_ == o.p_; }
+    bool operator!=(const page_range_iter &o) const noexcept { return p_ != o.p_; }
+
+private:
+    T *p_ = nullptr;
+    T *block_end_ = nullptr;
+    void *const *node_ = nullptr;
+    void *const *last_ = nullptr;
+    int block_size_;
+};
+
+} // namespace colib_detail
+
+template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coPageArrT {
+    using print_arg =
+        std::conditional_t<P != 0, Derived, colib_detail::page_arr_not_printable<Derived>>;
+
+public:
+    using value_type = T;
+    using iterator = colib_detail::page_range_iter<T>;
+    using const_iterator = colib_detail::page_range_iter<const T>;
+
+    // Block shift 8 (256 elements per block), table capacity 5, step 10.
+    coPageArrT() : coPageArrT(8, 5, 10) {}
+    // Requires 0 <= shift <= 30, capacity >= 0, step >= 1. No block yet.
+    coPageArrT(int shift, int capacity, int step);
+    // Default geometry; makes every block the list needs, then appends.
+    coPageArrT(std::initializer_list<T> list);
+    // The source's block size; table capacity = source's block count,
+    // step 10; a copy of the source's elements.
+    coPageArrT(utCopy, const Derived &src);
+    coPageArrT(const coPageArrT &src) : coPageArrT(utCOPY, static_cast<const Derived &>(src)) {}
+    coPageArrT &operator=(const coPageArrT &src) {
+        become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // Frees every block, then the table.
+    ~coPageArrT();
+
+    int size() const noexcept { return size_; }
+    int block_size() const noexcept { return block_size_; }
+    int block_shift() const noexcept { return shift_; }
+    int block_count() const noexcept { return block_count_; }
+    bool empty() const noexcept { return size_ == 0; }
+    // -1 when no block is current.
+    int current_block_index() const noexcept { return cur_index_; }
+    const utAnycoPageArrINTERNALcoDynArr &block_table() const noexcept { return table_; }
+
+    // Growing access: i >= size() makes the block of i exist and the size
+    // i + 1. Elements skipped over are not written. Requires i >= 0.
+    T &operator[](int i) {
+        COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
+        if (i >= size_) grow_to_index(i);
+        return slot(i);
+    }
+    // Unchecked: the caller keeps i in [0, size()).
+    const T &operator[](int i) const { return checked(i, "operator[] const"); }
+    T &read(int i) { return const_cast<T &>(checked(i, "read")); }
+    // Stores x as element i of an existing block; the size is not changed.
+    void enter(int i, const T &x) {
+        COLIB_EXPECT(i >= 0 && (i >> shift_) < block_count_, typeid(Derived), "enter",
+                     "index %d outside the %d allocated elements", i, block_count_ << shift_);
+        slot(i) = x;
+    }
+    void append(const T &x) {
+        int b = size_ >> shift_;
+        if (b == cur_index_) {
+            cur_block_[size_ & (block_size_ - 1)] = x;
+            ++size_;
+        } else {
+            append_slow(x);
+        }
+    }
+    // Size at least n, making the blocks it needs; 0 (size unchanged) when
+    // a block could not be made.
+    int expand(int n);
+    // Makes the blocks n elements need without changing the size.
+    int reserve(int n);
+    // Size 0; with a nonzero flag, every block and the table's storage are
+    // freed too.
+    void clear(int flag);
+    // Size at most n; with a nonzero flag, the blocks beyond those n
+    // elements need are freed and the table trimmed.
+    void shrink(int n, int flag);
+    // A small array (size below the block size) gets the smallest block
+    // size that holds it in one block. Returns the number of element slots
+    // released; 0 when nothing changed or no storage could be had.
+    int repaginate();
+    void reverse();
+    // Copies min(n, src.size()) elements, src[from + k] to this[to + k],
+    // growing this as the subscript does. Within one array a move to higher
+    // indexes that overlaps runs backwards.
+    void copy(const Derived &src, int n, int to, int from);
+    // src[from .. from + n) into elements [to, to + n), raising the size.
+    void copyin(const T *src, int n, int to, int from);
+    // Elements [from, from + n) into dst[to .. to + n); requires
+    // from + n <= size().
+    void copyout(T *dst, int n, int from, int to) const;
+    // Makes this array a copy of src, with src's block size. From itself:
+    // no change.
+    Derived &become(utCopy, const Derived &src);
+
+    iterator begin() noexcept { return iterator(table_.data(), shift_, 0, size_); }
+    iterator end() noexcept { return iterator(table_.data(), shift_, size_, size_); }
+    const_iterator begin() const noexcept {
+        return const_iterator(table_.data(), shift_, 0, size_);
+    }
+    const_iterator end() const noexcept {
+        return const_iterator(table_.data(), shift_, size_, size_);
+    }
+
+    // The common printout, headed "coPageArr {" (printing members only).
+    template <int Q = P, class = std::enable_if_t<Q != 0>> utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const print_arg &a) { return a.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const print_arg &a) {
+        return colib_detail::print_std(os, a);
+    }
+
+protected:
+    // Makes blocks up to b exist and b current; 0 when the table or a
+    // block could not be had (blocks made so far stay).
+    int get_block(int b);
+    // Makes existing block b current.
+    void switch_block(int b) noexcept {
+        cur_index_ = b;
+        cur_block_ = static_cast<T *>(table_.data()[b]);
+    }
+
+    T &slot(int i) const noexcept {
+        return static_cast<T *>(table_.data()[i >> shift_])[i & (block_size_ - 1)];
+    }
+    const T &checked(int i, const char *op) const {
+        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
+                     size_);
+        return slot(i);
+    }
+
+private:
+    static int valid_shift(int shift);
+    void get_block_or_throw(int b);
+    void grow_to_index(int i);
+    // append into a block that is not current (made when missing).
+    void append_slow(const T &x);
+    // Frees blocks from the last one down to block count `keep`.
+    void free_blocks(int keep) noexcept;
+    static void copy_run(T *dst, const T *src, int n);
+    void swap_state(coPageArrT &o) noexcept;
+
+    int block_count_ = 0;
+    int size_ = 0;
+    int block_size_;
+    int shift_;
+    utAnycoPageArrINTERNALcoDynArr table_;
+    int cur_index_ = -1;
+    T *cur_block_ = nullptr;
+};
+
+// Walks a paged array from index 0, block after block:
+//
+//   intcoPageArrcoIterator it(&a);
+//   while (++it) use(it());
+//
+// ++ from the reset state starts a walk; ++ from the last element ends it
+// (returns 0) and leaves the iterator reset, so a walk can start again. The
+// iterator keeps the block table's storage of the walk's start: the array
+// must not gain or lose blocks during a walk.
+template <class Derived, class Array> class COLIB_API coPageArrIterT {
+public:
+    using value_type = typename Array::value_type;
+
+    explicit coPageArrIterT(const Array *a) noexcept : array_(a) {}
+    ~coPageArrIterT() = default;
+
+    void reset() noexcept { remaining_ = 0; }
+    // 1 when on an element after the step, 0 when the walk ended.
+    int operator++() noexcept {
+        // available <= remaining: more than one left in the block means
+        // the step stays inside it.
+        if (available_ > 1) {
+            --available_;
+            --remaining_;
+            ++elem_;
+            return 1;
+        }
+        return step_block();
+    }
+    // The element under the iterator; requires a walk in progress.
+    const value_type &operator()() const {
+        COLIB_EXPECT(remaining_ > 0, typeid(Derived), "operator()", "no current element");
+        return *elem_;
+    }
+    // Elements still to visit, the current one included (0: not walking).
+    int remaining() const noexcept { return remaining_; }
+    // Index of the current element.
+    int index() const noexcept { return array_->size() - remaining_; }
+
+protected:
+    // Starts a walk: 0 for an empty array.
+    int do_first() noexcept {
+        remaining_ = array_->size();
+        if (remaining_ == 0) return 0;
+        table_ = array_->block_table().data();
+        block_ = 0;
+        elem_ = static_cast<const value_type *>(table_[0]);
+        int bs = array_->block_size();
+        available_ = remaining_ < bs ? remaining_ : bs;
+        return 1;
+    }
+
+private:
+    int step_block() noexcept {
+        if (remaining_ == 0) return do_first();
+        if (--remaining_ == 0) return 0;
+        ++block_;
+        elem_ = static_cast<const value_type *>(table_[block_]);
+        int bs = array_->block_size();
+        available_ = remaining_ < bs ? remaining_ : bs;
+        return 1;
+    }
+
+    const Array *array_;
+    void *const *table_ = nullptr;
+    int block_ = 0;
+    const value_type *elem_ = nullptr;
+    int remaining_ = 0;
+    int available_ = 0;
+};
