@@ -1,0 +1,464 @@
+// The doubly linked list templates behind intcoDListB and its siblings and
+// the children lists of the tree. One concrete class per piece and element
+// type derives from these with itself as Derived (see docs/architecture.md):
+//
+//   coDLinkT        bare two-way link (the list's own base: its sentinel)
+//   coDLinkItemT    link holding one element copy
+//   coDListBT       the ring, the end operations, become, size, printing "{"
+//   coDListIterBT   plain two-way walker
+//   coDListIterT    + index, kept true by every step
+//   coDListCursorT  + editing; index kept true by every edit
+//   coDListT        a list with its own cursor, printing "coDList {"
+//
+// P selects whether a member prints (1: both operator<< exist).
+//
+// Ring invariants of a list:
+//   - the list object is itself the sentinel link; following next() from it
+//     visits the n element links front to back and comes back to it, and
+//     prev() does the same the other way;
+//   - the empty list's next() and prev() are the list itself, n is 0;
+//   - every element link was made by new and is freed by delete when its
+//     element is removed; the list owns the links and the element copies;
+//   - a link's destructor takes it out of its ring (its neighbours are
+//     joined), so destroying an item link is all a removal needs.
+//
+// Walkers: a walker stands either on the sentinel (undefined: index -1) or
+// on an element at position index. ++ from undefined enters at the first
+// element, -- at the last; stepping off either end returns 0 and leaves the
+// walker undefined. A walker stays valid only while the list changes
+// through that walker.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <new>
+#include <ostream>
+#include <type_traits>
+
+#include <colib/foundation/contract.h>
+#include <colib/foundation/elem.h>
+#include <colib/foundation/print.h>
+#include <colib/foundation/types.h>
+
+// Picks a link constructor; its value is never read.
+enum coDItem { coDITEM = 0 };
+
+namespace colib_detail {
+
+// Never defined: the operator<< of members that do not print take this.
+template <class D> struct dlist_not_printable;
+
+// The range-for iterator of the doubly linked lists.
+template <class Link, class Item, class R> class dlist_range_iter {
+public:
+    using iterator_category = std::bidirectional_iterator_tag;
+    using value_type = std::remove_const_t<R>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = R *;
+    using reference = R &;
+
+    explicit dlist_range_iter(Link *p) noexcept : p_(p) {}
+    R &operator*() const noexcept { return static_cast<Item *>(p_)->item(); }
+    R *operator->() const noexcept { return &**this; }
+    dlist_range_iter &operator++() noexcept {
+        p_ = p_->next();
+        return *this;
+    }
+    dlist_range_iter &operator--() noexcept {
+        p_ = p_->prev();
+        return *this;
+    }
+    dlist_range_iter operator++(int) noexcept {
+        dlist_range_iter old = *this;
+        p_ = p_->next();
+        return old;
+    }
+    bool operator==(const dlist_range_iter &o) const noexcept { return p_ == o.p_; }
+    bool operator!=(const dlist_range_iter &o) const noexcept { return p_ != o.p_; }
+
+private:
+    Link *p_;
+};
+
+} // namespace colib_detail
+
+template <class Link, class Item, class T> class COLIB_API coDLinkT {
+public:
+    using value_type = T;
+
+    // A ring of one.
+    coDLinkT() noexcept : next_link_(self()), prev_link_(self()) {}
+    // Links itself in right after prev.
+    coDLinkT(Link *prev, coDItem) noexcept : next_link_(prev->next_link_), prev_link_(prev) {
+        next_link_->prev_link_ = self();
+        prev->next_link_ = self();
+    }
+    // Links itself in right before next.
+    coDLinkT(coDItem, Link *next) noexcept : next_link_(next), prev_link_(next->prev_link_) {
+        prev_link_->next_link_ = self();
+        next->prev_link_ = self();
+    }
+    coDLinkT(const coDLinkT &) = delete;
+    coDLinkT &operator=(const coDLinkT &) = delete;
+    // Leaves the ring: the neighbours are joined; its own pointers stay.
+    ~coDLinkT() {
+        prev_link_->next_link_ = next_link_;
+        next_link_->prev_link_ = prev_link_;
+    }
+
+    Link *next() const noexcept { return next_link_; }
+    Link *prev() const noexcept { return prev_link_; }
+    // The element of the item link this is; never call it on a sentinel.
+    T &read() const noexcept {
+        return static_cast<Item *>(const_cast<Link *>(static_cast<const Link *>(this)))->item();
+    }
+    // This link, alone in its ring, takes the place of o in o's ring; o is
+    // left a ring of one. Used to hand a whole ring over to a sentinel.
+    void take_ring(coDLinkT &o) noexcept {
+        if (o.next_link_ == o.self()) return;
+        next_link_ = o.next_link_;
+        prev_link_ = o.prev_link_;
+        next_link_->prev_link_ = self();
+        prev_link_->next_link_ = self();
+        o.next_link_ = o.prev_link_ = o.self();
+    }
+
+private:
+    Link *self() noexcept { return static_cast<Link *>(this); }
+
+    Link *next_link_;
+    Link *prev_link_;
+};
+
+template <class Link, class T> class COLIB_API coDLinkItemT : public Link {
+public:
+    // Links in after prev, holding a copy of x.
+    coDLinkItemT(Link *prev, const T &x) : Link(prev, coDITEM), item_(x) {}
+    // Links in before next, holding a copy of x.
+    coDLinkItemT(const T &x, Link *next) : Link(coDITEM, next), item_(x) {}
+
+    T &item() noexcept { return item_; }
+    const T &item() const noexcept { return item_; }
+
+private:
+    T item_;
+};
+
+template <class Derived, class Iter, class List> class coDListCursorT;
+
+template <class Derived, class Link, class Item, class T, int P = 1>
+class COLIB_API coDListBT : public Link {
+    using print_arg =
+        std::conditional_t<P != 0, Derived, colib_detail::dlist_not_printable<Derived>>;
+
+public:
+    using value_type = T;
+    using link_type = Link;
+    using item_type = Item;
+    using iterator = colib_detail::dlist_range_iter<Link, Item, T>;
+    using const_iterator = colib_detail::dlist_range_iter<Link, Item, const T>;
+
+    coDListBT() noexcept : n_(0) {}
+    // Empty, then become from src; throws std::bad_alloc.
+    coDListBT(utCopy, const Derived &src) : n_(0) { become(utCOPY, src); }
+    coDListBT(const coDListBT &src) : Link(), n_(0) {
+        become(utCOPY, static_cast<const Derived &>(src));
+    }
+    coDListBT &operator=(const coDListBT &src) {
+        become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // clear(); then the sentinel leaves its (empty) ring.
+    ~coDListBT() { clear(); }
+
+    // Replaces the elements by copies of src's, in order. From itself: no
+    // change. Throws std::bad_alloc with the list unchanged.
+    void become(utCopy, const Derived &src);
+    // Removes every element, front first.
+    void clear() noexcept;
+    int empty() const noexcept { return n_ == 0; }
+    int size() const noexcept { return n_; }
+
+    // 1 when the element was added, 0 when no link could be had (the list
+    // unchanged).
+    int insert_first(const T &x) {
+        if (!new (std::nothrow) Item(sentinel(), x)) return 0;
+        ++n_;
+        return 1;
+    }
+    int insert_last(const T &x) {
+        if (!new (std::nothrow) Item(x, sentinel())) return 0;
+        ++n_;
+        return 1;
+    }
+    // Require a non-empty list.
+    void remove_first() {
+        COLIB_EXPECT(n_ != 0, typeid(Derived), "remove_first", "empty list");
+        delete static_cast<Item *>(this->next());
+        --n_;
+    }
+    void remove_last() {
+        COLIB_EXPECT(n_ != 0, typeid(Derived), "remove_last", "empty list");
+        delete static_cast<Item *>(this->prev());
+        --n_;
+    }
+
+    // The sentinel: the list itself as a link.
+    Link *sentinel() const noexcept { return const_cast<Link *>(static_cast<const Link *>(this)); }
+
+    iterator begin() noexcept { return iterator(this->next()); }
+    iterator end() noexcept { return iterator(sentinel()); }
+    const_iterator begin() const noexcept { return const_iterator(this->next()); }
+    const_iterator end() const noexcept { return const_iterator(sentinel()); }
+
+    friend utOstream &operator<<(utOstream &os, const print_arg &l) { return l.print_block(os); }
+    friend std::ostream &operator<<(std::ostream &os, const print_arg &l) {
+        return colib_detail::print_std(os, l);
+    }
+
+protected:
+    void n_inc() noexcept { ++n_; }
+    void n_dec() noexcept { --n_; }
+    // "{", then one level deeper "size n" and the elements, then "}".
+    utOstream &print_block(utOstream &os) const;
+
+private:
+    template <class, class, class> friend class coDListCursorT;
+    int n_;
+};
+
+// Plain two-way walker:   for (it.reset(); ++it;) use(it());
+template <class Derived, class List> class COLIB_API coDListIterBT {
+public:
+    using Link = typename List::link_type;
+    using value_type = typename List::value_type;
+
+    // Bound to the list and undefined.
+    explicit coDListIterBT(const List *list) noexcept
+        : list_(list), current_(list ? list->sentinel() : nullptr) {}
+
+    void reset() noexcept { current_ = list_->sentinel(); }
+    // 1 when it now stands on an element, 0 on the sentinel.
+    int operator++() noexcept {
+        current_ = current_->next();
+        return current_ != list_->sentinel();
+    }
+    int operator--() noexcept {
+        current_ = current_->prev();
+        return current_ != list_->sentinel();
+    }
+    // k single steps, 0 at the first that reaches the sentinel (the walker
+    // stays there); 1 when all were made or k < 1.
+    int operator+=(int k) noexcept {
+        for (int i = 0; i < k; ++i)
+            if (!++*this) return 0;
+        return 1;
+    }
+    int operator-=(int k) noexcept {
+        for (int i = 0; i < k; ++i)
+            if (!--*this) return 0;
+        return 1;
+    }
+    // The element under the walker; requires it not to be undefined.
+    value_type &operator()() const {
+        COLIB_EXPECT(!undefined(), typeid(Derived), "operator()", "undefined walker");
+        return current_->read();
+    }
+    // 1 when both are undefined (whatever their lists), or both stand on
+    // the same link.
+    int operator==(const coDListIterBT &o) const noexcept {
+        return (undefined() && o.undefined()) || current_ == o.current_;
+    }
+    int operator!=(const coDListIterBT &o) const noexcept { return !(*this == o); }
+    int size() const noexcept { return list_->size(); }
+    int undefined() const noexcept { return current_ == list_->sentinel(); }
+    // The link under the walker (the list's sentinel when undefined).
+    Link *current_link() const noexcept { return current_; }
+
+protected:
+    List *cheat() const noexcept { return const_cast<List *>(list_); }
+    void set_current(Link *l) noexcept { current_ = l; }
+    void bind(const List *list) noexcept {
+        list_ = list;
+        current_ = list->sentinel();
+    }
+
+private:
+    const List *list_;
+    Link *current_;
+};
+
+// Two-way walker that knows the position of its element.
+template <class Derived, class IterB, class List> class COLIB_API coDListIterT : public IterB {
+public:
+    using Link = typename List::link_type;
+    using value_type = typename List::value_type;
+
+    // Bound, undefined, index -1.
+    explicit coDListIterT(const List *list) noexcept : IterB(list), index_(-1) {}
+
+    void reset() noexcept {
+        IterB::reset();
+        index_ = -1;
+    }
+    // From undefined to the first element at index 0.
+    int operator++() noexcept {
+        ++index_;
+        IterB::operator++();
+        if (this->undefined()) index_ = -1;
+        return index_ >= 0;
+    }
+    // From undefined to the last element at index n - 1.
+    int operator--() noexcept {
+        if (!IterB::operator--()) {
+            index_ = -1;
+            return 0;
+        }
+        if (index_ == -1) index_ = this->size();
+        --index_;
+        return index_ >= 0;
+    }
+    int operator+=(int k) noexcept {
+        for (int i = 0; i < k; ++i)
+            if (!++*this) return 0;
+        return 1;
+    }
+    int operator-=(int k) noexcept {
+        for (int i = 0; i < k; ++i)
+            if (!--*this) return 0;
+        return 1;
+    }
+    value_type &operator()() const {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined walker");
+        return this->current_link()->read();
+    }
+    int index() const noexcept { return index_; }
+    // Walks i - index() steps from where it stands. A target outside
+    // [0, size()) leaves the walker undefined.
+    void set_index(int i) noexcept {
+        int d = i - index_;
+        if (d >= 0)
+            *this += d;
+        else
+            *this -= -d;
+    }
+
+protected:
+    explicit coDListIterT(std::nullptr_t) noexcept : IterB(nullptr), index_(-1) {}
+    void bind(const List *list) noexcept {
+        IterB::bind(list);
+        index_ = -1;
+    }
+    void set_index_field(int i) noexcept { index_ = i; }
+
+private:
+    int index_;
+};
+
+// Editing walker; every edit keeps current and index true.
+template <class Derived, class Iter, class List> class COLIB_API coDListCursorT : public Iter {
+public:
+    using Link = typename List::link_type;
+    using Item = typename List::item_type;
+    using value_type = typename List::value_type;
+
+    explicit coDListCursorT(List *list) noexcept : Iter(list) {}
+
+    value_type &operator()() const {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined cursor");
+        return this->current_link()->read();
+    }
+
+    // 1, or 0 when no link could be had (list and cursor unchanged). The
+    // cursor stays on its element.
+    // Undefined: x goes first.
+    int insert_after(const value_type &x);
+    // Undefined: x goes last.
+    int insert_before(const value_type &x);
+    int insert_first(const value_type &x) {
+        if (!list()->insert_first(x)) return 0;
+        if (!this->undefined()) this->set_index_field(this->index() + 1);
+        return 1;
+    }
+    int insert_last(const value_type &x) { return list()->insert_last(x); }
+    // Removes the element under the cursor and moves to the one after it
+    // (undefined when it was the last). Requires an element.
+    void remove();
+    // Removes the element under the cursor and moves to the one before it
+    // (undefined when it was the first). Requires an element.
+    void remove_backwards();
+    // Require a non-empty list; the cursor leaves a removed element forward.
+    void remove_first();
+    void remove_last();
+    // Clears the list; the cursor ends undefined.
+    void clear() noexcept {
+        list()->clear();
+        this->reset();
+    }
+
+protected:
+    explicit coDListCursorT(std::nullptr_t) noexcept : Iter(nullptr) {}
+    using Iter::bind;
+
+private:
+    List *list() const noexcept { return this->cheat(); }
+};
+
+// A list with a built-in cursor bound to its own list part.
+template <class Derived, class Cursor, class List, int P = 1>
+class COLIB_API coDListT : public Cursor, public List {
+    using print_arg =
+        std::conditional_t<P != 0, Derived, colib_detail::dlist_not_printable<Derived>>;
+
+public:
+    using value_type = typename List::value_type;
+    using typename List::const_iterator;
+    using typename List::iterator;
+
+    coDListT() noexcept : Cursor(nullptr) { Cursor::bind(this); }
+    // insert_last of each value in order; throws std::bad_alloc.
+    coDListT(std::initializer_list<value_type> list);
+    coDListT(utCopy, const Derived &src) : Cursor(nullptr), List(utCOPY, src) {
+        Cursor::bind(this);
+    }
+
+    // Nothing when src is this list; otherwise the list becomes a copy of
+    // src's list part and the cursor is undefined.
+    void become(utCopy, const Derived &src);
+    // The list part's clear; the cursor ends undefined.
+    void clear() noexcept {
+        List::clear();
+        Cursor::reset();
+    }
+    int insert_last(const value_type &x) { return List::insert_last(x); }
+    // The cursor's end operations, which keep the cursor right.
+    using Cursor::insert_first;
+    using Cursor::remove_first;
+    using Cursor::remove_last;
+    using List::begin;
+    using List::end;
+    using List::size;
+
+    // The cursor's ++.
+    int forwards() noexcept { return Cursor::operator++(); }
+    // The element under the cursor; requires it not to be undefined.
+    value_type &read() const {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "read", "undefined cursor");
+        return this->current_link()->read();
+    }
+
+    friend utOstream &operator<<(utOstream &os, const print_arg &l) {
+        os << "coDList ";
+        return l.print_block(os);
+    }
+    friend std::ostream &operator<<(std::ostream &os, const print_arg &l) {
+        return colib_detail::print_std(os, l);
+    }
+
+protected:
+    // Not part of the interface: copies go through the utCopy constructor
+    // or become. The plain assignment does nothing.
+    coDListT(const coDListT &src) : Cursor(nullptr), List(src) { Cursor::bind(this); }
+    coDListT &operator=(const coDListT &) noexcept { return *this; }
+};

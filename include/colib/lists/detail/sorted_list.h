@@ -1,0 +1,165 @@
+// coSortedListT: the sorted lists (intcoSortedList and its siblings) over
+// the standard ordered multiset, ordered by the element type's coSLCompareP.
+// Each concrete class derives from it with itself as Derived; the library
+// compiles the members once per concrete class (src/lists/sorted_list.cpp).
+//
+// Invariants:
+//   - items holds every element in ascending order of Compare; equal
+//     elements are all kept, in the order they were added (a new element
+//     goes after the equal ones already present);
+//   - a walker's position is an element of items or items.end(), which is
+//     the undefined position; ++ from undefined enters at the smallest
+//     element, -- at the largest; stepping off either end returns 0 and
+//     leaves the walker undefined.
+//
+// Failure: add lets std::bad_alloc through, and throws std::length_error
+// ("map/set<T> too long") when the multiset is full; in both cases the list
+// is unchanged. A walker stays valid while its element stays in the list.
+#pragma once
+
+#include <initializer_list>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+
+#include <colib/foundation/contract.h>
+#include <colib/foundation/elem.h>
+#include <colib/foundation/print.h>
+
+template <class Derived, class Iter, class List> class coSortedListCursorT;
+
+template <class Derived, class T, class Compare> class COLIB_API coSortedListT {
+public:
+    using value_type = T;
+    using set_type = std::multiset<T, Compare>;
+    using const_iterator = typename set_type::const_iterator;
+    using iterator = const_iterator;
+
+    coSortedListT() = default;
+    // add of each value in the order given.
+    coSortedListT(std::initializer_list<T> list) {
+        for (const T &x : list)
+            add(x);
+    }
+    ~coSortedListT() { clear(); }
+
+    // Inserts a copy after the elements equal to it.
+    void add(const T &x) {
+        if (items_.size() >= items_.max_size()) throw std::length_error("map/set<T> too long");
+        items_.insert(x);
+    }
+    void clear() noexcept { items_.clear(); }
+    int empty() const noexcept { return items_.empty(); }
+    int size() const noexcept { return static_cast<int>(items_.size()); }
+    // 1 when an element equal to x is present.
+    int member(const T &x) const { return lookup(x) != items_.end(); }
+    // Removes and returns the smallest (largest; among equal largest ones
+    // the last added) element. Require a non-empty list.
+    T remove_first() {
+        COLIB_EXPECT(!items_.empty(), typeid(Derived), "remove_first", "empty list");
+        T x = *items_.begin();
+        items_.erase(items_.begin());
+        return x;
+    }
+    T remove_last() {
+        COLIB_EXPECT(!items_.empty(), typeid(Derived), "remove_last", "empty list");
+        auto last = std::prev(items_.end());
+        T x = *last;
+        items_.erase(last);
+        return x;
+    }
+
+    const_iterator begin() const noexcept { return items_.begin(); }
+    const_iterator end() const noexcept { return items_.end(); }
+    const set_type &items() const noexcept { return items_; }
+
+    // "coSortedList {", then one level deeper the elements, then "}".
+    utOstream &print(utOstream &os) const {
+        os << "coSortedList {" << std::endl;
+        {
+            utOstream nested(utTAB, os, 1, 0);
+            for (const T &x : items_) {
+                coElem<T>::print(nested, x);
+                nested << std::endl;
+            }
+        }
+        os << "}" << std::endl;
+        return os;
+    }
+
+    friend utOstream &operator<<(utOstream &os, const Derived &l) { return l.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
+        return colib_detail::print_std(os, l);
+    }
+
+protected:
+    // The first element equal to x, or end.
+    const_iterator lookup(const T &x) const {
+        auto p = items_.lower_bound(x);
+        return p != items_.end() && !Compare()(x, *p) ? p : items_.end();
+    }
+    set_type &box_items() noexcept { return items_; }
+
+private:
+    template <class, class, class> friend class coSortedListCursorT;
+    set_type items_;
+};
+
+// Walker:   for (it.reset(); ++it;) use(it());
+template <class Derived, class List> class COLIB_API coSortedListIterT {
+public:
+    using value_type = typename List::value_type;
+    using position_type = typename List::const_iterator;
+
+    // Bound and undefined.
+    explicit coSortedListIterT(const List *list) noexcept : list_(list), position_(list->end()) {}
+
+    void reset() noexcept { position_ = list_->end(); }
+    int undefined() const noexcept { return position_ == list_->end(); }
+    // From undefined to the smallest element; 1 when on an element.
+    int operator++() noexcept {
+        position_ = undefined() ? list_->begin() : std::next(position_);
+        return !undefined();
+    }
+    // From undefined to the largest element; from the smallest to
+    // undefined (returning 0).
+    int operator--() noexcept {
+        if (position_ == list_->begin()) {
+            position_ = list_->end();
+            return 0;
+        }
+        --position_;
+        return 1;
+    }
+    // The element under the walker; requires it not to be undefined.
+    const value_type &operator()() const {
+        COLIB_EXPECT(!undefined(), typeid(Derived), "operator()", "undefined walker");
+        return *position_;
+    }
+    position_type position() const noexcept { return position_; }
+
+protected:
+    const List *list() const noexcept { return list_; }
+    void set_position(position_type p) noexcept { position_ = p; }
+
+private:
+    const List *list_;
+    position_type position_;
+};
+
+// A walker that can remove the element under it.
+template <class Derived, class Iter, class List> class COLIB_API coSortedListCursorT : public Iter {
+public:
+    explicit coSortedListCursorT(List *list) noexcept : Iter(list) {}
+
+    // Removes the element under the cursor and stands on the one after it
+    // (undefined when it was the last). Requires an element.
+    void remove() {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "remove", "undefined cursor");
+        this->set_position(box()->items_.erase(this->position()));
+    }
+
+protected:
+    List *box() const noexcept { return const_cast<List *>(this->list()); }
+};

@@ -1,0 +1,94 @@
+// The paged lists: doubly linked lists whose links live in a paged array
+// and point at each other by 32-bit index. Removed slots are reused (the
+// last freed first), so a list that grows and shrinks allocates nothing
+// once its pages exist. The list has a built-in cursor.
+//
+//   intcoPageDList l;
+//   l.insert_last(1); l.insert_last(2); l.insert_last(3);  // slots 0, 1, 2
+//   l.set_index(1); l.remove();   // 1, 3; slot 1 free, the cursor on 3
+//   l.insert_last(4);             // reuses slot 1: 1, 3, 4
+//   int x = l[2];                 // 4; the cursor moves there
+//   std::cout << l;               // "coPageDList {", "  size 3", ..., "}"
+//
+// Members: int and double. sizeof(intcoPageDLink) is 12.
+#pragma once
+
+#include <colib/lists/detail/page_dlist.h>
+#include <colib/paged/detail/page_arr.h>
+
+class intcoPageDList;
+class COLIB_API intcoPageDLink : public coPageDLinkT<intcoPageDLink, int> {
+public:
+    using coPageDLinkT::coPageDLinkT;
+};
+// The paged array of the links (a member of the paged-array family that
+// does not print).
+class COLIB_API intcoPageDLinkcoPageArr
+    : public coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0> {
+public:
+    using coPageArrT::coPageArrT;
+};
+class COLIB_API intcoPageDLinkcoPageArrcoIterator
+    : public coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr> {
+public:
+    using coPageArrIterT::coPageArrIterT;
+};
+class COLIB_API intcoPageDListcoIterator
+    : public coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int> {
+public:
+    using coPageDListIterT::coPageDListIterT;
+    friend class coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
+                              intcoPageDListcoIterator>;
+};
+class COLIB_API intcoPageDList
+    : public coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
+                          intcoPageDListcoIterator> {
+public:
+    using coPageDListT::coPageDListT;
+};
+
+class doublecoPageDList;
+class COLIB_API doublecoPageDLink : public coPageDLinkT<doublecoPageDLink, double> {
+public:
+    using coPageDLinkT::coPageDLinkT;
+};
+// The paged array of the links (a member of the paged-array family that
+// does not print).
+class COLIB_API doublecoPageDLinkcoPageArr
+    : public coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0> {
+public:
+    using coPageArrT::coPageArrT;
+};
+class COLIB_API doublecoPageDLinkcoPageArrcoIterator
+    : public coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator, doublecoPageDLinkcoPageArr> {
+public:
+    using coPageArrIterT::coPageArrIterT;
+};
+class COLIB_API doublecoPageDListcoIterator
+    : public coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double> {
+public:
+    using coPageDListIterT::coPageDListIterT;
+    friend class coPageDListT<doublecoPageDList, double, doublecoPageDLink,
+                              doublecoPageDLinkcoPageArr, doublecoPageDListcoIterator>;
+};
+class COLIB_API doublecoPageDList
+    : public coPageDListT<doublecoPageDList, double, doublecoPageDLink, doublecoPageDLinkcoPageArr,
+                          doublecoPageDListcoIterator> {
+public:
+    using coPageDListT::coPageDListT;
+};
+
+// Compiled once in the library (src/lists/page_dlist.cpp).
+extern template class coPageDLinkT<intcoPageDLink, int>;
+extern template class coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>;
+extern template class coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>;
+extern template class coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>;
+extern template class coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
+                                   intcoPageDListcoIterator>;
+extern template class coPageDLinkT<doublecoPageDLink, double>;
+extern template class coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>;
+extern template class coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator,
+                                     doublecoPageDLinkcoPageArr>;
+extern template class coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>;
+extern template class coPageDListT<doublecoPageDList, double, doublecoPageDLink,
+                                   doublecoPageDLinkcoPageArr, doublecoPageDListcoIterator>;
