@@ -5,12 +5,6 @@
 
 #include <colib/arrays/detail/fixed_arr.h>
 
-template <class D, class T, int B> coFixedArrT<D, T, B>::coFixedArrT(int n) {
-    COLIB_EXPECT(n >= 0, typeid(D), "constructor", "negative size %d", n);
-    data_ = new T[n < 0 ? 0 : n];
-    size_ = n < 0 ? 0 : n;
-}
-
 template <class D, class T, int B>
 coFixedArrT<D, T, B>::coFixedArrT(std::initializer_list<T> list) {
     bool out_of_range;

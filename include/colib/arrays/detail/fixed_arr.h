@@ -32,7 +32,9 @@ public:
     // Invalid: no buffer, size 0.
     coFixedArrT() noexcept = default;
     // A buffer of n slots (valid even for n == 0). Requires n >= 0.
-    explicit coFixedArrT(int n);
+    explicit coFixedArrT(int n) : data_(new T[n < 0 ? 0 : n]), size_(n < 0 ? 0 : n) {
+        COLIB_EXPECT(n >= 0, typeid(Derived), "constructor", "negative size %d", n);
+    }
     // A buffer of the list's length holding its elements.
     coFixedArrT(std::initializer_list<T> list);
     coFixedArrT(utCopy, const Derived &src) { become(utCOPY, src); }
