@@ -54,7 +54,7 @@ utOstream &coDListBT<D, Link, Item, T, P>::print_block(utOstream &os) const {
 template <class D, class I, class L>
 int coDListCursorT<D, I, L>::insert_after(const value_type &x) {
     if (this->undefined()) return list()->insert_first(x);
-    if (!new (std::nothrow) Item(this->current_link(), x)) return 0;
+    if (!L::link_in(this->current_link(), x)) return 0;
     list()->n_inc();
     return 1;
 }
@@ -67,7 +67,7 @@ int coDListCursorT<D, I, L>::insert_before(const value_type &x) {
         this->set_index_field(1);
         return 1;
     }
-    if (!new (std::nothrow) Item(x, this->current_link())) return 0;
+    if (!L::link_in(x, this->current_link())) return 0;
     list()->n_inc();
     this->set_index_field(this->index() + 1);
     return 1;

@@ -58,29 +58,6 @@ coTree *coTree::find_parent_node(coTree *node) {
     }
 }
 
-void coTree::add_child_last(coTree *node) {
-    if (!children_) children_ = new coTreeList;
-    if (!children_->insert_last(node)) throw std::bad_alloc();
-    node->parent_ = this;
-}
-
-void coTree::add_child(coTree *node) {
-    if (!children_) {
-        add_child_last(node);
-        return;
-    }
-    coTreeList &l = *children_;
-    l.reset();
-    while (l.forwards() && l.read()->object_->is_older_sibling(node->object_)) {
-    }
-    if (!l.insert_before(node)) {
-        l.reset();
-        throw std::bad_alloc();
-    }
-    l.reset();
-    node->parent_ = this;
-}
-
 void coTree::add(coTreeObj *o) {
     COLIB_EXPECT(root(), typeid(coTree), "add", "not a root");
     coTree *t = new coTree(o);

@@ -73,10 +73,6 @@ private:
     // The deepest node that claims node's object, or null when this node
     // does not claim it.
     coTree *find_parent_node(coTree *node);
-    // Inserts node among the children in sibling order.
-    void add_child(coTree *node);
-    // Appends node to the children, making the list when there is none.
-    void add_child_last(coTree *node);
 
     coTreeObj *object_;
     coTreeList *children_;

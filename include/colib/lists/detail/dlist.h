@@ -183,12 +183,12 @@ public:
     // 1 when the element was added, 0 when no link could be had (the list
     // unchanged).
     int insert_first(const T &x) {
-        if (!new (std::nothrow) Item(sentinel(), x)) return 0;
+        if (!link_in(sentinel(), x)) return 0;
         ++n_;
         return 1;
     }
     int insert_last(const T &x) {
-        if (!new (std::nothrow) Item(x, sentinel())) return 0;
+        if (!link_in(x, sentinel())) return 0;
         ++n_;
         return 1;
     }
@@ -218,6 +218,16 @@ public:
     }
 
 protected:
+    // Makes an item link from the arguments, which links itself in; 0 when
+    // no memory could be had (nothing linked).
+    template <class A, class B> static int link_in(const A &a, const B &b) noexcept {
+        try {
+            new Item(a, b);
+            return 1;
+        } catch (const std::bad_alloc &) {
+            return 0;
+        }
+    }
     void n_inc() noexcept { ++n_; }
     void n_dec() noexcept { --n_; }
     // "{", then one level deeper "size n" and the elements, then "}".

@@ -267,19 +267,17 @@ protected:
     void deactivate_nodes(int a, int b) noexcept;
 
     int insert_initial_item(const T &x) {
-        int s = activate_node();
+        int s = place(-1, x, -1);
         if (s == -1) return 0;
-        node(s).become(-1, x, -1);
         first_ = last_ = s;
         ++n_;
         return 1;
     }
     int insert_item_after(int i, const T &x) {
-        int s = activate_node();
-        if (s == -1) return 0;
-        Link &at = node(i);
+        Link &at = node(i); // slots never move: the reference outlives growth
         int nx = at.next();
-        node(s).become(i, x, nx);
+        int s = place(i, x, nx);
+        if (s == -1) return 0;
         if (nx == -1)
             last_ = s;
         else
@@ -289,11 +287,10 @@ protected:
         return 1;
     }
     int insert_item_before(const T &x, int i) {
-        int s = activate_node();
-        if (s == -1) return 0;
         Link &at = node(i);
         int pv = at.prev();
-        node(s).become(pv, x, i);
+        int s = place(pv, x, i);
+        if (s == -1) return 0;
         if (pv == -1)
             first_ = s;
         else
@@ -314,7 +311,8 @@ protected:
             last_ = pv;
         else
             node(nx).set_prev(pv);
-        deactivate_node(i);
+        l.become(-1, free_head_); // deactivate_node(i)
+        free_head_ = i;
         --n_;
     }
 
@@ -325,6 +323,23 @@ protected:
 
 private:
     template <class, class, class> friend class coPageDListIterT;
+    // activate_node, with the new link's fields written in the same pass.
+    int place(int prev, const T &x, int next) {
+        if (free_head_ != -1) {
+            int i = free_head_;
+            Link &l = node(i);
+            free_head_ = l.next();
+            l.become(prev, x, next);
+            return i;
+        }
+        int s = nodes_.size();
+        if ((s >> nodes_.block_shift()) >= nodes_.block_count() && !nodes_.reserve(s + 1))
+            return -1;
+        Link l;
+        l.become(prev, x, next);
+        nodes_.append(l);
+        return s;
+    }
     const Derived *self() const noexcept { return static_cast<const Derived *>(this); }
 
     int n_ = 0;
