@@ -27,11 +27,12 @@ coDynGridT<D, T, N, B>::coDynGridT(const extents &capacity, const extents &step)
         COLIB_EXPECT(capacity[d] >= 0, typeid(D), "constructor", "negative capacity %d",
                      capacity[d]);
         COLIB_EXPECT(step[d] >= 1, typeid(D), "constructor", "step %d below 1", step[d]);
-        step_[d] = step[d];
+        // Outside hardened builds, out-of-contract arguments are clamped
+        // so that the invariants still hold.
+        step_[d] = step[d] < 1 ? 1 : step[d];
+        capacity_[d] = capacity[d] < 0 ? 0 : capacity[d];
     }
-    table_ = new_grid(capacity);
-    for (int d = 0; d < N; ++d)
-        capacity_[d] = capacity[d];
+    table_ = new_grid(capacity_);
 }
 
 template <class D, class T, int N, int B>
