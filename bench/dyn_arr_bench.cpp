@@ -21,14 +21,16 @@ template <class Fill> void append_ints(benchmark::State &state, Fill fill) {
 void DynArr_Append_Step1024(benchmark::State &state) {
     append_ints(state, [] {
         intcoDynArr a(0, 1024);
-        for (int i = 0; i < kInts; ++i) a.append(i);
+        for (int i = 0; i < kInts; ++i)
+            a.append(i);
         return a;
     });
 }
 void DynArr_Append_StepAll(benchmark::State &state) {
     append_ints(state, [] {
         intcoDynArr a(0, kInts);
-        for (int i = 0; i < kInts; ++i) a.append(i);
+        for (int i = 0; i < kInts; ++i)
+            a.append(i);
         return a;
     });
 }
@@ -36,14 +38,16 @@ void DynArr_Append_Reserved(benchmark::State &state) {
     append_ints(state, [] {
         intcoDynArr a;
         a.reserve(kInts);
-        for (int i = 0; i < kInts; ++i) a.append(i);
+        for (int i = 0; i < kInts; ++i)
+            a.append(i);
         return a;
     });
 }
 void Vector_PushBack(benchmark::State &state) {
     append_ints(state, [] {
         std::vector<int> v;
-        for (int i = 0; i < kInts; ++i) v.push_back(i);
+        for (int i = 0; i < kInts; ++i)
+            v.push_back(i);
         return v;
     });
 }
@@ -51,7 +55,8 @@ void Vector_PushBack_Reserved(benchmark::State &state) {
     append_ints(state, [] {
         std::vector<int> v;
         v.reserve(kInts);
-        for (int i = 0; i < kInts; ++i) v.push_back(i);
+        for (int i = 0; i < kInts; ++i)
+            v.push_back(i);
         return v;
     });
 }
@@ -59,7 +64,8 @@ void Vector_PushBack_Reserved(benchmark::State &state) {
 intcoDynArr make_array() {
     intcoDynArr a;
     a.expand(kInts);
-    for (int i = 0; i < kInts; ++i) a[i] = i * 7;
+    for (int i = 0; i < kInts; ++i)
+        a[i] = i * 7;
     return a;
 }
 
@@ -67,7 +73,8 @@ void DynArr_IndexedRead(benchmark::State &state) {
     const intcoDynArr a = make_array();
     for (auto _ : state) {
         long long sum = 0;
-        for (int i = 0; i < a.size(); ++i) sum += a[i];
+        for (int i = 0; i < a.size(); ++i)
+            sum += a[i];
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kInts);
@@ -77,7 +84,8 @@ void Vector_IndexedRead(benchmark::State &state) {
     const std::vector<int> v(a.begin(), a.end());
     for (auto _ : state) {
         long long sum = 0;
-        for (std::size_t i = 0; i < v.size(); ++i) sum += v[i];
+        for (std::size_t i = 0; i < v.size(); ++i)
+            sum += v[i];
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kInts);
@@ -105,27 +113,32 @@ void Vector_Copy(benchmark::State &state) {
 // hold heap text; the colib side shares it, the standard side copies it.
 std::vector<std::string> words() {
     std::vector<std::string> w;
-    for (int i = 0; i < kStrings; ++i) w.push_back("a longer word number " + std::to_string(i));
+    for (int i = 0; i < kStrings; ++i)
+        w.push_back("a longer word number " + std::to_string(i));
     return w;
 }
 
 void DynArr_StringGrowth(benchmark::State &state) {
     std::vector<utString> source;
-    for (const auto &w : words()) source.emplace_back(w);
+    for (const auto &w : words())
+        source.emplace_back(w);
     for (auto _ : state) {
         utStringcoDynArr a(0, 1024);
-        for (const utString &s : source) a.append(s);
+        for (const utString &s : source)
+            a.append(s);
         benchmark::DoNotOptimize(a.data());
     }
     state.SetItemsProcessed(state.iterations() * kStrings);
 }
 void DynArr_StringAppend_Reserved(benchmark::State &state) {
     std::vector<utString> source;
-    for (const auto &w : words()) source.emplace_back(w);
+    for (const auto &w : words())
+        source.emplace_back(w);
     for (auto _ : state) {
         utStringcoDynArr a;
         a.reserve(kStrings);
-        for (const utString &s : source) a.append(s);
+        for (const utString &s : source)
+            a.append(s);
         benchmark::DoNotOptimize(a.data());
     }
     state.SetItemsProcessed(state.iterations() * kStrings);
@@ -135,7 +148,8 @@ void Vector_StringAppend_Reserved(benchmark::State &state) {
     for (auto _ : state) {
         std::vector<std::string> v;
         v.reserve(kStrings);
-        for (const std::string &s : source) v.push_back(s);
+        for (const std::string &s : source)
+            v.push_back(s);
         benchmark::DoNotOptimize(v.data());
     }
     state.SetItemsProcessed(state.iterations() * kStrings);
@@ -144,7 +158,8 @@ void Vector_StringGrowth(benchmark::State &state) {
     const std::vector<std::string> source = words();
     for (auto _ : state) {
         std::vector<std::string> v;
-        for (const std::string &s : source) v.push_back(s);
+        for (const std::string &s : source)
+            v.push_back(s);
         benchmark::DoNotOptimize(v.data());
     }
     state.SetItemsProcessed(state.iterations() * kStrings);

@@ -99,6 +99,20 @@ template <int Shift> void BM_Walk_PageArrIterator(benchmark::State &state) {
         benchmark::DoNotOptimize(sum);
     }
 }
+template <int Shift> void BM_Walk_PageArrBlocks(benchmark::State &state) {
+    const intcoPageArr &a = page_filled<Shift>();
+    for (auto _ : state) {
+        long long sum = 0;
+        int bs = a.block_size();
+        for (int b = 0, left = a.size(); left > 0; ++b, left -= bs) {
+            const int *p = a.block(b);
+            int m = left < bs ? left : bs;
+            for (int k = 0; k < m; ++k)
+                sum += p[k];
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
 void BM_Walk_Deque(benchmark::State &state) {
     const auto &d = filled<std::deque<int>>();
     for (auto _ : state) {
@@ -158,6 +172,7 @@ BENCHMARK(BM_Append_Deque)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Append_Vector)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Walk_PageArr, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Walk_PageArrIterator, 8)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Walk_PageArrBlocks, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Walk_PageArr, 12)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Walk_PageArrIterator, 12)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Walk_Deque)->Unit(benchmark::kMillisecond);

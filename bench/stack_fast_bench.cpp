@@ -18,7 +18,8 @@ constexpr int kN = 10000000;
 void stack_fast(benchmark::State &state, int step) {
     for (auto _ : state) {
         intcoStackFast s(0, step);
-        for (int i = 0; i < kN; ++i) s.push(i);
+        for (int i = 0; i < kN; ++i)
+            s.push(i);
         long long sum = 0;
         while (!s.empty()) {
             sum += s.top();
@@ -28,12 +29,17 @@ void stack_fast(benchmark::State &state, int step) {
     }
     state.SetItemsProcessed(state.iterations() * kN);
 }
-void StackFast_PushPop_Step4096(benchmark::State &state) { stack_fast(state, 4096); }
-void StackFast_PushPop_StepAll(benchmark::State &state) { stack_fast(state, kN); }
+void StackFast_PushPop_Step4096(benchmark::State &state) {
+    stack_fast(state, 4096);
+}
+void StackFast_PushPop_StepAll(benchmark::State &state) {
+    stack_fast(state, kN);
+}
 void StdStack_PushPop(benchmark::State &state) {
     for (auto _ : state) {
         std::stack<int, std::vector<int>> s;
-        for (int i = 0; i < kN; ++i) s.push(i);
+        for (int i = 0; i < kN; ++i)
+            s.push(i);
         long long sum = 0;
         while (!s.empty()) {
             sum += s.top();

@@ -28,7 +28,8 @@ template <class C> void append(benchmark::State &state) {
 std::vector<int> random_indexes() {
     std::mt19937 rng(1);
     std::vector<int> idx(kReads);
-    for (int &i : idx) i = static_cast<int>(rng() % kN);
+    for (int &i : idx)
+        i = static_cast<int>(rng() % kN);
     return idx;
 }
 
@@ -48,7 +49,8 @@ template <class C> void random_reads(benchmark::State &state) {
     const std::vector<int> idx = random_indexes();
     for (auto _ : state) {
         long long sum = 0;
-        for (int i : idx) sum += c[i];
+        for (int i : idx)
+            sum += c[i];
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kReads);
@@ -58,7 +60,8 @@ void VariableArr_IteratorWalk(benchmark::State &state) {
     const intcoVariableArr a = filled<intcoVariableArr>();
     for (auto _ : state) {
         long long sum = 0;
-        for (intcoVariableArrcoIterator it(&a); ++it;) sum += it();
+        for (intcoVariableArrcoIterator it(&a); ++it;)
+            sum += it();
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kN);
@@ -67,7 +70,8 @@ void VariableArr_RangeFor(benchmark::State &state) {
     const intcoVariableArr a = filled<intcoVariableArr>();
     for (auto _ : state) {
         long long sum = 0;
-        for (int v : a) sum += v;
+        for (int v : a)
+            sum += v;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kN);
@@ -76,17 +80,28 @@ void Vector_Walk(benchmark::State &state) {
     const std::vector<int> v = filled<std::vector<int>>();
     for (auto _ : state) {
         long long sum = 0;
-        for (int x : v) sum += x;
+        for (int x : v)
+            sum += x;
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * kN);
 }
 
-void VariableArr_Append(benchmark::State &s) { append<intcoVariableArr>(s); }
-void Deque_PushBack(benchmark::State &s) { append<std::deque<int>>(s); }
-void Vector_PushBack(benchmark::State &s) { append<std::vector<int>>(s); }
-void VariableArr_RandomRead(benchmark::State &s) { random_reads<intcoVariableArr>(s); }
-void Vector_RandomRead(benchmark::State &s) { random_reads<std::vector<int>>(s); }
+void VariableArr_Append(benchmark::State &s) {
+    append<intcoVariableArr>(s);
+}
+void Deque_PushBack(benchmark::State &s) {
+    append<std::deque<int>>(s);
+}
+void Vector_PushBack(benchmark::State &s) {
+    append<std::vector<int>>(s);
+}
+void VariableArr_RandomRead(benchmark::State &s) {
+    random_reads<intcoVariableArr>(s);
+}
+void Vector_RandomRead(benchmark::State &s) {
+    random_reads<std::vector<int>>(s);
+}
 } // namespace
 
 BENCHMARK(VariableArr_Append)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,8 @@
 int main() {
     // A dynamic array that grows four slots at a time.
     intcoDynArr numbers(0, 4);
-    for (int i = 1; i <= 5; ++i) numbers.append(i * i);
+    for (int i = 1; i <= 5; ++i)
+        numbers.append(i * i);
     numbers[7] = 64; // the subscript grows the array to size 8
     std::cout << "capacity " << numbers.capacity() << ", size " << numbers.size() << "\n";
     numbers.shrink(3, 1);
@@ -22,8 +23,10 @@ int main() {
     // Range-for and the array's own iterator walk the same elements.
     double total = 0;
     doublecoDynArr weights{0.5, 1.25, 2};
-    for (double w : weights) total += w;
-    for (doublecoDynArrcoIterator it(&weights); it; ++it) total += *it;
+    for (double w : weights)
+        total += w;
+    for (doublecoDynArrcoIterator it(&weights); it; ++it)
+        total += *it;
     std::cout << "twice the total weight: " << total << "\n";
 
     // Text to value.

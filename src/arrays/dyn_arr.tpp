@@ -19,12 +19,12 @@ template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(int capacity, i
     }
 }
 
-template <class D, class T, int B>
-coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
+template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
     bool out_of_range;
     int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
     if (n > 0) grow_or_throw(n - 1);
-    for (const T &x : list) data_[size_++] = x;
+    for (const T &x : list)
+        data_[size_++] = x;
 }
 
 template <class D, class T, int B>
@@ -37,7 +37,8 @@ coDynArrT<D, T, B>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
     }
 }
 
-template <class D, class T, int B> coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
+template <class D, class T, int B>
+coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
     if (this != &src) {
         std::swap(data_, src.data_);
         std::swap(capacity_, src.capacity_);

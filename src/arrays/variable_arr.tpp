@@ -5,11 +5,14 @@
 
 #include <colib/arrays/detail/variable_arr.h>
 
-template <class D, class T> coVariableArrT<D, T>::coVariableArrT(std::initializer_list<T> list) : coVariableArrT() {
-    for (const T &x : list) append(x);
+template <class D, class T>
+coVariableArrT<D, T>::coVariableArrT(std::initializer_list<T> list) : coVariableArrT() {
+    for (const T &x : list)
+        append(x);
 }
 
-template <class D, class T> coVariableArrT<D, T> &coVariableArrT<D, T>::operator=(coVariableArrT &&src) noexcept {
+template <class D, class T>
+coVariableArrT<D, T> &coVariableArrT<D, T>::operator=(coVariableArrT &&src) noexcept {
     if (this != &src) {
         clear(1);
         size_ = src.size_;
@@ -21,7 +24,9 @@ template <class D, class T> coVariableArrT<D, T> &coVariableArrT<D, T>::operator
     return *this;
 }
 
-template <class D, class T> coVariableArrT<D, T>::~coVariableArrT() { clear(1); }
+template <class D, class T> coVariableArrT<D, T>::~coVariableArrT() {
+    clear(1);
+}
 
 template <class D, class T> D &coVariableArrT<D, T>::become(utCopy, const D &src) {
     D &self = static_cast<D &>(*this);
@@ -30,7 +35,8 @@ template <class D, class T> D &coVariableArrT<D, T>::become(utCopy, const D &src
     blocks_.reserve(src.blocks_.size());
     if (src.size_ > 0) make_blocks(block_number(src.size_ - 1));
     size_ = 0;
-    for (int i = 0; i < src.size_; ++i) append(*src.slot(i));
+    for (int i = 0; i < src.size_; ++i)
+        append(*src.slot(i));
     return self;
 }
 

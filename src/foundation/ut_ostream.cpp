@@ -19,7 +19,8 @@ utOstream::~utOstream() = default;
 utOstream &utOstream::write(const char *s, std::size_t n) {
     while (n > 0) {
         if (*line_start_ && *s != '\n') {
-            for (int i = 0; i < indent_; ++i) os_->put(' ');
+            for (int i = 0; i < indent_; ++i)
+                os_->put(' ');
             *line_start_ = false;
         }
         const char *nl = static_cast<const char *>(std::memchr(s, '\n', n));
@@ -32,8 +33,12 @@ utOstream &utOstream::write(const char *s, std::size_t n) {
     return *this;
 }
 
-utOstream &utOstream::operator<<(const char *s) { return s ? write(s, std::strlen(s)) : *this; }
-utOstream &utOstream::operator<<(char c) { return write(&c, 1); }
+utOstream &utOstream::operator<<(const char *s) {
+    return s ? write(s, std::strlen(s)) : *this;
+}
+utOstream &utOstream::operator<<(char c) {
+    return write(&c, 1);
+}
 
 namespace {
 template <class V> utOstream &put_number(utOstream &os, V v) {
@@ -43,12 +48,24 @@ template <class V> utOstream &put_number(utOstream &os, V v) {
 }
 } // namespace
 
-utOstream &utOstream::operator<<(int v) { return put_number(*this, v); }
-utOstream &utOstream::operator<<(long v) { return put_number(*this, v); }
-utOstream &utOstream::operator<<(long long v) { return put_number(*this, v); }
-utOstream &utOstream::operator<<(unsigned v) { return put_number(*this, v); }
-utOstream &utOstream::operator<<(unsigned long v) { return put_number(*this, v); }
-utOstream &utOstream::operator<<(unsigned long long v) { return put_number(*this, v); }
+utOstream &utOstream::operator<<(int v) {
+    return put_number(*this, v);
+}
+utOstream &utOstream::operator<<(long v) {
+    return put_number(*this, v);
+}
+utOstream &utOstream::operator<<(long long v) {
+    return put_number(*this, v);
+}
+utOstream &utOstream::operator<<(unsigned v) {
+    return put_number(*this, v);
+}
+utOstream &utOstream::operator<<(unsigned long v) {
+    return put_number(*this, v);
+}
+utOstream &utOstream::operator<<(unsigned long long v) {
+    return put_number(*this, v);
+}
 
 utOstream &utOstream::operator<<(double v) {
     // to_chars writes the shortest text that reads back exactly; it spells
@@ -74,5 +91,7 @@ utOstream &utOstream::operator<<(std::ostream &(*manip)(std::ostream &)) {
 }
 
 utOstream &operator<<(utOstream &os, const utString &s) {
-    return s.invalid() ? os : os.write(static_cast<const char *>(s), static_cast<std::size_t>(s.length()));
+    return s.invalid()
+               ? os
+               : os.write(static_cast<const char *>(s), static_cast<std::size_t>(s.length()));
 }

@@ -17,7 +17,9 @@ constexpr std::size_t kHeader = alignof(std::max_align_t) > sizeof(utRef::counte
                                     ? alignof(std::max_align_t)
                                     : sizeof(utRef::counter);
 
-unsigned char fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+unsigned char fold(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+}
 
 template <bool Fold> int compare_texts(const char *a, const char *b) {
     if (!a || !b) return (a != nullptr) - (b != nullptr);
@@ -30,7 +32,9 @@ template <bool Fold> int compare_texts(const char *a, const char *b) {
     }
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 const utRef utRef::s_single;
@@ -61,12 +65,18 @@ void utString::release(char *text) noexcept {
     delete[] block;
 }
 
-int utString::compare(const utString &o) const noexcept { return compare_texts<false>(text_, o.text_); }
-int utString::compare(const char *o) const noexcept { return compare_texts<false>(text_, o); }
+int utString::compare(const utString &o) const noexcept {
+    return compare_texts<false>(text_, o.text_);
+}
+int utString::compare(const char *o) const noexcept {
+    return compare_texts<false>(text_, o);
+}
 int utString::case_compare(const utString &o) const noexcept {
     return compare_texts<true>(text_, o.text_);
 }
-int utString::case_compare(const char *o) const noexcept { return compare_texts<true>(text_, o); }
+int utString::case_compare(const char *o) const noexcept {
+    return compare_texts<true>(text_, o);
+}
 
 int utString::parse(int &out, int &) const noexcept {
     if (!text_) return 0;
@@ -96,17 +106,20 @@ int utString::parse(double &out, int &) const noexcept {
     // nan) is refused before the number is converted.
     const char *start = p, *q = p;
     int mantissa_digits = 0;
-    while (q < end && is_digit(*q)) ++q, ++mantissa_digits;
+    while (q < end && is_digit(*q))
+        ++q, ++mantissa_digits;
     if (q < end && *q == '.') {
         ++q;
-        while (q < end && is_digit(*q)) ++q, ++mantissa_digits;
+        while (q < end && is_digit(*q))
+            ++q, ++mantissa_digits;
     }
     if (mantissa_digits == 0) return 0;
     if (q < end && (*q == 'e' || *q == 'E')) {
         ++q;
         if (q < end && (*q == '+' || *q == '-')) ++q;
         if (q == end || !is_digit(*q)) return 0;
-        while (q < end && is_digit(*q)) ++q;
+        while (q < end && is_digit(*q))
+            ++q;
     }
     if (q != end) return 0;
     double value = 0;
@@ -116,7 +129,9 @@ int utString::parse(double &out, int &) const noexcept {
     return 1;
 }
 
-utString ut_lit(const char *const s) { return utString(utLITERAL, s); }
+utString ut_lit(const char *const s) {
+    return utString(utLITERAL, s);
+}
 
 std::ostream &operator<<(std::ostream &os, const utString &s) {
     if (!s.invalid()) os.write(static_cast<const char *>(s), s.length());
@@ -147,5 +162,9 @@ int co_utBool_from_string(const utString &s, int &out) {
     return 0;
 }
 
-int co_int_from_string(const utString &s, int &out) { return s.parse(out); }
-int co_double_from_string(const utString &s, double &out) { return s.parse(out); }
+int co_int_from_string(const utString &s, int &out) {
+    return s.parse(out);
+}
+int co_double_from_string(const utString &s, double &out) {
+    return s.parse(out);
+}

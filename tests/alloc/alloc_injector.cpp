@@ -24,8 +24,9 @@ bool should_fail() {
 void *allocate(std::size_t n, std::size_t align) {
     if (should_fail()) return nullptr;
     if (n == 0) n = 1;
-    void *p = align > alignof(std::max_align_t) ? std::aligned_alloc(align, (n + align - 1) / align * align)
-                                                : std::malloc(n);
+    void *p = align > alignof(std::max_align_t)
+                  ? std::aligned_alloc(align, (n + align - 1) / align * align)
+                  : std::malloc(n);
     if (p) {
         ++g_live;
         ++g_total;
@@ -47,37 +48,81 @@ void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_alig
 } // namespace
 
 namespace alloc_injector {
-long live() { return g_live; }
-long total() { return g_total; }
+long live() {
+    return g_live;
+}
+long total() {
+    return g_total;
+}
 Scope::Scope(long n) {
     g_failed = false;
     g_countdown = n;
 }
-Scope::~Scope() { g_countdown = 0; }
-bool Scope::failed() const { return g_failed; }
+Scope::~Scope() {
+    g_countdown = 0;
+}
+bool Scope::failed() const {
+    return g_failed;
+}
 } // namespace alloc_injector
 
-void *operator new(std::size_t n) { return allocate_or_throw(n); }
-void *operator new[](std::size_t n) { return allocate_or_throw(n); }
-void *operator new(std::size_t n, const std::nothrow_t &) noexcept { return allocate(n, alignof(std::max_align_t)); }
-void *operator new[](std::size_t n, const std::nothrow_t &) noexcept { return allocate(n, alignof(std::max_align_t)); }
-void *operator new(std::size_t n, std::align_val_t a) { return allocate_or_throw(n, static_cast<std::size_t>(a)); }
-void *operator new[](std::size_t n, std::align_val_t a) { return allocate_or_throw(n, static_cast<std::size_t>(a)); }
+void *operator new(std::size_t n) {
+    return allocate_or_throw(n);
+}
+void *operator new[](std::size_t n) {
+    return allocate_or_throw(n);
+}
+void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
+    return allocate(n, alignof(std::max_align_t));
+}
+void *operator new[](std::size_t n, const std::nothrow_t &) noexcept {
+    return allocate(n, alignof(std::max_align_t));
+}
+void *operator new(std::size_t n, std::align_val_t a) {
+    return allocate_or_throw(n, static_cast<std::size_t>(a));
+}
+void *operator new[](std::size_t n, std::align_val_t a) {
+    return allocate_or_throw(n, static_cast<std::size_t>(a));
+}
 void *operator new(std::size_t n, std::align_val_t a, const std::nothrow_t &) noexcept {
     return allocate(n, static_cast<std::size_t>(a));
 }
 void *operator new[](std::size_t n, std::align_val_t a, const std::nothrow_t &) noexcept {
     return allocate(n, static_cast<std::size_t>(a));
 }
-void operator delete(void *p) noexcept { deallocate(p); }
-void operator delete[](void *p) noexcept { deallocate(p); }
-void operator delete(void *p, std::size_t) noexcept { deallocate(p); }
-void operator delete[](void *p, std::size_t) noexcept { deallocate(p); }
-void operator delete(void *p, const std::nothrow_t &) noexcept { deallocate(p); }
-void operator delete[](void *p, const std::nothrow_t &) noexcept { deallocate(p); }
-void operator delete(void *p, std::align_val_t) noexcept { deallocate(p); }
-void operator delete[](void *p, std::align_val_t) noexcept { deallocate(p); }
-void operator delete(void *p, std::size_t, std::align_val_t) noexcept { deallocate(p); }
-void operator delete[](void *p, std::size_t, std::align_val_t) noexcept { deallocate(p); }
-void operator delete(void *p, std::align_val_t, const std::nothrow_t &) noexcept { deallocate(p); }
-void operator delete[](void *p, std::align_val_t, const std::nothrow_t &) noexcept { deallocate(p); }
+void operator delete(void *p) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p) noexcept {
+    deallocate(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p, std::size_t) noexcept {
+    deallocate(p);
+}
+void operator delete(void *p, const std::nothrow_t &) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p, const std::nothrow_t &) noexcept {
+    deallocate(p);
+}
+void operator delete(void *p, std::align_val_t) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p, std::align_val_t) noexcept {
+    deallocate(p);
+}
+void operator delete(void *p, std::size_t, std::align_val_t) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p, std::size_t, std::align_val_t) noexcept {
+    deallocate(p);
+}
+void operator delete(void *p, std::align_val_t, const std::nothrow_t &) noexcept {
+    deallocate(p);
+}
+void operator delete[](void *p, std::align_val_t, const std::nothrow_t &) noexcept {
+    deallocate(p);
+}

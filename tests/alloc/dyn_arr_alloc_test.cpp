@@ -12,7 +12,8 @@ using alloc_injector::Scope;
 template <class A> struct Snapshot {
     explicit Snapshot(const A &a)
         : data(a.data()), capacity(a.capacity()), size(a.size()), step(a.step()) {
-        for (const auto &x : a) elems.push_back(x);
+        for (const auto &x : a)
+            elems.push_back(x);
     }
     bool operator==(const Snapshot &o) const {
         return data == o.data && capacity == o.capacity && size == o.size && step == o.step &&
@@ -25,7 +26,8 @@ template <class A> struct Snapshot {
 
 template <class A> A filled(std::initializer_list<typename A::value_type> v, int step) {
     A a(0, step);
-    for (const auto &x : v) a.append(x);
+    for (const auto &x : v)
+        a.append(x);
     return a;
 }
 

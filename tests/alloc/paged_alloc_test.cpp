@@ -2,6 +2,7 @@
 // report 0, the others throw std::bad_alloc; the size and the elements stay
 // as they were and nothing leaks.
 #include <colib/paged/page_arr.h>
+#include <colib/sorting/sort.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -114,5 +115,21 @@ TEST(PagedAlloc, ThrowingOperationsKeepSizeAndElements) {
         EXPECT_EQ(r.block_size(), 4);
     }
     EXPECT_EQ(alloc_injector::live(), before);
+}
+TEST(PagedAlloc, IndexSortWithoutScratchMemorySortsInPlace) {
+    doublecoPageArr keys;
+    for (int i = 0; i < 3000; ++i)
+        keys.append(static_cast<double>((i * 7919) % 13));
+    intcoPageArr expected, order;
+    doublecoQuickSortIndex(keys, expected);
+    order.reserve(3000);
+    doublecoQuickSortIndex s;
+    {
+        // The first allocation is the pairs buffer; the paged arrays serve.
+        Scope fail(1);
+        s.sort_indices(keys, order);
+        EXPECT_TRUE(fail.failed());
+    }
+    EXPECT_EQ(elems(order), elems(expected));
 }
 } // namespace

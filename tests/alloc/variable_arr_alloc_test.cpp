@@ -11,16 +11,16 @@ TEST(VariableArrAlloc, BlocksMadeSoFarStay) {
     {
         intcoVariableArr a{1, 2, 3};
         int *first = &a[0];
-        int failures = alloc_injector::for_each_failure(
-            [&] { return a.reserve(3000) == 1; },
-            [&] {
-                // Some prefix of the blocks exists; the elements are untouched.
-                EXPECT_GE(a.block_count(), 1);
-                EXPECT_LE(a.block_count(), 10);
-                EXPECT_EQ(a.size(), 3);
-                EXPECT_EQ(&a[0], first);
-                EXPECT_EQ(a[2], 3);
-            });
+        int failures = alloc_injector::for_each_failure([&] { return a.reserve(3000) == 1; },
+                                                        [&] {
+                                                            // Some prefix of the blocks exists; the
+                                                            // elements are untouched.
+                                                            EXPECT_GE(a.block_count(), 1);
+                                                            EXPECT_LE(a.block_count(), 10);
+                                                            EXPECT_EQ(a.size(), 3);
+                                                            EXPECT_EQ(&a[0], first);
+                                                            EXPECT_EQ(a[2], 3);
+                                                        });
         EXPECT_GT(failures, 0);
         EXPECT_EQ(a.block_count(), 10);
 

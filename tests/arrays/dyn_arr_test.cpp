@@ -7,10 +7,18 @@
 namespace {
 
 // One value per index for each element type.
-template <class T> T value(int i) { return static_cast<T>(i + 1); }
-template <> utString value<utString>(int i) { return utString(std::to_string(i + 1)); }
-template <> utAny value<utAny>(int i) { return reinterpret_cast<utAny>(std::uintptr_t(i + 1) * 16); }
-template <> char value<char>(int i) { return static_cast<char>('a' + i % 26); }
+template <class T> T value(int i) {
+    return static_cast<T>(i + 1);
+}
+template <> utString value<utString>(int i) {
+    return utString(std::to_string(i + 1));
+}
+template <> utAny value<utAny>(int i) {
+    return reinterpret_cast<utAny>(std::uintptr_t(i + 1) * 16);
+}
+template <> char value<char>(int i) {
+    return static_cast<char>('a' + i % 26);
+}
 
 template <class A> std::string printed(const A &a) {
     std::ostringstream os;
@@ -42,7 +50,8 @@ TYPED_TEST_SUITE(DynArrFamily, Members, );
 TYPED_TEST(DynArrFamily, GrowthArithmetic) {
     using T = typename TypeParam::value_type;
     TypeParam a;
-    for (int i = 0; i < 3; ++i) a.append(value<T>(i));
+    for (int i = 0; i < 3; ++i)
+        a.append(value<T>(i));
     EXPECT_EQ(a.capacity(), 3);
     EXPECT_EQ(a.size(), 3);
     EXPECT_EQ(a.step(), 1);
@@ -51,10 +60,12 @@ TYPED_TEST(DynArrFamily, GrowthArithmetic) {
     EXPECT_EQ(b.data(), nullptr);
     b.append(value<T>(0));
     EXPECT_EQ(b.capacity(), 10);
-    for (int i = 1; i <= 10; ++i) b.append(value<T>(i));
+    for (int i = 1; i <= 10; ++i)
+        b.append(value<T>(i));
     EXPECT_EQ(b.capacity(), 20);
     EXPECT_EQ(b.size(), 11);
-    for (int i = 0; i <= 10; ++i) EXPECT_EQ(b[i], value<T>(i));
+    for (int i = 0; i <= 10; ++i)
+        EXPECT_EQ(b[i], value<T>(i));
 
     TypeParam c(10, 4);
     c.expand(10);
@@ -75,7 +86,8 @@ TYPED_TEST(DynArrFamily, ReserveExpandShrinkClear) {
     EXPECT_EQ(a.data(), buffer);
 
     TypeParam b(5, 2);
-    for (int i = 0; i < 3; ++i) b.append(value<T>(i));
+    for (int i = 0; i < 3; ++i)
+        b.append(value<T>(i));
     EXPECT_EQ(b.expand(8), 1);
     EXPECT_EQ(b.capacity(), 9);
     EXPECT_EQ(b.size(), 8);
@@ -84,7 +96,8 @@ TYPED_TEST(DynArrFamily, ReserveExpandShrinkClear) {
     EXPECT_EQ(b.size(), 8);
 
     TypeParam s(5, 1);
-    for (int i = 0; i < 5; ++i) s.append(value<T>(i));
+    for (int i = 0; i < 5; ++i)
+        s.append(value<T>(i));
     buffer = s.data();
     EXPECT_EQ(s.shrink(7, 1), 1);
     EXPECT_EQ(s.capacity(), 5);
@@ -115,7 +128,8 @@ TYPED_TEST(DynArrFamily, ReserveExpandShrinkClear) {
 TYPED_TEST(DynArrFamily, CopiesAreCompleteAndIndependent) {
     using T = typename TypeParam::value_type;
     TypeParam src(0, 7);
-    for (int i = 0; i < 4; ++i) src.append(value<T>(i));
+    for (int i = 0; i < 4; ++i)
+        src.append(value<T>(i));
     TypeParam copy(utCOPY, src);
     EXPECT_EQ(copy.capacity(), 7);
     EXPECT_EQ(copy.step(), 7);
@@ -129,7 +143,8 @@ TYPED_TEST(DynArrFamily, CopiesAreCompleteAndIndependent) {
     target.become(utCOPY, src);
     EXPECT_EQ(target.capacity(), 4); // grown by its own step 1
     EXPECT_EQ(target.step(), 7);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(target[i], value<T>(i));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(target[i], value<T>(i));
     const T *buffer = target.data();
     target.become(utCOPY, target);
     EXPECT_EQ(target.size(), 4);
@@ -153,7 +168,8 @@ TYPED_TEST(DynArrFamily, InitializerListAndWalkers) {
     TypeParam a{value<T>(0), value<T>(1), value<T>(2)};
     EXPECT_EQ(a.capacity(), 3);
     int n = 0;
-    for (const T &x : a) EXPECT_EQ(x, value<T>(n++));
+    for (const T &x : a)
+        EXPECT_EQ(x, value<T>(n++));
     EXPECT_EQ(n, 3);
 
     using It = Probe<typename IteratorOf<TypeParam>::type>;
@@ -199,11 +215,13 @@ TEST(DynArr, PrintsTheCommonLayout) {
 
 TEST(DynArr, StringBuffersHoldConstructedStringsAndMoveOnGrowth) {
     utStringcoDynArr a(4, 4);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(a.data()[i].invalid());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(a.data()[i].invalid());
     utString word("shared");
     a.append(word);
     EXPECT_EQ(word.ref().use_count(), 2);
-    for (int i = 0; i < 10; ++i) a.append(word); // several reallocations
+    for (int i = 0; i < 10; ++i)
+        a.append(word); // several reallocations
     EXPECT_EQ(word.ref().use_count(), 12);
     a[20] = "far";
     EXPECT_TRUE(a[15].invalid());
@@ -235,7 +253,8 @@ TEST(DynArrDeathTest, ContractViolationsAbortWithTheirName) {
     a.append(4);
     EXPECT_DEATH(*it, "colib: intcoDynArrcoIterator::operator\\*: the array was reallocated");
     it.reset();
-    while (it) ++it;
+    while (it)
+        ++it;
     EXPECT_DEATH(*it, "no current element \\(position 4 of 4\\)");
 #else
     GTEST_SKIP() << "contract checks are off in this build";

@@ -10,16 +10,20 @@ using Members = ::testing::Types<charcoStackFast, intcoStackFast, doublecoStackF
 TYPED_TEST_SUITE(StackFastFamily, Members, );
 
 template <class T> T value(int i) {
-    if constexpr (std::is_same_v<T, utString>) return utString(std::to_string(i));
-    else if constexpr (std::is_pointer_v<T>) return reinterpret_cast<T>(std::uintptr_t(i) * 8);
-    else return static_cast<T>('0' + i);
+    if constexpr (std::is_same_v<T, utString>)
+        return utString(std::to_string(i));
+    else if constexpr (std::is_pointer_v<T>)
+        return reinterpret_cast<T>(std::uintptr_t(i) * 8);
+    else
+        return static_cast<T>('0' + i);
 }
 
 TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     using T = typename TypeParam::value_type;
     TypeParam s;
     EXPECT_TRUE(s.empty());
-    for (int i = 1; i <= 3; ++i) s.push(value<T>(i));
+    for (int i = 1; i <= 3; ++i)
+        s.push(value<T>(i));
     EXPECT_EQ(s.array().capacity(), 3); // the default array grows one slot per push
     EXPECT_EQ(s.top(), value<T>(3));
     EXPECT_EQ(s.array()[0], value<T>(1)); // the bottom is index 0
@@ -36,7 +40,8 @@ TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     EXPECT_EQ(other.size(), 2);
     EXPECT_EQ(other.top(), value<T>(9));
     EXPECT_EQ(other.array().step(), 1); // the source's step comes along
-    while (!other.empty()) other.pop();
+    while (!other.empty())
+        other.pop();
     EXPECT_EQ(other.size(), 0);
 }
 } // namespace

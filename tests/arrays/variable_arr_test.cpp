@@ -8,8 +8,8 @@
 namespace {
 // Reaches the protected walker start and block helpers, as a derived class may.
 struct Walker : intcoVariableArrcoIterator {
-    using intcoVariableArrcoIterator::intcoVariableArrcoIterator;
     using intcoVariableArrcoIterator::do_first;
+    using intcoVariableArrcoIterator::intcoVariableArrcoIterator;
 };
 } // namespace
 
@@ -28,11 +28,13 @@ TEST(VariableArr, BlockTablesFollowTheGeometry) {
 
 TEST(VariableArr, BlocksAppearInOrderAndElementsNeverMove) {
     intcoVariableArr a;
-    for (int i = 0; i < 8; ++i) a.append(i);
+    for (int i = 0; i < 8; ++i)
+        a.append(i);
     EXPECT_EQ(a.block_count(), 1);
     a.append(8);
     EXPECT_EQ(a.block_count(), 2);
-    for (int i = 9; i < 17; ++i) a.append(i);
+    for (int i = 9; i < 17; ++i)
+        a.append(i);
     EXPECT_EQ(a.block_count(), 3);
     const int *first = &a[0];
 
@@ -46,7 +48,8 @@ TEST(VariableArr, BlocksAppearInOrderAndElementsNeverMove) {
     std::mt19937 rng(7);
     std::deque<int> model(a.begin(), a.end());
     std::vector<const int *> addresses;
-    for (int i = 0; i < a.size(); ++i) addresses.push_back(&a[i]);
+    for (int i = 0; i < a.size(); ++i)
+        addresses.push_back(&a[i]);
     for (int step = 0; step < 20000; ++step) {
         int v = static_cast<int>(rng() % 1000);
         a.append(v);
@@ -63,7 +66,8 @@ TEST(VariableArr, BlocksAppearInOrderAndElementsNeverMove) {
     // A walk with the family's iterator sees the same elements, across blocks.
     Walker w(&a);
     std::size_t seen = 0;
-    while (++w) ASSERT_EQ(w(), model[seen++]);
+    while (++w)
+        ASSERT_EQ(w(), model[seen++]);
     EXPECT_EQ(seen, model.size());
     EXPECT_EQ(++w, 1); // a finished walk starts again
     EXPECT_EQ(w(), model[0]);
@@ -91,7 +95,8 @@ TEST(VariableArr, ShrinkClearAndCopies) {
     EXPECT_EQ(a.size(), 0);
 
     utStringcoVariableArr s{"a", "b"};
-    for (int i = 0; i < 40; ++i) s.append(utString(std::to_string(i)));
+    for (int i = 0; i < 40; ++i)
+        s.append(utString(std::to_string(i)));
     utStringcoVariableArr copy(utCOPY, s);
     copy[0] = "changed";
     EXPECT_STREQ(s[0], "a");
@@ -120,4 +125,55 @@ TEST(VariableArrDeathTest, OutOfContractUse) {
 #else
     GTEST_SKIP() << "contract checks are off in this build";
 #endif
+}
+
+// Long random runs of appends, far writes, shrink and clear, against a deque
+// model: values agree, the block count is exactly what the size needs (or
+// more, without release), and addresses never change while the array grows.
+TEST(VariableArr, RandomOperationsAgreeWithAModel) {
+    std::mt19937 rng(2024);
+    intcoVariableArr a;
+    std::deque<int> model;
+    std::vector<const int *> addresses;
+    auto blocks_for = [](int n) { return n == 0 ? 0 : intcoVariableArr::block_number(n - 1) + 1; };
+    for (int step = 0; step < 4000; ++step) {
+        int op = static_cast<int>(rng() % 100);
+        int release = static_cast<int>(rng() % 2);
+        if (op < 70) {
+            int v = static_cast<int>(rng());
+            a.append(v);
+            model.push_back(v);
+        } else if (op < 85) {
+            int i = static_cast<int>(model.size() + rng() % 3000);
+            int v = static_cast<int>(rng());
+            a[i] = v;
+            // Slots brought into use hold whatever they held: take them from
+            // the array itself.
+            while (static_cast<int>(model.size()) < i)
+                model.push_back(a[static_cast<int>(model.size())]);
+            model.push_back(v);
+        } else if (op < 97) {
+            int n = static_cast<int>(rng() % (model.size() + 1));
+            a.shrink(n, release);
+            model.resize(std::min<std::size_t>(model.size(), n));
+            if (release) {
+                EXPECT_EQ(a.block_count(), blocks_for(n));
+            }
+            addresses.clear();
+        } else {
+            a.clear(release);
+            model.clear();
+            addresses.clear();
+            if (release) {
+                EXPECT_EQ(a.block_count(), 0);
+            }
+        }
+        ASSERT_EQ(a.size(), static_cast<int>(model.size()));
+        ASSERT_GE(a.block_count(), blocks_for(a.size()));
+        for (std::size_t i = 0; i < addresses.size(); ++i)
+            ASSERT_EQ(&a[static_cast<int>(i)], addresses[i]);
+        while (addresses.size() < model.size())
+            addresses.push_back(&a[static_cast<int>(addresses.size())]);
+    }
+    EXPECT_TRUE(std::equal(a.begin(), a.end(), model.begin(), model.end()));
 }

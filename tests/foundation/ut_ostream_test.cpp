@@ -29,10 +29,10 @@ TEST(UtOstream, NestedStreamsIndentEveryLine) {
 TEST(UtOstream, NumberFormats) {
     std::ostringstream os;
     utOstream u(os, 0, 2);
-    u << 0.1 << " " << 1.0 << " " << 1e300 << " " << -0.0 << " "
-      << static_cast<double>(0.1f) << " " << std::numeric_limits<double>::max() << " "
-      << -2147483647 - 1 << " " << static_cast<void *>(nullptr) << " "
-      << reinterpret_cast<void *>(0xbeef) << " " << std::numeric_limits<double>::infinity();
+    u << 0.1 << " " << 1.0 << " " << 1e300 << " " << -0.0 << " " << static_cast<double>(0.1f) << " "
+      << std::numeric_limits<double>::max() << " " << -2147483647 - 1 << " "
+      << static_cast<void *>(nullptr) << " " << reinterpret_cast<void *>(0xbeef) << " "
+      << std::numeric_limits<double>::infinity();
     EXPECT_EQ(os.str(), "0.1 1 1e+300 -0 0.10000000149011612 1.7976931348623157e+308 "
                         "-2147483648 0x0 0xbeef inf");
 }

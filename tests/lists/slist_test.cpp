@@ -46,7 +46,7 @@ template <class L> void check_ring(const L &l) {
 
 template <class L> class SListTyped : public ::testing::Test {};
 using Siblings = ::testing::Types<intcoSListB, doublecoSListB, utStringcoSListB>;
-TYPED_TEST_SUITE(SListTyped, Siblings);
+TYPED_TEST_SUITE(SListTyped, Siblings, );
 
 TYPED_TEST(SListTyped, EndOperationsKeepTheRing) {
     using T = typename TypeParam::value_type;

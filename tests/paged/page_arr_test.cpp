@@ -33,7 +33,7 @@ template <class A> struct Open : A {
 
 template <class A> class PageArrTyped : public ::testing::Test {};
 using Siblings = ::testing::Types<intcoPageArr, doublecoPageArr, utStringcoPageArr>;
-TYPED_TEST_SUITE(PageArrTyped, Siblings);
+TYPED_TEST_SUITE(PageArrTyped, Siblings, );
 
 TYPED_TEST(PageArrTyped, BlockArithmeticOfGrowth) {
     using T = typename TypeParam::value_type;
@@ -50,6 +50,7 @@ TYPED_TEST(PageArrTyped, BlockArithmeticOfGrowth) {
     EXPECT_EQ(a.block_count(), 4);
     EXPECT_EQ(a.block_table().size(), 4);
     EXPECT_EQ(a.current_block_index(), 3);
+    EXPECT_EQ(&a.block(3)[1000 & 255], &a[1000]);
 
     // Block 5 does not fit the 5-entry table: it grows by one step.
     a[5 * 256] = val<T>(1);
@@ -380,6 +381,7 @@ TEST(PageArrDeath, OutOfContractUse) {
     EXPECT_DEATH(c[2],
                  "colib: intcoPageArr::operator\\[\\] const: index 2 out of range \\[0, 2\\)");
     EXPECT_DEATH(a.read(-3), "colib: intcoPageArr::read: index -3");
+    EXPECT_DEATH(a.block(1), "colib: intcoPageArr::block: block 1 out of range \\[0, 1\\)");
     EXPECT_DEATH(a.enter(256, 0), "colib: intcoPageArr::enter: index 256 outside the 256");
     EXPECT_DEATH(a.expand(-1), "colib: intcoPageArr::expand: negative count -1");
     EXPECT_DEATH(a.reserve(-1), "colib: intcoPageArr::reserve: negative count -1");

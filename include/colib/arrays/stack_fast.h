@@ -68,11 +68,13 @@ public:
     using coDynArrIterT::coDynArrIterT;
 };
 
-class COLIB_API charcoStackFast : public coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr> {
+class COLIB_API charcoStackFast
+    : public coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr> {
 public:
     using coStackFastT::coStackFastT;
 };
-class COLIB_API intcoStackFast : public coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr> {
+class COLIB_API intcoStackFast
+    : public coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr> {
 public:
     using coStackFastT::coStackFastT;
 };

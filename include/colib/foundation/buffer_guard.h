@@ -28,7 +28,8 @@ public:
         if (B)
             std::memmove(static_cast<void *>(dst), static_cast<const void *>(src), n * sizeof(T));
         else
-            for (std::uint64_t i = 0; i < n; ++i) dst[i] = src[i];
+            for (std::uint64_t i = 0; i < n; ++i)
+                dst[i] = src[i];
     }
     // As copy, but the source elements may be left in any valid state:
     // element types with shared state (utString) hand it over instead of
@@ -38,7 +39,8 @@ public:
         if (B)
             std::memmove(static_cast<void *>(dst), static_cast<const void *>(src), n * sizeof(T));
         else
-            for (std::uint64_t i = 0; i < n; ++i) dst[i] = std::move(src[i]);
+            for (std::uint64_t i = 0; i < n; ++i)
+                dst[i] = std::move(src[i]);
     }
 
     T *buffer() const noexcept { return buffer_; }

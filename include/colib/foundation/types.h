@@ -17,7 +17,9 @@ typedef std::uint64_t utUInt64;
 typedef unsigned char coByte;
 
 // Reinterprets a non-negative int as unsigned.
-inline unsigned us(int v) noexcept { return static_cast<unsigned>(v); }
+inline unsigned us(int v) noexcept {
+    return static_cast<unsigned>(v);
+}
 
 // Sign-safe comparison of A with B; SA and SB say whether each is signed.
 template <class A, class B, bool SA, bool SB> struct utNumericHelper {
@@ -45,15 +47,17 @@ template <class A, class B> struct utNumericHelper<A, B, false, true> {
 template <class T> struct utCompare {
     T value;
     template <class U> bool operator<(U u) const noexcept {
-        return utNumericHelper<T, U, std::is_signed<T>::value, std::is_signed<U>::value>::less(value,
-                                                                                               u);
+        return utNumericHelper<T, U, std::is_signed<T>::value, std::is_signed<U>::value>::less(
+            value, u);
     }
     template <class U> bool operator>(U u) const noexcept {
-        return utNumericHelper<T, U, std::is_signed<T>::value,
-                               std::is_signed<U>::value>::greater(value, u);
+        return utNumericHelper<T, U, std::is_signed<T>::value, std::is_signed<U>::value>::greater(
+            value, u);
     }
 };
-template <class T> utCompare<T> ut_compare(T v) noexcept { return utCompare<T>{v}; }
+template <class T> utCompare<T> ut_compare(T v) noexcept {
+    return utCompare<T>{v};
+}
 
 // v converted to To by the language's rules (low bits kept, sign extended);
 // out_of_range tells whether v lies outside To's range.

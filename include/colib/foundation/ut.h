@@ -81,7 +81,8 @@ public:
     utString(utCopy, const char *s) : utString(s) {}
     utString(const char *s, int n);
     utString(const std::string &s);
-    utString(const utString &o) noexcept : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {
+    utString(const utString &o) noexcept
+        : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {
         ref_.copy_constructor_imp(o.ref_);
     }
     utString(utString &&o) noexcept : text_(o.text_), length_(o.length_), ref_(o.ref_) {
@@ -166,7 +167,9 @@ private:
     utRef ref_;
 };
 
-inline void swap(utString &a, utString &b) noexcept { a.swap(b); }
+inline void swap(utString &a, utString &b) noexcept {
+    a.swap(b);
+}
 
 // A string over a literal, sharing the literal's storage.
 COLIB_API utString ut_lit(const char *const s);

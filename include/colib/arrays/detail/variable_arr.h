@@ -33,7 +33,9 @@ extern COLIB_API const int coVariableArr_block_number[256];
 extern COLIB_API const int coVariableArr_block_mask[256];
 
 namespace colib_detail {
-inline int variable_block_size(int b) noexcept { return b < 9 ? coVariableArr_block_size[b] : 2048; }
+inline int variable_block_size(int b) noexcept {
+    return b < 9 ? coVariableArr_block_size[b] : 2048;
+}
 } // namespace colib_detail
 
 template <class Derived, class T> class COLIB_API coVariableArrT {
@@ -45,7 +47,8 @@ public:
     coVariableArrT(std::initializer_list<T> list);
     // An independent copy of src's elements (blocks made as needed).
     coVariableArrT(utCopy, const Derived &src) : coVariableArrT() { become(utCOPY, src); }
-    coVariableArrT(const coVariableArrT &src) : coVariableArrT(utCOPY, static_cast<const Derived &>(src)) {}
+    coVariableArrT(const coVariableArrT &src)
+        : coVariableArrT(utCOPY, static_cast<const Derived &>(src)) {}
     coVariableArrT(coVariableArrT &&src) noexcept
         : size_(src.size_), blocks_(std::move(src.blocks_)), current_(src.current_) {
         src.size_ = 0;
@@ -72,8 +75,8 @@ public:
     // Unchecked: the caller keeps i in [0, size()).
     const T &operator[](int i) const { return read(i); }
     const T &read(int i) const {
-        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), "read", "index %d out of range [0, %d)", i,
-                     size_);
+        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), "read", "index %d out of range [0, %d)",
+                     i, size_);
         return *slot(i);
     }
     void append(const T &x) {

@@ -137,6 +137,15 @@ public:
     // -1 when no block is current.
     int current_block_index() const noexcept { return cur_index_; }
     const utAnycoPageArrINTERNALcoDynArr &block_table() const noexcept { return table_; }
+    // Block b's elements (block_size() of them, the last block holding
+    // size() - b * block_size() in use): walking block by block lets the
+    // compiler treat each run as a plain array. Requires 0 <= b <
+    // block_count().
+    const T *block(int b) const {
+        COLIB_EXPECT(b >= 0 && b < block_count_, typeid(Derived), "block",
+                     "block %d out of range [0, %d)", b, block_count_);
+        return static_cast<const T *>(table_.data()[b]);
+    }
 
     // Growing access: i >= size() makes the block of i exist and the size
     // i + 1. Elements skipped over are not written. Requires i >= 0.

@@ -1,0 +1,96 @@
+// coFixedArrT: the algorithm behind the fixed arrays (intcoFixedArr and its
+// siblings): one owned buffer whose length is chosen when it is made. No
+// growth and, outside hardened builds, no index test.
+//
+// Layout, in order: data, size.
+//
+// Invariants:
+//   - data is null exactly when the array is invalid, and size is then 0;
+//   - otherwise data came from new T[size] (a buffer is made even for size
+//     0) and every slot is a constructed T.
+//
+// Failure: the constructors and become let std::bad_alloc through; become
+// allocates and copies before it releases, so a failed become leaves the
+// array as it was.
+//
+// Pointers and references into the array stay valid until become,
+// set_invalid or destruction.
+#pragma once
+
+#include <initializer_list>
+#include <ostream>
+
+#include <colib/foundation/buffer_guard.h>
+#include <colib/foundation/contract.h>
+#include <colib/foundation/elem.h>
+#include <colib/foundation/print.h>
+
+template <class Derived, class T, int B = coElem<T>::block> class COLIB_API coFixedArrT {
+public:
+    using value_type = T;
+
+    // Invalid: no buffer, size 0.
+    coFixedArrT() noexcept = default;
+    // A buffer of n slots (valid even for n == 0). Requires n >= 0.
+    explicit coFixedArrT(int n);
+    // A buffer of the list's length holding its elements.
+    coFixedArrT(std::initializer_list<T> list);
+    coFixedArrT(utCopy, const Derived &src) { become(utCOPY, src); }
+    coFixedArrT(const coFixedArrT &src) { become(utCOPY, static_cast<const Derived &>(src)); }
+    // Takes src's buffer; src is left invalid.
+    coFixedArrT(coFixedArrT &&src) noexcept : data_(src.data_), size_(src.size_) {
+        src.data_ = nullptr;
+        src.size_ = 0;
+    }
+    coFixedArrT &operator=(const coFixedArrT &src) {
+        become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    coFixedArrT &operator=(coFixedArrT &&src) noexcept;
+    ~coFixedArrT() { delete[] data_; }
+
+    // Makes this array a copy of src: invalid when src is, else src's size
+    // and elements in a buffer of its own. From itself: no change.
+    Derived &become(utCopy, const Derived &src);
+
+    // Unchecked: the array is valid and 0 <= i < size().
+    T &operator[](int i) { return checked(i, "operator[]"); }
+    const T &operator[](int i) const { return checked(i, "operator[] const"); }
+
+    int size() const noexcept { return size_; }
+    // Nonzero when the array owns no buffer.
+    int invalid() const noexcept { return data_ == nullptr; }
+    // Releases the buffer, if any; the array becomes invalid.
+    void set_invalid() noexcept {
+        delete[] data_;
+        data_ = nullptr;
+        size_ = 0;
+    }
+
+    T *data() noexcept { return data_; }
+    const T *data() const noexcept { return data_; }
+    T *begin() noexcept { return data_; }
+    T *end() noexcept { return data_ + size_; }
+    const T *begin() const noexcept { return data_; }
+    const T *end() const noexcept { return data_ + size_; }
+
+    // The common printout, headed "coFixedArr {" (size 0 when invalid).
+    utOstream &print(utOstream &os) const;
+
+    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
+        return colib_detail::print_std(os, a);
+    }
+
+protected:
+    T &checked(int i, const char *op) const {
+        COLIB_EXPECT(data_ != nullptr, typeid(Derived), op, "index %d of an invalid array", i);
+        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
+                     size_);
+        return data_[i];
+    }
+
+private:
+    T *data_ = nullptr;
+    int size_ = 0;
+};

@@ -1,0 +1,45 @@
+// The growable three-dimensional arrays: one element block reached through
+// a plane table and a row table, each dimension growing by its own step.
+//
+//   intcoDynArr3D a;
+//   a(1, 2, 3) = 7;       // capacities and sizes 2 x 3 x 4
+//   std::cout << a;       // "coDynArr3D {", "  size 2 3 4 ", ...
+//
+// Every member has the operations of coDynArr3DT (arrays/detail/dyn_arr3d.h).
+#pragma once
+
+#include <colib/arrays/detail/dyn_arr3d.h>
+
+class COLIB_API charcoDynArr3D : public coDynArr3DT<charcoDynArr3D, char> {
+public:
+    using coDynArr3DT::coDynArr3DT;
+};
+class COLIB_API intcoDynArr3D : public coDynArr3DT<intcoDynArr3D, int> {
+public:
+    using coDynArr3DT::coDynArr3DT;
+};
+class COLIB_API doublecoDynArr3D : public coDynArr3DT<doublecoDynArr3D, double> {
+public:
+    using coDynArr3DT::coDynArr3DT;
+};
+// Holds pointers it never owns.
+class COLIB_API utAnycoDynArr3D : public coDynArr3DT<utAnycoDynArr3D, utAny> {
+public:
+    using coDynArr3DT::coDynArr3DT;
+};
+class COLIB_API utStringcoDynArr3D : public coDynArr3DT<utStringcoDynArr3D, utString> {
+public:
+    using coDynArr3DT::coDynArr3DT;
+};
+
+// Compiled once in the library (src/arrays/dyn_arr3d.cpp).
+extern template class coDynGridT<charcoDynArr3D, char, 3>;
+extern template class coDynGridT<intcoDynArr3D, int, 3>;
+extern template class coDynGridT<doublecoDynArr3D, double, 3>;
+extern template class coDynGridT<utAnycoDynArr3D, utAny, 3>;
+extern template class coDynGridT<utStringcoDynArr3D, utString, 3>;
+extern template class coDynArr3DT<charcoDynArr3D, char>;
+extern template class coDynArr3DT<intcoDynArr3D, int>;
+extern template class coDynArr3DT<doublecoDynArr3D, double>;
+extern template class coDynArr3DT<utAnycoDynArr3D, utAny>;
+extern template class coDynArr3DT<utStringcoDynArr3D, utString>;

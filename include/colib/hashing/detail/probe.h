@@ -1,0 +1,91 @@
+// The open-addressing algorithm, written once over a "table" policy so that
+// the untyped engine (coHash, every step a virtual call) and the typed sets
+// (element operations inlined) run exactly the same steps and reach exactly
+// the same slot layout.
+//
+// A policy P offers:
+//   int bits() const                      B: the table has 2^B slots
+//   unsigned hash(const Key &) const      hash of a probe key
+//   unsigned hash_at(int i) const         hash of the element in slot i
+//   bool is_nil(int i) const              slot i is empty
+//   bool equal(const Key &, int i) const  the key equals the element in slot i
+//   void move(int from, int to)           copy slot `from` over slot `to`
+//
+// Home slot of hash h (Fibonacci hashing):
+//   ((h * 2654435769) mod 2^32) >> (32 - B), masked to B bits.
+// A probe looks at the home slot, then one slot lower each step, wrapping
+// from 0 to 2^B - 1, until it meets the key or an empty slot.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace colib_detail {
+
+inline constexpr std::uint32_t fibonacci_multiplier = 2654435769u;
+
+inline int hash_home(unsigned h, int bits) noexcept {
+    std::uint32_t product = static_cast<std::uint32_t>(h) * fibonacci_multiplier;
+    // A 64-bit shift keeps B = 0 (one slot) defined.
+    std::uint64_t top = static_cast<std::uint64_t>(product) >> (32 - bits);
+    return static_cast<int>(top & ((std::uint64_t(1) << bits) - 1));
+}
+
+inline int one_less(int i, int bits) noexcept {
+    return (i - 1) & ((1 << bits) - 1);
+}
+
+// XOR of the little-endian 32-bit words of n bytes, the last partial word
+// padded with zero bytes; 0 for n <= 0.
+inline unsigned byte_hash(const void *p, int n) noexcept {
+    const unsigned char *b = static_cast<const unsigned char *>(p);
+    std::uint32_t h = 0;
+    int i = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    for (; i + 4 <= n; i += 4) {
+        std::uint32_t w;
+        std::memcpy(&w, b + i, 4);
+        h ^= w;
+    }
+#endif
+    for (; i < n; ++i)
+        h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
+    return h;
+}
+
+inline unsigned word_hash(std::uint64_t v) noexcept {
+    return static_cast<unsigned>(v) ^ static_cast<unsigned>(v >> 32);
+}
+
+// Index of the slot holding the element equal to key, or of the empty slot
+// where the probe for key ends. The policy keeps at least one slot empty.
+template <class P, class Key> int probe(const P &t, const Key &key) {
+    int bits = t.bits();
+    int i = hash_home(t.hash(key), bits);
+    while (!t.is_nil(i) && !t.equal(key, i))
+        i = one_less(i, bits);
+    return i;
+}
+
+// Empties slot `hole` without leaving a marker: later members of its probe
+// chain move back so that each stays reachable from its home slot. Ends by
+// copying the empty slot that closes the chain over the last hole.
+//
+// The element at j stays when, walking upward from j, its home k comes
+// before the hole: j <= k < hole, or hole < j <= k, or k < hole < j.
+template <class P> void erase_at(P &t, int hole) {
+    int bits = t.bits();
+    int j = one_less(hole, bits);
+    while (!t.is_nil(j)) {
+        int k = hash_home(t.hash_at(j), bits);
+        bool stays = (j <= k && k < hole) || (hole < j && j <= k) || (k < hole && hole < j);
+        if (!stays) {
+            t.move(j, hole);
+            hole = j;
+        }
+        j = one_less(j, bits);
+    }
+    t.move(j, hole);
+}
+
+} // namespace colib_detail

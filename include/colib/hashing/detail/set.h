@@ -1,0 +1,191 @@
+// coSetT: the algorithm behind every concrete hash set (intcoSet and its
+// siblings, the tables' pair sets, the pointer set). Each concrete class
+// derives from it with itself as Derived and inherits its constructors; the
+// library compiles the members once per concrete class (src/hashing/set.tpp).
+//
+// Layout: basecoSet (count, initial bits, load percent, bits, running
+// hash), then the slot pointer.
+//
+// Two paths, one result. The typed operations (add, find, remove, ...) run
+// the probe algorithm of detail/probe.h with the element operations of
+// Traits inlined: no virtual call per probe. The untyped operations that
+// basecoSet inherits from the engine reach the same slots through the
+// virtual element and array operations, which this class implements with
+// the same Traits. Both leave identical slot layouts, counts and running
+// hashes. (The typed path does not consult overrides of the virtual
+// operations in classes derived further.)
+//
+// Invariants:
+//   - slots is null until the first insertion (find and iteration then see
+//     an empty table of 2^bits slots); after it, slots holds 2^bits
+//     elements, each the nil value or a stored element;
+//   - count < (load percent / 100) * 2^bits after every operation, so at
+//     least one slot is empty.
+//
+// Failure: an insertion that cannot get its storage (the first table, or
+// the doubled one) throws std::bad_alloc with the set exactly as before the
+// insertion: growth allocates the new table first, rehashes into it and
+// only then releases the old one. become and the copies allocate before
+// they release, too. clear never allocates.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <ostream>
+
+#include <colib/foundation/contract.h>
+#include <colib/foundation/print.h>
+#include <colib/hashing/base_set.h>
+#include <colib/hashing/detail/set_elem.h>
+
+template <class Derived, class Set, bool Printable> class coTableT;
+
+// Gives the printing sets their two output operators.
+template <class Derived, bool Printable> struct coSetPrint {};
+template <class Derived> struct coSetPrint<Derived, true> {
+    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
+        return colib_detail::print_std(os, s);
+    }
+};
+
+// Forward iterator over the stored elements in slot order, for range-for.
+template <class T, class Traits> class coSetRangeIter {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const T *;
+    using reference = const T &;
+
+    coSetRangeIter(const T *p, const T *end) noexcept : p_(p), end_(end) { skip(); }
+    const T &operator*() const noexcept { return *p_; }
+    const T *operator->() const noexcept { return p_; }
+    coSetRangeIter &operator++() noexcept {
+        ++p_;
+        skip();
+        return *this;
+    }
+    bool operator==(const coSetRangeIter &o) const noexcept { return p_ == o.p_; }
+    bool operator!=(const coSetRangeIter &o) const noexcept { return p_ != o.p_; }
+
+private:
+    void skip() noexcept {
+        while (p_ != end_ && Traits::is_nil(*p_))
+            ++p_;
+    }
+    const T *p_;
+    const T *end_;
+};
+
+template <class Derived, class T, class Traits = coSetElem<T>>
+class COLIB_API coSetT : public basecoSet, public coSetPrint<Derived, Traits::printable> {
+public:
+    using value_type = T;
+    using traits_type = Traits;
+    using const_iterator = coSetRangeIter<T, Traits>;
+
+    // Empty, no storage yet. Requires 0 <= bits <= 30 and 1 <= load_percent
+    // <= 100.
+    coSetT(int bits, int load_percent);
+    // 4 initial bits, 50 percent, then add of each value in order.
+    coSetT(std::initializer_list<T> list);
+    // 4 and 50 and no storage, then become(src).
+    coSetT(utCopy, const Derived &src);
+    coSetT(const coSetT &src) : coSetT(utCOPY, static_cast<const Derived &>(src)) {}
+    // Takes src's slots; src is left empty with its initial geometry.
+    coSetT(coSetT &&src) noexcept;
+    coSetT &operator=(const coSetT &src) {
+        become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    coSetT &operator=(coSetT &&src) noexcept;
+    ~coSetT() override;
+
+    // Makes this set a copy of src with identical slot positions (nil slots
+    // included) and geometry. From itself: no change.
+    void become(utCopy, const Derived &src);
+
+    // Inserts x unless an equal element is stored. Returns the stored equal
+    // element, or nil() (inserted, or x is the nil value and was refused).
+    // May rebuild the table: references to elements do not survive it.
+    const T &add(const T &x);
+    // The stored element equal to x, or nil().
+    const T &find(const T &x) const;
+    int member(const T &x) const { return Traits::is_nil(find(x)) ? 0 : 1; }
+    // Removes the element equal to x and returns it; the nil value when
+    // absent. Later members of its chain may move.
+    T remove(const T &x);
+    // Removes and returns the element in the lowest occupied slot; the nil
+    // value when empty.
+    T remove_any();
+    // Empties the set. With reallocate non-zero the table is given back and
+    // the set returns to 2^(initial bits) slots, allocated again at the
+    // next insertion; with 0 the grown table is kept for reuse.
+    void clear(int reallocate);
+
+    // Subset: 0 at once when this set has more elements than o.
+    int operator<=(const Derived &o) const;
+    // Union: grows to o's bits first when o has more, then adds every
+    // element of o (in o's slot order).
+    Derived &operator+=(const Derived &o);
+    // Difference: removes every element of o. a -= a empties a.
+    Derived &operator-=(const Derived &o);
+    // Intersection: walks from the start and, at the first element that o
+    // lacks, removes it and starts the walk again; ends after a walk that
+    // removed nothing. Quadratic in the worst case, no extra memory.
+    Derived &operator*=(const Derived &o);
+
+    // The value that marks an empty slot; never a member.
+    static const T &nil();
+
+    const_iterator begin() const noexcept { return const_iterator(slots_, slots_end()); }
+    const_iterator end() const noexcept { return const_iterator(slots_end(), slots_end()); }
+
+    // "coSet {", then one level deeper "size n" and the elements in slot
+    // order, then "}".
+    utOstream &print(utOstream &os) const;
+
+protected:
+    void *obj_nil() const override;
+    void obj_assign(void *const destination, void *const source) const override;
+    int obj_compare(void *const a, void *const b) const override;
+    unsigned int obj_hash(void *const obj) const override;
+    void arr_put_copy(void *const arr, void *const obj, int i) override;
+    void *arr_get(void *const arr, int i) const override;
+    // Doubles the table at the load limit.
+    void update_size(int n) override;
+
+private:
+    template <class, class, bool> friend class coTableT;
+    struct Inline;
+
+    const T *slots_end() const noexcept { return slots_ ? slots_ + hash_size() : slots_; }
+    // A new table of 2^bits nil slots (throws std::bad_alloc).
+    static T *new_table(int bits);
+    // Rebuilds the elements, in slot order, into a table of 2^new_bits
+    // slots. Past 30 bits, throws std::bad_alloc. Without storage only the
+    // bits change.
+    void rehash(int new_bits);
+    // Empties the set and sets the geometry (see clear).
+    void resize(int bits, int reallocate);
+    // The slot of x, inserting it when absent; -1 for the nil value.
+    int place(const T &x, bool &inserted);
+    void erase_slot(int i);
+
+    T *slots_ = nullptr;
+};
+
+// Steps through a concrete set in slot order (see basecoSetcoIterator);
+// operator() gives the current element, or the set's nil value when not
+// valid.
+template <class Derived, class Set> class COLIB_API coSetIterT : public basecoSetcoIterator {
+public:
+    using value_type = typename Set::value_type;
+    explicit coSetIterT(const Set *set) noexcept : basecoSetcoIterator(set) {}
+    const value_type &operator()() const {
+        void *p = basecoSetcoIterator::operator()();
+        return p ? *static_cast<const value_type *>(p) : Set::nil();
+    }
+};

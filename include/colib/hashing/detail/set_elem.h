@@ -1,0 +1,78 @@
+// coSetElem<T>: what a hash set needs to know about its element type, in
+// one place per type: the nil value that marks an empty slot, equality,
+// hash and printing. The hashes agree with the exported co_hash overloads.
+//
+//   element    nil                        equal               hash
+//   int        -2147483648                ==                  the value
+//   double     -1.7976931348623157e308    == (NaN never)      low ^ high word
+//   utString   the string without text    utString compare    byte hash of text
+//   pointer    null                       same address        low ^ high word
+#pragma once
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include <colib/foundation/elem.h>
+#include <colib/hashing/detail/probe.h>
+
+class COLIB_API coPointerSetObject;
+
+template <class T> struct COLIB_API coSetElem;
+
+template <> struct COLIB_API coSetElem<int> {
+    static constexpr bool printable = true;
+    static int make_nil() noexcept { return INT_MIN; }
+    static bool is_nil(int v) noexcept { return v == INT_MIN; }
+    static bool equal(int a, int b) noexcept { return a == b; }
+    static unsigned hash(int v) noexcept { return static_cast<unsigned>(v); }
+    static void print(utOstream &os, int v) { os << v; }
+};
+
+template <> struct COLIB_API coSetElem<double> {
+    static constexpr bool printable = true;
+    static double make_nil() noexcept { return -std::numeric_limits<double>::max(); }
+    static bool is_nil(double v) noexcept { return v == -std::numeric_limits<double>::max(); }
+    static bool equal(double a, double b) noexcept { return a == b; }
+    static unsigned hash(double v) noexcept {
+        std::uint64_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        return colib_detail::word_hash(bits);
+    }
+    static void print(utOstream &os, double v) { os << v; }
+};
+
+template <> struct COLIB_API coSetElem<utString> {
+    static constexpr bool printable = true;
+    static utString make_nil() noexcept { return utString(); }
+    static bool is_nil(const utString &v) noexcept { return v.invalid() != 0; }
+    // The string order's equality: no text equals only no text; texts are
+    // compared up to their NUL.
+    static bool equal(const utString &a, const utString &b) noexcept {
+        const char *x = a;
+        const char *y = b;
+        if (x == y) return true;
+        if (!x || !y) return false;
+        return std::strcmp(x, y) == 0;
+    }
+    static unsigned hash(const utString &v) noexcept {
+        return v.invalid() ? 0u : colib_detail::byte_hash(static_cast<const char *>(v), v.length());
+    }
+    static void print(utOstream &os, const utString &v) { os << v; }
+};
+
+template <> struct COLIB_API coSetElem<coPointerSetObject *> {
+    static constexpr bool printable = false;
+    static coPointerSetObject *make_nil() noexcept { return nullptr; }
+    static bool is_nil(const coPointerSetObject *v) noexcept { return v == nullptr; }
+    static bool equal(const coPointerSetObject *a, const coPointerSetObject *b) noexcept {
+        return a == b;
+    }
+    static unsigned hash(const coPointerSetObject *v) noexcept {
+        return colib_detail::word_hash(reinterpret_cast<std::uintptr_t>(v));
+    }
+    static void print(utOstream &os, const coPointerSetObject *v) {
+        os << static_cast<const void *>(v);
+    }
+};

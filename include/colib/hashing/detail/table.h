@@ -1,0 +1,145 @@
+// The tables: a table is a hash set of key/value pairs whose equality and
+// hash look at the key alone.
+//
+//   coTablePT<Derived, K, V>    the pair (key, obj)
+//   coTablePElem<P>             its set traits: nil = the pair with the nil
+//                               key and a default value
+//   coTableT<Derived, Set>      the table, holding its pair set
+//   coTableIter2T               key/value walk in slot order
+//
+// Because pairs compare by key, adding a pair whose key is present keeps
+// the stored value, and the set algebra works on keys (a union keeps the
+// left operand's value for keys on both sides).
+//
+// Invariants (besides the pair set's):
+//   - a stored pair never has the nil key;
+//   - the value of a stored pair is changed only through operator[];
+//   - scratch holds whatever the caller last wrote through the reference
+//     operator[] returned for the nil key; read never looks at it.
+//
+// References returned by operator[] and read stay valid until the next
+// insertion (which may rebuild the table) or removal (which may move
+// pairs).
+#pragma once
+
+#include <initializer_list>
+#include <ostream>
+
+#include <colib/hashing/detail/set.h>
+
+template <class Derived, class K, class V> class COLIB_API coTablePT {
+public:
+    using key_type = K;
+    using mapped_type = V;
+
+    // The nil pair: nil key, default value.
+    coTablePT() : key_(coSetElem<K>::make_nil()), obj_() {}
+    // Given key, default value.
+    explicit coTablePT(const K &key) : key_(key), obj_() {}
+    coTablePT(const K &key, const V &obj) : key_(key), obj_(obj) {}
+
+    // 1 when the keys are equal; values are not looked at.
+    int operator==(const Derived &o) const { return coSetElem<K>::equal(key_, o.key_) ? 1 : 0; }
+
+    const K &get_key() const noexcept { return key_; }
+    const V &get_obj() const noexcept { return obj_; }
+    V &get_obj() noexcept { return obj_; }
+
+private:
+    K key_;
+    V obj_;
+};
+
+template <class P> struct COLIB_API coTablePElem {
+    using key_traits = coSetElem<typename P::key_type>;
+    static constexpr bool printable = false;
+    static P make_nil() { return P(); }
+    static bool is_nil(const P &p) noexcept { return key_traits::is_nil(p.get_key()); }
+    static bool equal(const P &a, const P &b) noexcept {
+        return key_traits::equal(a.get_key(), b.get_key());
+    }
+    static unsigned hash(const P &p) noexcept { return key_traits::hash(p.get_key()); }
+    static void print(utOstream &, const P &) {}
+};
+
+// Gives the printing tables their two output operators.
+template <class Derived, bool Printable> struct coTablePrint {};
+template <class Derived> struct coTablePrint<Derived, true> {
+    friend utOstream &operator<<(utOstream &os, const Derived &t) { return t.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &t) {
+        return colib_detail::print_std(os, t);
+    }
+};
+
+template <class Derived, class Set, bool Printable = true>
+class COLIB_API coTableT : public coTablePrint<Derived, Printable> {
+public:
+    using set_type = Set;
+    using pair_type = typename Set::value_type;
+    using key_type = typename pair_type::key_type;
+    using mapped_type = typename pair_type::mapped_type;
+    using const_iterator = typename Set::const_iterator;
+
+    // Empty; the arguments go to the pair set (0..30 bits, 1..100 percent).
+    coTableT(int bits, int load_percent);
+    // 4 and 50, then add of each pair in order: of several pairs with one
+    // key the first wins.
+    coTableT(std::initializer_list<pair_type> list);
+    // A copy of the pair set, slot positions included.
+    coTableT(utCopy, const Derived &src);
+    coTableT(const coTableT &src) = default;
+    coTableT(coTableT &&src) noexcept = default;
+    coTableT &operator=(const coTableT &src) = default;
+    coTableT &operator=(coTableT &&src) noexcept = default;
+    ~coTableT();
+
+    // The pair set's become; from itself no change.
+    Derived &become(utCopy, const Derived &src);
+
+    // The value stored under key, inserting (key, default value) first when
+    // the key is absent. For the nil key nothing is inserted: the result is
+    // this table's scratch value, reset to the default value, and writing
+    // through it changes nothing that read sees.
+    mapped_type &operator[](const key_type &key);
+    // The value stored under key, or the default value when absent. Never
+    // inserts.
+    const mapped_type &read(const key_type &key) const;
+    // 1 when a pair with that key was removed, 0 when there was none.
+    int remove(const key_type &key);
+    int size() const noexcept { return set_.size(); }
+    int empty() const noexcept { return set_.empty(); }
+    int member(const key_type &key) const;
+
+    // The pair set, for its geometry and for walking the pairs.
+    const Set &pairs() const noexcept { return set_; }
+    const_iterator begin() const noexcept { return set_.begin(); }
+    const_iterator end() const noexcept { return set_.end(); }
+
+    // "coTable {", then one level deeper "size n" and one line per pair in
+    // slot order, "key: <key>  item: <value>", then "}".
+    utOstream &print(utOstream &os) const;
+
+private:
+    Set set_;
+    mapped_type scratch_{};
+};
+
+// Walks a table's pairs in slot order (the steps of basecoSetcoIterator).
+// index() gives the current key, operator() the current value; when not
+// valid, the nil key and the default value.
+template <class Derived, class Table> class COLIB_API coTableIter2T : public basecoSetcoIterator {
+public:
+    using pair_type = typename Table::pair_type;
+    using key_type = typename pair_type::key_type;
+    using mapped_type = typename pair_type::mapped_type;
+
+    explicit coTableIter2T(const Table *t) noexcept : basecoSetcoIterator(&t->pairs()) {}
+    const key_type &index() const { return current().get_key(); }
+    const mapped_type &operator()() const { return current().get_obj(); }
+
+private:
+    const pair_type &current() const {
+        void *p = basecoSetcoIterator::operator()();
+        return p ? *static_cast<const pair_type *>(p) : Table::set_type::nil();
+    }
+};

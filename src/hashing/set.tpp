@@ -1,0 +1,284 @@
+// Out-of-line members of coSetT. Included only by the library's
+// instantiation units.
+#pragma once
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include <colib/hashing/detail/set.h>
+
+// The typed view of the table for the probe algorithm: inlined element
+// operations, no virtual calls.
+template <class D, class T, class Tr> struct coSetT<D, T, Tr>::Inline {
+    T *s;
+    int b;
+    int bits() const noexcept { return b; }
+    unsigned hash(const T &k) const noexcept { return Tr::hash(k); }
+    unsigned hash_at(int i) const noexcept { return Tr::hash(s[i]); }
+    bool is_nil(int i) const noexcept { return Tr::is_nil(s[i]); }
+    bool equal(const T &k, int i) const noexcept { return Tr::equal(k, s[i]); }
+    void move(int from, int to) { s[to] = s[from]; }
+};
+
+template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::nil() {
+    static const T value = Tr::make_nil();
+    return value;
+}
+
+template <class D, class T, class Tr>
+coSetT<D, T, Tr>::coSetT(int bits, int load_percent) : basecoSet(bits, load_percent) {
+    COLIB_EXPECT(bits >= 0 && bits <= 30, typeid(D), "constructor", "initial bits %d outside 0..30",
+                 bits);
+    COLIB_EXPECT(load_percent >= 1 && load_percent <= 100, typeid(D), "constructor",
+                 "load percent %d outside 1..100", load_percent);
+}
+
+template <class D, class T, class Tr>
+coSetT<D, T, Tr>::coSetT(std::initializer_list<T> list) : basecoSet(4, 50) {
+    for (const T &x : list)
+        add(x);
+}
+
+template <class D, class T, class Tr>
+coSetT<D, T, Tr>::coSetT(utCopy, const D &src) : basecoSet(4, 50) {
+    become(utCOPY, src);
+}
+
+template <class D, class T, class Tr>
+coSetT<D, T, Tr>::coSetT(coSetT &&src) noexcept : basecoSet(src), slots_(src.slots_) {
+    src.slots_ = nullptr;
+    src.count_ = 0;
+    src.hash_ = 0;
+    src.bits_ = src.initial_bits_;
+}
+
+template <class D, class T, class Tr>
+coSetT<D, T, Tr> &coSetT<D, T, Tr>::operator=(coSetT &&src) noexcept {
+    if (this != &src) {
+        delete[] slots_;
+        slots_ = src.slots_;
+        src.slots_ = nullptr;
+        basecoSet::operator=(src);
+        src.resize(src.initial_bits_, 1);
+    }
+    return *this;
+}
+
+template <class D, class T, class Tr> coSetT<D, T, Tr>::~coSetT() {
+    delete[] slots_;
+}
+
+template <class D, class T, class Tr> T *coSetT<D, T, Tr>::new_table(int bits) {
+    int n = 1 << bits;
+    T *t = new T[n];
+    std::fill_n(t, n, nil());
+    return t;
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::become(utCopy, const D &src) {
+    if (static_cast<const coSetT *>(&src) == this) return;
+    T *fresh = nullptr;
+    if (src.slots_) {
+        int n = src.hash_size();
+        fresh = new T[n];
+        std::copy(src.slots_, src.slots_ + n, fresh);
+    }
+    delete[] slots_;
+    slots_ = fresh;
+    basecoSet::become(utCOPY, src);
+}
+
+template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bool &inserted) {
+    inserted = false;
+    if (Tr::is_nil(x)) return -1;
+    if (!slots_) slots_ = new_table(bits_);
+    Inline t{slots_, bits_};
+    int i = colib_detail::probe(t, x);
+    if (!Tr::is_nil(slots_[i])) return i;
+    slots_[i] = x;
+    ++count_;
+    unsigned h = Tr::hash(x);
+    hash_ ^= h;
+    if (at_load_limit(count_)) {
+        try {
+            rehash(bits_ + 1);
+        } catch (...) {
+            // The old table is untouched: take the new element out again.
+            colib_detail::erase_at(t, i);
+            --count_;
+            hash_ ^= h;
+            throw;
+        }
+        i = colib_detail::probe(Inline{slots_, bits_}, x);
+    }
+    inserted = true;
+    return i;
+}
+
+template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::add(const T &x) {
+    bool inserted;
+    int i = place(x, inserted);
+    return i < 0 || inserted ? nil() : slots_[i];
+}
+
+template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::find(const T &x) const {
+    if (!slots_ || Tr::is_nil(x)) return nil();
+    const T &e = slots_[colib_detail::probe(Inline{slots_, bits_}, x)];
+    return Tr::is_nil(e) ? nil() : e;
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {
+    Inline t{slots_, bits_};
+    colib_detail::erase_at(t, i);
+    --count_;
+}
+
+template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove(const T &x) {
+    if (!slots_ || Tr::is_nil(x)) return nil();
+    int i = colib_detail::probe(Inline{slots_, bits_}, x);
+    if (Tr::is_nil(slots_[i])) return nil();
+    T out = slots_[i];
+    erase_slot(i);
+    hash_ ^= Tr::hash(out);
+    return out;
+}
+
+template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove_any() {
+    if (!slots_ || count_ == 0) return nil();
+    int i = 0;
+    while (Tr::is_nil(slots_[i]))
+        ++i;
+    T out = slots_[i];
+    erase_slot(i);
+    hash_ ^= Tr::hash(out);
+    return out;
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::resize(int bits, int reallocate) {
+    count_ = 0;
+    hash_ = 0;
+    if (reallocate || !slots_) {
+        delete[] slots_;
+        slots_ = nullptr;
+        bits_ = bits;
+    } else {
+        std::fill_n(slots_, hash_size(), nil());
+    }
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::clear(int reallocate) {
+    resize(initial_bits_, reallocate);
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::rehash(int new_bits) {
+    if (new_bits > 30) throw std::bad_alloc();
+    if (!slots_) {
+        bits_ = new_bits;
+        return;
+    }
+    T *fresh = new_table(new_bits);
+    // The elements come over in slot order, each at the end of its probe in
+    // the new table: exactly where adding them in that order puts them.
+    int n = hash_size();
+    for (int i = 0; i < n; ++i) {
+        if (Tr::is_nil(slots_[i])) continue;
+        int j = colib_detail::hash_home(Tr::hash(slots_[i]), new_bits);
+        while (!Tr::is_nil(fresh[j]))
+            j = colib_detail::one_less(j, new_bits);
+        fresh[j] = std::move(slots_[i]);
+    }
+    delete[] slots_;
+    slots_ = fresh;
+    bits_ = new_bits;
+}
+
+template <class D, class T, class Tr> int coSetT<D, T, Tr>::operator<=(const D &o) const {
+    if (count_ > o.count_) return 0;
+    for (const T &x : *this)
+        if (!o.member(x)) return 0;
+    return 1;
+}
+
+template <class D, class T, class Tr> D &coSetT<D, T, Tr>::operator+=(const D &o) {
+    if (o.bits_ > bits_) rehash(o.bits_);
+    if (static_cast<const coSetT *>(&o) != this)
+        for (const T &x : o)
+            add(x);
+    return static_cast<D &>(*this);
+}
+
+template <class D, class T, class Tr> D &coSetT<D, T, Tr>::operator-=(const D &o) {
+    if (static_cast<const coSetT *>(&o) == this)
+        clear(0);
+    else
+        for (const T &x : o)
+            remove(x);
+    return static_cast<D &>(*this);
+}
+
+template <class D, class T, class Tr> D &coSetT<D, T, Tr>::operator*=(const D &o) {
+    if (static_cast<const coSetT *>(&o) == this || !slots_) return static_cast<D &>(*this);
+    for (bool removed = true; removed;) {
+        removed = false;
+        int n = hash_size();
+        for (int i = 0; i < n; ++i) {
+            if (Tr::is_nil(slots_[i]) || o.member(slots_[i])) continue;
+            T out = slots_[i];
+            erase_slot(i);
+            hash_ ^= Tr::hash(out);
+            removed = true;
+            break;
+        }
+    }
+    return static_cast<D &>(*this);
+}
+
+template <class D, class T, class Tr> utOstream &coSetT<D, T, Tr>::print(utOstream &os) const {
+    os << "coSet {" << std::endl;
+    {
+        utOstream nested(utTAB, os, 1, 0);
+        nested << "size " << count_ << std::endl;
+        for (const T &x : *this) {
+            Tr::print(nested, x);
+            nested << std::endl;
+        }
+    }
+    os << "}" << std::endl;
+    return os;
+}
+
+// The virtual element and array operations: the engine's untyped path.
+
+template <class D, class T, class Tr> void *coSetT<D, T, Tr>::obj_nil() const {
+    return const_cast<T *>(&nil());
+}
+
+template <class D, class T, class Tr>
+void coSetT<D, T, Tr>::obj_assign(void *const destination, void *const source) const {
+    *static_cast<T *>(destination) = *static_cast<const T *>(source);
+}
+
+template <class D, class T, class Tr>
+int coSetT<D, T, Tr>::obj_compare(void *const a, void *const b) const {
+    return Tr::equal(*static_cast<const T *>(a), *static_cast<const T *>(b)) ? 0 : 1;
+}
+
+template <class D, class T, class Tr>
+unsigned int coSetT<D, T, Tr>::obj_hash(void *const obj) const {
+    return Tr::hash(*static_cast<const T *>(obj));
+}
+
+template <class D, class T, class Tr>
+void coSetT<D, T, Tr>::arr_put_copy(void *const, void *const obj, int i) {
+    if (!slots_) slots_ = new_table(bits_);
+    slots_[i] = *static_cast<const T *>(obj);
+}
+
+template <class D, class T, class Tr> void *coSetT<D, T, Tr>::arr_get(void *const, int i) const {
+    return slots_ ? static_cast<void *>(slots_ + i) : obj_nil();
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::update_size(int n) {
+    if (at_load_limit(n)) rehash(bits_ + 1);
+}

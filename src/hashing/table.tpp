@@ -1,0 +1,65 @@
+// Out-of-line members of coTableT. Included only by the library's
+// instantiation units.
+#pragma once
+
+#include <colib/hashing/detail/table.h>
+
+#include "set.tpp"
+
+template <class D, class S, bool P>
+coTableT<D, S, P>::coTableT(int bits, int load_percent) : set_(bits, load_percent) {}
+
+template <class D, class S, bool P>
+coTableT<D, S, P>::coTableT(std::initializer_list<pair_type> list) : set_(list) {}
+
+template <class D, class S, bool P>
+coTableT<D, S, P>::coTableT(utCopy, const D &src) : set_(utCOPY, src.set_) {}
+
+template <class D, class S, bool P> coTableT<D, S, P>::~coTableT() = default;
+
+template <class D, class S, bool P> D &coTableT<D, S, P>::become(utCopy, const D &src) {
+    set_.become(utCOPY, src.set_);
+    return static_cast<D &>(*this);
+}
+
+template <class D, class S, bool P>
+typename coTableT<D, S, P>::mapped_type &coTableT<D, S, P>::operator[](const key_type &key) {
+    pair_type probe(key);
+    bool inserted;
+    int i = set_.place(probe, inserted);
+    if (i < 0) {
+        scratch_ = mapped_type();
+        return scratch_;
+    }
+    return set_.slots_[i].get_obj();
+}
+
+template <class D, class S, bool P>
+const typename coTableT<D, S, P>::mapped_type &coTableT<D, S, P>::read(const key_type &key) const {
+    return set_.find(pair_type(key)).get_obj();
+}
+
+template <class D, class S, bool P> int coTableT<D, S, P>::remove(const key_type &key) {
+    return coSetElem<key_type>::is_nil(set_.remove(pair_type(key)).get_key()) ? 0 : 1;
+}
+
+template <class D, class S, bool P> int coTableT<D, S, P>::member(const key_type &key) const {
+    return set_.member(pair_type(key));
+}
+
+template <class D, class S, bool P> utOstream &coTableT<D, S, P>::print(utOstream &os) const {
+    os << "coTable {" << std::endl;
+    {
+        utOstream nested(utTAB, os, 1, 0);
+        nested << "size " << set_.size() << std::endl;
+        for (const pair_type &p : set_) {
+            nested << "key: ";
+            coElem<key_type>::print(nested, p.get_key());
+            nested << "  " << "item: ";
+            coElem<mapped_type>::print(nested, p.get_obj());
+            nested << std::endl;
+        }
+    }
+    os << "}" << std::endl;
+    return os;
+}
