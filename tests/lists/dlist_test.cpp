@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -193,6 +194,11 @@ TEST(DList, IndexedWalking) {
     EXPECT_EQ(e.index(), -1);
 }
 
+// Copies of a list with a built-in cursor go through utCopy or become.
+static_assert(!std::is_copy_constructible_v<intcoDList>);
+static_assert(!std::is_copy_assignable_v<intcoDList>);
+static_assert(std::is_copy_constructible_v<intcoDListB>);
+
 TEST(DList, BecomeAndPrinting) {
     intcoDList a{1, 2, 3};
     a.forwards();
@@ -336,6 +342,7 @@ TEST(DListDeath, OutOfContractUseAborts) {
     EXPECT_DEATH(cu.remove_backwards(),
                  "colib: intcoDListBcoCursor::remove_backwards: undefined cursor");
     EXPECT_DEATH(cu.remove_first(), "colib: intcoDListBcoCursor::remove_first: empty list");
+    EXPECT_DEATH(cu.remove_last(), "colib: intcoDListBcoCursor::remove_last: empty list");
     intcoDList l;
     EXPECT_DEATH(l.read(), "colib: intcoDList::read: undefined cursor");
 }

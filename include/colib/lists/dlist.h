@@ -58,6 +58,13 @@ public:
 class COLIB_API charcoDList : public coDListT<charcoDList, charcoDListBcoCursor, charcoDListB> {
 public:
     using coDListT::coDListT;
+    charcoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    charcoDList(const charcoDList &) = default;
+    charcoDList &operator=(const charcoDList &) = default;
 };
 
 class COLIB_API intcoDLink : public coDLinkT<intcoDLink, intcoDLinkItem, int> {
@@ -89,6 +96,13 @@ public:
 class COLIB_API intcoDList : public coDListT<intcoDList, intcoDListBcoCursor, intcoDListB> {
 public:
     using coDListT::coDListT;
+    intcoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    intcoDList(const intcoDList &) = default;
+    intcoDList &operator=(const intcoDList &) = default;
 };
 
 class COLIB_API doublecoDLink : public coDLinkT<doublecoDLink, doublecoDLinkItem, double> {
@@ -123,6 +137,13 @@ class COLIB_API doublecoDList
     : public coDListT<doublecoDList, doublecoDListBcoCursor, doublecoDListB> {
 public:
     using coDListT::coDListT;
+    doublecoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    doublecoDList(const doublecoDList &) = default;
+    doublecoDList &operator=(const doublecoDList &) = default;
 };
 
 class COLIB_API utAnycoDLink : public coDLinkT<utAnycoDLink, utAnycoDLinkItem, utAny> {
@@ -156,6 +177,13 @@ public:
 class COLIB_API utAnycoDList : public coDListT<utAnycoDList, utAnycoDListBcoCursor, utAnycoDListB> {
 public:
     using coDListT::coDListT;
+    utAnycoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    utAnycoDList(const utAnycoDList &) = default;
+    utAnycoDList &operator=(const utAnycoDList &) = default;
 };
 
 class COLIB_API utStringcoDLink : public coDLinkT<utStringcoDLink, utStringcoDLinkItem, utString> {
@@ -192,6 +220,13 @@ class COLIB_API utStringcoDList
     : public coDListT<utStringcoDList, utStringcoDListBcoCursor, utStringcoDListB> {
 public:
     using coDListT::coDListT;
+    utStringcoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    utStringcoDList(const utStringcoDList &) = default;
+    utStringcoDList &operator=(const utStringcoDList &) = default;
 };
 
 class COLIB_API coTreecoDListPtrcoPtrcoDLink
@@ -234,6 +269,13 @@ class COLIB_API coTreecoDListPtrcoPtrcoDList
                       coTreecoDListPtrcoPtrcoDListB, 0> {
 public:
     using coDListT::coDListT;
+    coTreecoDListPtrcoPtrcoDList() = default;
+
+protected:
+    // Copies go through the utCopy constructor or become; the plain
+    // assignment does nothing.
+    coTreecoDListPtrcoPtrcoDList(const coTreecoDListPtrcoPtrcoDList &) = default;
+    coTreecoDListPtrcoPtrcoDList &operator=(const coTreecoDListPtrcoPtrcoDList &) = default;
 };
 // Walks the list part of a coTreecoDListPtrcoPtrcoDList, with its index.
 class COLIB_API coTreecoDListPtrcoPtrcoDListcoIterator

@@ -43,6 +43,8 @@ public:
 class COLIB_API coTreeList : public coTreecoDListPtrcoPtrcoDList {
 public:
     coTreeList() noexcept;
+    coTreeList(const coTreeList &) = delete;
+    coTreeList &operator=(const coTreeList &) = delete;
     ~coTreeList();
 };
 
