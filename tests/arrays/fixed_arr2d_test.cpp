@@ -1,29 +1,14 @@
 #include <colib/arrays/fixed_arr2d.h>
 #include <gtest/gtest.h>
 
+#include "support/values.h"
+
 #include <sstream>
 #include <string>
 
 namespace {
-
-template <class T> T value(int i) {
-    return static_cast<T>(i + 1);
-}
-template <> utString value<utString>(int i) {
-    return utString(std::to_string(i + 1));
-}
-template <> utAny value<utAny>(int i) {
-    return reinterpret_cast<utAny>(std::uintptr_t(i + 1) * 16);
-}
-template <> char value<char>(int i) {
-    return static_cast<char>('a' + i % 26);
-}
-
-template <class A> std::string printed(const A &a) {
-    std::ostringstream os;
-    os << a;
-    return os.str();
-}
+using colib_test::printed;
+using colib_test::value;
 
 template <class A> class FixedArr2DFamily : public ::testing::Test {};
 using Members = ::testing::Types<charcoFixedArr2D, intcoFixedArr2D, doublecoFixedArr2D,
