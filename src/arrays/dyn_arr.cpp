@@ -1,6 +1,6 @@
 #include <colib/arrays/dyn_arr.h>
 
-#include "dyn_arr.tpp"
+#include "dyn_arr.inl"
 
 template class coDynArrT<charcoDynArr, char>;
 template class coDynArrT<intcoDynArr, int>;

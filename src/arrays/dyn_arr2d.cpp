@@ -1,6 +1,6 @@
 #include <colib/arrays/dyn_arr2d.h>
 
-#include "dyn_arr2d.tpp"
+#include "dyn_arr2d.inl"
 
 template class coDynGridT<charcoDynArr2D, char, 2>;
 template class coDynGridT<intcoDynArr2D, int, 2>;

@@ -1,6 +1,6 @@
 #include <colib/arrays/dyn_arr3d.h>
 
-#include "dyn_arr3d.tpp"
+#include "dyn_arr3d.inl"
 
 template class coDynGridT<charcoDynArr3D, char, 3>;
 template class coDynGridT<intcoDynArr3D, int, 3>;

@@ -1,6 +1,6 @@
 #include <colib/arrays/fixed_arr.h>
 
-#include "fixed_arr.tpp"
+#include "fixed_arr.inl"
 
 template class coFixedArrT<charcoFixedArr, char>;
 template class coFixedArrT<intcoFixedArr, int>;

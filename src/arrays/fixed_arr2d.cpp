@@ -1,6 +1,6 @@
 #include <colib/arrays/fixed_arr2d.h>
 
-#include "fixed_arr2d.tpp"
+#include "fixed_arr2d.inl"
 
 template class coFixedArr2DT<charcoFixedArr2D, char>;
 template class coFixedArr2DT<intcoFixedArr2D, int>;

@@ -1,6 +1,6 @@
 #include <colib/arrays/stack_fast.h>
 
-#include "dyn_arr.tpp"
+#include "dyn_arr.inl"
 
 template <class D, class A> utOstream &coStackFastT<D, A>::print(utOstream &os) const {
     os << "coFastStack" << std::endl;

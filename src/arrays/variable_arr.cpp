@@ -1,6 +1,6 @@
 #include <colib/arrays/variable_arr.h>
 
-#include "variable_arr.tpp"
+#include "variable_arr.inl"
 
 // Element counts of blocks 0 to 8; blocks 9 and up hold 2048.
 const int coVariableArr_block_size[9] = {8, 8, 16, 32, 64, 128, 256, 512, 1024};

@@ -1,6 +1,6 @@
 #include <colib/hashing/pointer_set.h>
 
-#include "set.tpp"
+#include "set.inl"
 
 template class coSetT<coPointerSetPtrcoSet, coPointerSetObject *>;
 template class coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet>;

@@ -1,6 +1,6 @@
 #include <colib/hashing/set.h>
 
-#include "set.tpp"
+#include "set.inl"
 
 template class coSetT<intcoSet, int>;
 template class coSetT<doublecoSet, double>;

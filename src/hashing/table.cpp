@@ -1,6 +1,6 @@
 #include <colib/hashing/table.h>
 
-#include "table.tpp"
+#include "table.inl"
 unsigned int co_hash(const intintcoTableP &p) {
     return coTablePElem<intintcoTableP>::hash(p);
 }

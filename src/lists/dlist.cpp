@@ -1,6 +1,6 @@
 #include <colib/lists/dlist.h>
 
-#include "dlist.tpp"
+#include "dlist.inl"
 
 template class coDLinkT<charcoDLink, charcoDLinkItem, char>;
 template class coDLinkItemT<charcoDLink, char>;

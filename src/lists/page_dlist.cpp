@@ -1,7 +1,7 @@
 #include <colib/lists/page_dlist.h>
 
-#include "lists/page_dlist.tpp"
-#include "paged/page_arr.tpp"
+#include "lists/page_dlist.inl"
+#include "paged/page_arr.inl"
 
 template class coPageDLinkT<intcoPageDLink, int>;
 template class coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>;

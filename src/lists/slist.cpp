@@ -1,6 +1,6 @@
 #include <colib/lists/slist.h>
 
-#include "lists/slist.tpp"
+#include "lists/slist.inl"
 
 template class coSLinkT<charcoSLink, charcoSLinkItem, char>;
 template class coSLinkItemT<charcoSLink, char>;

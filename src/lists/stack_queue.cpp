@@ -1,7 +1,7 @@
 #include <colib/lists/stack_queue.h>
 
-#include "lists/slist.tpp"
-#include "lists/stack_queue.tpp"
+#include "lists/slist.inl"
+#include "lists/stack_queue.inl"
 
 template class coSLinkT<charcoStackINTERNALcoSLink, charcoStackINTERNALcoSLinkItem, char>;
 template class coSLinkItemT<charcoStackINTERNALcoSLink, char>;

@@ -1,7 +1,7 @@
 #include <colib/paged/page_arr.h>
 
-#include "arrays/dyn_arr.tpp"
-#include "paged/page_arr.tpp"
+#include "arrays/dyn_arr.inl"
+#include "paged/page_arr.inl"
 
 template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0>;
 template class coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator,

@@ -6,7 +6,7 @@
 #include <typeinfo>
 #include <utility>
 
-#include "sorting/quick_sort.tpp"
+#include "sorting/quick_sort.inl"
 
 // ---- coQuickSort -------------------------------------------------------------
 

@@ -3,7 +3,7 @@
 // array's block table). Each concrete class derives from it with itself as
 // Derived, inherits its constructors and adds nothing else; the library
 // compiles the members once per concrete class by explicit instantiation
-// (see src/arrays/dyn_arr.tpp and docs/architecture.md).
+// (see src/arrays/dyn_arr.inl and docs/architecture.md).
 //
 // Layout, in order: data, capacity, size, step.
 //

@@ -1,7 +1,7 @@
 // coSetT: the algorithm behind every concrete hash set (intcoSet and its
 // siblings, the tables' pair sets, the pointer set). Each concrete class
 // derives from it with itself as Derived and inherits its constructors; the
-// library compiles the members once per concrete class (src/hashing/set.tpp).
+// library compiles the members once per concrete class (src/hashing/set.inl).
 //
 // Layout: basecoSet (count, initial bits, load percent, bits, running
 // hash), then the slot pointer.

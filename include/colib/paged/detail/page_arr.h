@@ -3,7 +3,7 @@
 // hashed arrays, the sparse index, the paged list and the resource tables).
 // Each concrete class derives from it with itself as Derived and inherits
 // its constructors; the library compiles the members once per concrete
-// class (src/paged/page_arr.tpp, src/paged/page_arr.cpp).
+// class (src/paged/page_arr.inl, src/paged/page_arr.cpp).
 //
 // Template arguments: the element type T; B, how runs of elements are
 // copied (1: bytes, 0: assignment one by one; see coElem); P, whether the

@@ -1,6 +1,6 @@
 // Out-of-line members of coDynGridT and coDynArr2DT. Included by the
 // instantiation units of the matrices (dyn_arr2d.cpp) and of the
-// three-dimensional arrays (through dyn_arr3d.tpp).
+// three-dimensional arrays (through dyn_arr3d.inl).
 #pragma once
 
 #include <new>

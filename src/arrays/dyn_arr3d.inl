@@ -1,9 +1,9 @@
-// Out-of-line members of coDynArr3DT; the grid's come from dyn_arr2d.tpp.
+// Out-of-line members of coDynArr3DT; the grid's come from dyn_arr2d.inl.
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr3d.h>
 
-#include "dyn_arr2d.tpp"
+#include "dyn_arr2d.inl"
 
 template <class D, class T, int B>
 coDynArr3DT<D, T, B>::coDynArr3DT(int capacity_i, int capacity_j, int capacity_k, int step_i,

@@ -4,7 +4,7 @@
 
 #include <colib/hashing/detail/table.h>
 
-#include "set.tpp"
+#include "set.inl"
 
 template <class D, class S, bool P>
 coTableT<D, S, P>::coTableT(int bits, int load_percent) : set_(bits, load_percent) {}
