@@ -15,6 +15,7 @@ template <class D, class T>
 coVariableArrT<D, T> &coVariableArrT<D, T>::operator=(coVariableArrT &&src) noexcept {
     if (this != &src) {
         clear(1);
+        src.drop_cursor();
         size_ = src.size_;
         blocks_ = std::move(src.blocks_);
         current_ = src.current_;
@@ -33,9 +34,11 @@ template <class D, class T> D &coVariableArrT<D, T>::become(utCopy, const D &src
     if (&src == &self) return self;
     // Blocks first, so that running out of memory leaves the elements alone.
     blocks_.reserve(src.blocks_.size());
-    if (src.size_ > 0) make_blocks(block_number(src.size_ - 1));
+    int n = src.size();
+    if (n > 0) make_blocks(block_number(n - 1));
+    drop_cursor();
     size_ = 0;
-    for (int i = 0; i < src.size_; ++i)
+    for (int i = 0; i < n; ++i)
         append(*src.slot(i));
     return self;
 }
@@ -65,18 +68,28 @@ template <class D, class T> int coVariableArrT<D, T>::get_block(int b) {
 
 template <class D, class T> T &coVariableArrT<D, T>::grow_to_index(int i) {
     make_blocks(block_number(i));
+    drop_cursor();
     size_ = i + 1;
     return *slot(i);
 }
 
-template <class D, class T> void coVariableArrT<D, T>::append_grow(T x) {
-    make_blocks(block_number(size_));
-    *slot(size_) = std::move(x);
-    ++size_;
+template <class D, class T> void coVariableArrT<D, T>::append_slow(T x) {
+    drop_cursor();
+    int n = size_;
+    int b = block_number(n);
+    make_blocks(b);
+    T *at = current_ + (n & block_mask(n));
+    *at = std::move(x);
+    size_ = n + 1;
+    cursor_ = current_;
+    cursor_first_ = n & ~block_mask(n);
+    at_ = at + 1;
+    at_end_ = current_ + block_size(b);
 }
 
 template <class D, class T> void coVariableArrT<D, T>::shrink(int n, int release) {
     COLIB_EXPECT(n >= 0, typeid(D), "shrink", "negative count %d", n);
+    drop_cursor();
     if (release) {
         int keep = n == 0 ? 0 : block_number(n - 1) + 1;
         for (int k = blocks_.size() - 1; k >= keep; --k) {
@@ -90,5 +103,5 @@ template <class D, class T> void coVariableArrT<D, T>::shrink(int n, int release
 }
 
 template <class D, class T> utOstream &coVariableArrT<D, T>::print(utOstream &os) const {
-    return colib_detail::print_range(os, "coVariableArr {", size_, begin());
+    return colib_detail::print_range(os, "coVariableArr {", size(), begin());
 }

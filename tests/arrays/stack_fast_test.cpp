@@ -24,13 +24,19 @@ TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     EXPECT_TRUE(s.empty());
     for (int i = 1; i <= 3; ++i)
         s.push(value<T>(i));
-    EXPECT_EQ(s.array().capacity(), 3); // the default array grows one slot per push
+    // A full stack reserves half as much again (1, 2, 4), in whole steps.
+    EXPECT_EQ(s.array().capacity(), 4);
     EXPECT_EQ(s.top(), value<T>(3));
     EXPECT_EQ(s.array()[0], value<T>(1)); // the bottom is index 0
     s.pop();
     EXPECT_EQ(s.size(), 2);
     EXPECT_EQ(s.top(), value<T>(2));
-    EXPECT_EQ(s.array().capacity(), 3); // popping keeps the buffer
+    EXPECT_EQ(s.array().capacity(), 4); // popping keeps the buffer
+    for (int i = 3; i <= 5; ++i)
+        s.array().append(value<T>(i));
+    EXPECT_EQ(s.array().capacity(), 5); // the array's own append: one step of 1
+    for (int i = 0; i < 3; ++i)
+        s.pop();
 
     TypeParam copy(utCOPY, s);
     copy.top() = value<T>(9);
@@ -45,6 +51,25 @@ TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     EXPECT_EQ(other.size(), 0);
 }
 } // namespace
+
+TEST(StackFast, PushGrowsByHalfInWholeSteps) {
+    intcoStackFast s(0, 3);
+    int growths = 0;
+    for (int i = 0; i < 10000; ++i) {
+        int before = s.array().capacity();
+        s.push(i);
+        if (s.array().capacity() != before) {
+            ++growths;
+            EXPECT_EQ(s.array().capacity() % 3, 0);
+            EXPECT_GE(s.array().capacity(), before + before / 2 + 1);
+        }
+    }
+    EXPECT_LE(growths, 25); // 3, 6, 9, 15, 24, ... where one step each would be 3334
+    for (int i = 9999; i >= 0; --i) {
+        ASSERT_EQ(s.top(), i);
+        s.pop();
+    }
+}
 
 TEST(StackFast, PrintsItsNameThenTheArray) {
     intcoStackFast s;

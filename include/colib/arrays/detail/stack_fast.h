@@ -4,8 +4,18 @@
 // are the stack's from bottom (index 0) to top (the last index). Push and
 // pop are O(1) at the end of the array; pop keeps the buffer for reuse.
 //
-// Invariants: size() == array().size(); the top is array()[size() - 1].
+// Growth: the array itself grows by exactly its step, as every dynamic
+// array does (array().append on a full default stack adds one slot). A
+// push onto a full stack instead reserves room for half as many elements
+// again through the array's reserve, so the capacity still moves in whole
+// steps but a long run of pushes copies each element O(1) times, whatever
+// the step.
+//
+// Invariants: size() == array().size(); the top is array()[size() - 1];
+// capacity is a whole number of steps past the initial capacity.
 #pragma once
+
+#include <climits>
 
 #include <colib/arrays/detail/dyn_arr.h>
 
@@ -19,7 +29,13 @@ public:
     coStackFastT(utCopy, const Derived &src) : array_(utCOPY, src.array_) {}
     void become(utCopy, const Derived &src) { array_.become(utCOPY, src.array_); }
 
-    void push(const value_type &x) { array_.append(x); }
+    void push(const value_type &x) {
+        int n = array_.size();
+        // A failed reserve leaves the array as it was; append then grows
+        // by one step or throws.
+        if (n == array_.capacity()) (void)array_.reserve(push_target(n));
+        array_.append(x);
+    }
     // Removes the top element; the buffer stays.
     void pop() {
         int n = array_.size();
@@ -51,5 +67,11 @@ public:
     }
 
 private:
+    // n + n / 2 + 1, without passing the largest int.
+    static int push_target(int n) noexcept {
+        long long want = static_cast<long long>(n) + n / 2 + 1;
+        return want > INT_MAX ? INT_MAX : static_cast<int>(want);
+    }
+
     Array array_;
 };

@@ -12,12 +12,20 @@
 // the block is i & mask.
 //
 // Layout, in order: size, blocks (a utAnycoDynArr made with (5, 10)),
-// current (the block last selected).
+// current (the block last selected), then a private append cursor: the
+// block that holds index size, the index of its first slot, the next free
+// slot and the block's end. While the cursor is in use the size is kept by
+// the next free slot (size() = first + (at - block)) and the size field is
+// brought up to date when the cursor is dropped, so that an append is one
+// compare and one element store, like a deque's push_back.
 //
 // Invariants:
 //   - blocks 0 .. blocks.size() - 1 all exist; block b has block_size(b)
 //     constructed elements, allocated with new T[];
 //   - every index in [0, size) lies in an existing block;
+//   - the append cursor is empty (at null, the size field exact) or its
+//     block holds the indexes from first on and at is the slot of index
+//     size, at most the block's end;
 //   - elements never move while the array grows: references stay valid
 //     until shrink/clear with release (or destruction) removes their block.
 #pragma once
@@ -50,7 +58,10 @@ public:
     coVariableArrT(const coVariableArrT &src)
         : coVariableArrT(utCOPY, static_cast<const Derived &>(src)) {}
     coVariableArrT(coVariableArrT &&src) noexcept
-        : size_(src.size_), blocks_(std::move(src.blocks_)), current_(src.current_) {
+        : size_(src.size_), blocks_(std::move(src.blocks_)), current_(src.current_),
+          cursor_(src.cursor_), cursor_first_(src.cursor_first_), at_(src.at_),
+          at_end_(src.at_end_) {
+        src.drop_cursor();
         src.size_ = 0;
         src.current_ = nullptr;
     }
@@ -69,26 +80,21 @@ public:
     // past the end), making every missing block up to i's.
     T &operator[](int i) {
         COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
-        if (i >= size_) return grow_to_index(i);
+        if (i >= size()) return grow_to_index(i);
         return *slot(i);
     }
     // Unchecked: the caller keeps i in [0, size()).
     const T &operator[](int i) const { return read(i); }
     const T &read(int i) const {
-        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), "read", "index %d out of range [0, %d)",
-                     i, size_);
+        COLIB_EXPECT(i >= 0 && i < size(), typeid(Derived), "read", "index %d out of range [0, %d)",
+                     i, size());
         return *slot(i);
     }
     void append(const T &x) {
-        int n = size_;
-        int b = block_number(n);
-        if (b < blocks_.size()) {
-            // The block exists: no need to select it, only to fill it.
-            static_cast<T *>(blocks_.data()[b])[n & block_mask(n)] = x;
-            size_ = n + 1;
-        } else {
-            append_grow(T(x));
-        }
+        if (at_ != at_end_)
+            *at_++ = x;
+        else
+            append_slow(T(x));
     }
     // Makes the blocks for n elements; 1, or 0 when memory ran out (the
     // blocks made so far stay).
@@ -101,8 +107,10 @@ public:
     void shrink(int n, int release);
     void clear(int release) { shrink(0, release); }
 
-    int size() const noexcept { return size_; }
-    bool empty() const noexcept { return size_ == 0; }
+    int size() const noexcept {
+        return at_ ? cursor_first_ + static_cast<int>(at_ - cursor_) : size_;
+    }
+    bool empty() const noexcept { return size() == 0; }
     // Number of blocks that exist.
     int block_count() const noexcept { return blocks_.size(); }
 
@@ -114,7 +122,7 @@ public:
     }
 
     const_iterator begin() const noexcept { return const_iterator(this, 0); }
-    const_iterator end() const noexcept { return const_iterator(this, size_); }
+    const_iterator end() const noexcept { return const_iterator(this, size()); }
 
     // The common printout, headed "coVariableArr {".
     utOstream &print(utOstream &os) const;
@@ -124,7 +132,9 @@ public:
         return colib_detail::print_std(os, a);
     }
 
-    // Forward iterator for range-for; it steps block by block.
+    // Forward iterator for range-for; it steps block by block and compares
+    // positions by address. The end of a full last block is that block's
+    // end, so no block past the last is ever looked at.
     class const_iterator {
     public:
         using iterator_category = std::forward_iterator_tag;
@@ -133,14 +143,24 @@ public:
         using pointer = const T *;
         using reference = const T &;
 
-        const_iterator(const coVariableArrT *a, int i) noexcept : array_(a), index_(i) {
-            if (i < a->size_) enter(a->block_number(i), i & a->block_mask(i));
+        // The position of index i (the end when i == size).
+        const_iterator(const coVariableArrT *a, int i) noexcept : table_(a->blocks_.data()) {
+            int n = a->size();
+            if (n == 0) return;
+            last_ = block_number(n - 1);
+            int at = i < n ? i : n - 1;
+            block_ = block_number(at);
+            const T *start = static_cast<const T *>(table_[block_]);
+            at_ = start + (at & block_mask(at)) + (i < n ? 0 : 1);
+            block_end_ = start + colib_detail::variable_block_size(block_);
         }
         reference operator*() const noexcept { return *at_; }
         pointer operator->() const noexcept { return at_; }
         const_iterator &operator++() noexcept {
-            ++index_;
-            if (++at_ == block_end_ && index_ < array_->size_) enter(block_ + 1, 0);
+            if (++at_ == block_end_ && block_ != last_) {
+                at_ = static_cast<const T *>(table_[++block_]);
+                block_end_ = at_ + colib_detail::variable_block_size(block_);
+            }
             return *this;
         }
         const_iterator operator++(int) noexcept {
@@ -148,19 +168,13 @@ public:
             ++*this;
             return old;
         }
-        bool operator==(const const_iterator &o) const noexcept { return index_ == o.index_; }
-        bool operator!=(const const_iterator &o) const noexcept { return index_ != o.index_; }
+        bool operator==(const const_iterator &o) const noexcept { return at_ == o.at_; }
+        bool operator!=(const const_iterator &o) const noexcept { return at_ != o.at_; }
 
     private:
-        void enter(int b, int pos) noexcept {
-            block_ = b;
-            const T *start = static_cast<const T *>(array_->blocks_.data()[b]);
-            at_ = start + pos;
-            block_end_ = start + colib_detail::variable_block_size(b);
-        }
-        const coVariableArrT *array_;
-        int index_;
+        void *const *table_;
         int block_ = 0;
+        int last_ = 0;
         const T *at_ = nullptr;
         const T *block_end_ = nullptr;
     };
@@ -180,11 +194,23 @@ private:
     // As get_block, throwing std::bad_alloc when memory ran out.
     void make_blocks(int b);
     T &grow_to_index(int i);
-    void append_grow(T x);
+    // append when the cursor is empty: makes the block of index size,
+    // points the cursor at it and stores x.
+    void append_slow(T x);
+    // Brings the size field up to date and empties the cursor.
+    void drop_cursor() noexcept {
+        size_ = size();
+        cursor_ = at_ = at_end_ = nullptr;
+        cursor_first_ = 0;
+    }
 
     int size_ = 0;
     utAnycoDynArr blocks_;
     T *current_ = nullptr;
+    T *cursor_ = nullptr;
+    int cursor_first_ = 0;
+    T *at_ = nullptr;
+    T *at_end_ = nullptr;
 };
 
 // Walks a variable array block by block:
@@ -201,50 +227,69 @@ public:
     explicit coVariableArrIterT(const Array *a) noexcept : array_(a) { reset(); }
     ~coVariableArrIterT() = default;
 
-    void reset() noexcept { remaining_ = 0; }
+    void reset() noexcept {
+        remaining_ = count_ = 0;
+        next_ = stop_ = nullptr;
+    }
+    // One compare per element inside a block; the reset state (no block)
+    // falls through to next_block, which starts the walk.
     int operator++() noexcept {
-        if (remaining_ == 0) return do_first();
-        if (++position_ < count_) return 1;
+        if (next_ != stop_) {
+            ++next_;
+            return 1;
+        }
         return next_block();
     }
     // The current element.
     const value_type &operator()() const {
         COLIB_EXPECT(remaining_ > 0, typeid(Derived), "operator()", "no current element");
-        return block_data_[position_];
+        return next_[-1];
     }
 
 protected:
     // Starts a walk: 0 for an empty array, else 1 on the first element.
     int do_first() noexcept {
-        remaining_ = array_->size_;
-        if (remaining_ == 0) return 0;
+        remaining_ = array_->size();
+        if (remaining_ == 0) {
+            reset();
+            return 0;
+        }
         table_ = array_->blocks_.data();
-        count_ = remaining_ < 8 ? remaining_ : 8;
         block_ = 0;
-        block_data_ = static_cast<const value_type *>(table_[0]);
-        position_ = 0;
+        enter_block(remaining_ < 8 ? remaining_ : 8);
         return 1;
     }
 
 private:
-    // Leaves a finished block: 1 on the next block's first element, 0 past
-    // the end.
+    // The step left the block (or no walk was going on): 1 on the next
+    // block's first element, 0 past the end (the walker is then reset).
     int next_block() noexcept {
+        if (remaining_ == 0) return do_first();
         remaining_ -= count_;
-        if (remaining_ == 0) return 0;
+        if (remaining_ == 0) {
+            reset();
+            return 0;
+        }
         ++block_;
-        block_data_ = static_cast<const value_type *>(table_[block_]);
         int bs = colib_detail::variable_block_size(block_);
-        count_ = remaining_ < bs ? remaining_ : bs;
-        position_ = 0;
+        enter_block(remaining_ < bs ? remaining_ : bs);
         return 1;
     }
+    void enter_block(int count) noexcept {
+        count_ = count;
+        block_data_ = static_cast<const value_type *>(table_[block_]);
+        next_ = block_data_ + 1;
+        stop_ = block_data_ + count;
+    }
 
+    // The position inside the block is next_ - 1 - block_data_; stop_ ends
+    // the block's elements in use.
     const Array *array_;
     void *const *table_ = nullptr;
     int block_ = 0;
     const value_type *block_data_ = nullptr;
     int remaining_ = 0;
     int count_ = 0;
-    int position_ = 0;
+    const value_type *next_ = nullptr;
+    const value_type *stop_ = nullptr;
 };

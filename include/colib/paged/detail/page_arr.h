@@ -273,15 +273,16 @@ public:
     explicit coPageArrIterT(const Array *a) noexcept : array_(a) {}
     ~coPageArrIterT() = default;
 
-    void reset() noexcept { remaining_ = 0; }
-    // 1 when on an element after the step, 0 when the walk ended.
+    void reset() noexcept {
+        remaining_ = 0;
+        next_ = stop_ = nullptr;
+    }
+    // 1 when on an element after the step, 0 when the walk ended. Inside a
+    // block a step is one pointer compare; the reset state (no block) falls
+    // through to step_block, which starts the walk.
     int operator++() noexcept {
-        // available <= remaining: more than one left in the block means
-        // the step stays inside it.
-        if (available_ > 1) {
-            --available_;
-            --remaining_;
-            ++elem_;
+        if (next_ != stop_) {
+            ++next_;
             return 1;
         }
         return step_block();
@@ -289,41 +290,58 @@ public:
     // The element under the iterator; requires a walk in progress.
     const value_type &operator()() const {
         COLIB_EXPECT(remaining_ > 0, typeid(Derived), "operator()", "no current element");
-        return *elem_;
+        return next_[-1];
     }
     // Elements still to visit, the current one included (0: not walking).
-    int remaining() const noexcept { return remaining_; }
+    int remaining() const noexcept {
+        return remaining_ == 0 ? 0 : remaining_ - static_cast<int>(next_ - 1 - block_data_);
+    }
     // Index of the current element.
-    int index() const noexcept { return array_->size() - remaining_; }
+    int index() const noexcept { return array_->size() - remaining(); }
 
 protected:
     // Starts a walk: 0 for an empty array.
     int do_first() noexcept {
         remaining_ = array_->size();
-        if (remaining_ == 0) return 0;
+        if (remaining_ == 0) {
+            next_ = stop_ = nullptr;
+            return 0;
+        }
         table_ = array_->block_table().data();
         block_ = 0;
-        elem_ = static_cast<const value_type *>(table_[0]);
-        int bs = array_->block_size();
-        available_ = remaining_ < bs ? remaining_ : bs;
+        enter_block();
         return 1;
     }
 
 private:
     int step_block() noexcept {
         if (remaining_ == 0) return do_first();
-        if (--remaining_ == 0) return 0;
+        remaining_ -= available_;
+        if (remaining_ == 0) {
+            next_ = stop_ = nullptr;
+            return 0;
+        }
         ++block_;
-        elem_ = static_cast<const value_type *>(table_[block_]);
-        int bs = array_->block_size();
-        available_ = remaining_ < bs ? remaining_ : bs;
+        enter_block();
         return 1;
     }
+    void enter_block() noexcept {
+        block_data_ = static_cast<const value_type *>(table_[block_]);
+        int bs = array_->block_size();
+        available_ = remaining_ < bs ? remaining_ : bs;
+        next_ = block_data_ + 1;
+        stop_ = block_data_ + available_;
+    }
 
+    // remaining_ and available_ are counted at the entry into the block;
+    // the current element is next_[-1] and stop_ ends the block's elements
+    // in use.
     const Array *array_;
     void *const *table_ = nullptr;
     int block_ = 0;
-    const value_type *elem_ = nullptr;
+    const value_type *block_data_ = nullptr;
     int remaining_ = 0;
     int available_ = 0;
+    const value_type *next_ = nullptr;
+    const value_type *stop_ = nullptr;
 };
