@@ -9,7 +9,7 @@
 
 #include <colib/arrays/detail/dyn_arr.h>
 
-template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(int capacity, int step) {
+template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(int capacity, int step) {
     COLIB_EXPECT(capacity >= 0, typeid(D), "constructor", "negative capacity %d", capacity);
     COLIB_EXPECT(step >= 1, typeid(D), "constructor", "step %d below 1", step);
     step_ = step;
@@ -19,7 +19,7 @@ template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(int capacity, i
     }
 }
 
-template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(std::initializer_list<T> list) {
+template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(std::initializer_list<T> list) {
     bool out_of_range;
     int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
     if (n > 0) grow_or_throw(n - 1);
@@ -27,8 +27,8 @@ template <class D, class T, int B> coDynArrT<D, T, B>::coDynArrT(std::initialize
         data_[size_++] = x;
 }
 
-template <class D, class T, int B>
-coDynArrT<D, T, B>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
+template <class D, class T, int B, int P>
+coDynArrT<D, T, B, P>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
     if (src.capacity_ > 0) {
         data_ = new T[src.capacity_];
         capacity_ = src.capacity_;
@@ -37,8 +37,8 @@ coDynArrT<D, T, B>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
     }
 }
 
-template <class D, class T, int B>
-coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
+template <class D, class T, int B, int P>
+coDynArrT<D, T, B, P> &coDynArrT<D, T, B, P>::operator=(coDynArrT &&src) noexcept {
     if (this != &src) {
         std::swap(data_, src.data_);
         std::swap(capacity_, src.capacity_);
@@ -49,11 +49,11 @@ coDynArrT<D, T, B> &coDynArrT<D, T, B>::operator=(coDynArrT &&src) noexcept {
     return *this;
 }
 
-template <class D, class T, int B> coDynArrT<D, T, B>::~coDynArrT() {
+template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::~coDynArrT() {
     if (capacity_ != 0) delete[] data_;
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::become(utCopy, const D &src) {
+template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::become(utCopy, const D &src) {
     if (static_cast<const coDynArrT *>(&src) == this) return;
     if (src.size_ > capacity_) grow_or_throw(src.size_ - 1);
     size_ = src.size_;
@@ -61,14 +61,14 @@ template <class D, class T, int B> void coDynArrT<D, T, B>::become(utCopy, const
     coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, size_);
 }
 
-template <class D, class T, int B>
-long long coDynArrT<D, T, B>::grown_capacity(int capacity, int step, int n) noexcept {
+template <class D, class T, int B, int P>
+long long coDynArrT<D, T, B, P>::grown_capacity(int capacity, int step, int n) noexcept {
     long long d = static_cast<long long>(n) - capacity;
     long long c = capacity + (d - d % step) + step;
     return c > INT_MAX ? -1 : c;
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::reallocate(int new_capacity, int keep) {
+template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
     T *fresh = new T[new_capacity];
     // The old slots are released right after, so shared element state
     // (utString texts) is handed over rather than copied.
@@ -78,13 +78,13 @@ template <class D, class T, int B> void coDynArrT<D, T, B>::reallocate(int new_c
     capacity_ = new_capacity;
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::grow_or_throw(int n) {
+template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::grow_or_throw(int n) {
     long long c = grown_capacity(capacity_, step_, n);
     if (c < 0) throw std::bad_alloc();
     reallocate(static_cast<int>(c), size_);
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::resize(int n) {
+template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::resize(int n) {
     try {
         grow_or_throw(n);
     } catch (const std::bad_alloc &) {
@@ -93,31 +93,31 @@ template <class D, class T, int B> int coDynArrT<D, T, B>::resize(int n) {
     return 1;
 }
 
-template <class D, class T, int B> T &coDynArrT<D, T, B>::grow_to_index(int i) {
+template <class D, class T, int B, int P> T &coDynArrT<D, T, B, P>::grow_to_index(int i) {
     if (i >= capacity_) grow_or_throw(i);
     size_ = i + 1;
     return data_[i];
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::append_grow(T x) {
+template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::append_grow(T x) {
     grow_or_throw(size_);
     data_[size_] = std::move(x);
     ++size_;
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::reserve(int n) {
+template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::reserve(int n) {
     COLIB_EXPECT(n >= 0, typeid(D), "reserve", "negative count %d", n);
     return n > capacity_ ? resize(n - 1) : 1;
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::expand(int n) {
+template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::expand(int n) {
     COLIB_EXPECT(n >= 0, typeid(D), "expand", "negative count %d", n);
     int r = reserve(n);
     if (r && n > size_) size_ = n;
     return r;
 }
 
-template <class D, class T, int B> int coDynArrT<D, T, B>::shrink_release(int n) {
+template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::shrink_release(int n) {
     if (n == 0) {
         clear(1);
         return 1;
@@ -134,7 +134,7 @@ template <class D, class T, int B> int coDynArrT<D, T, B>::shrink_release(int n)
     return result;
 }
 
-template <class D, class T, int B> void coDynArrT<D, T, B>::clear(int release) {
+template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::clear(int release) {
     if (release) {
         if (capacity_ > 0) delete[] data_;
         data_ = nullptr;
@@ -143,6 +143,6 @@ template <class D, class T, int B> void coDynArrT<D, T, B>::clear(int release) {
     size_ = 0;
 }
 
-template <class D, class T, int B> utOstream &coDynArrT<D, T, B>::print(utOstream &os) const {
+template <class D, class T, int B, int P> utOstream &coDynArrT<D, T, B, P>::print(utOstream &os) const {
     return colib_detail::print_block(os, "coDynArr {", data_, size_);
 }

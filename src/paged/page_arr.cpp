@@ -3,7 +3,7 @@
 #include "arrays/dyn_arr.inl"
 #include "paged/page_arr.inl"
 
-template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0>;
+template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0>;
 template class coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator,
                              utAnycoPageArrINTERNALcoDynArr>;
 

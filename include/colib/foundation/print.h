@@ -16,6 +16,11 @@
 
 namespace colib_detail {
 
+// Never defined: a member that does not print declares its stream
+// operators on this type instead of itself, so that they can never be
+// called (a class template's friends cannot be left out one by one).
+template <class D> struct not_printable;
+
 // The common printout of n elements read from the forward iterator first.
 template <class It> utOstream &print_range(utOstream &os, const char *header, int n, It first) {
     using T = std::decay_t<decltype(*first)>;

@@ -1,13 +1,13 @@
 // The block table of the paged arrays: a dynamic array of untyped block
 // pointers, copied by assignment. It has the operations of utAnycoDynArr
-// plus enter(); the paged arrays use its constructor, reserve, growing
-// subscript, clear, shrink and destructor.
+// plus enter() and has no stream operators; the paged arrays use its
+// constructor, reserve, growing subscript, clear, shrink and destructor.
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr.h>
 
 class COLIB_API utAnycoPageArrINTERNALcoDynArr
-    : public coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0> {
+    : public coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0> {
 public:
     using coDynArrT::coDynArrT;
     // Slot i, unchecked, as the const operator[].
@@ -30,6 +30,6 @@ public:
 };
 
 // Compiled once in the library (src/paged/page_arr.cpp).
-extern template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0>;
+extern template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0>;
 extern template class coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator,
                                     utAnycoPageArrINTERNALcoDynArr>;

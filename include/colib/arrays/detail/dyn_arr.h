@@ -29,13 +29,16 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <type_traits>
 
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
 #include <colib/foundation/print.h>
 
-template <class Derived, class T, int B = coElem<T>::block> class COLIB_API coDynArrT {
+template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coDynArrT {
+    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
+
 public:
     using value_type = T;
 
@@ -122,8 +125,9 @@ public:
     // The common printout, headed "coDynArr {".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
+    // Members made with P = 0 (the paged arrays' block table) have none.
+    friend utOstream &operator<<(utOstream &os, const print_arg &a) { return a.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const print_arg &a) {
         return colib_detail::print_std(os, a);
     }
 

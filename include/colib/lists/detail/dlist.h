@@ -46,9 +46,6 @@ enum coDItem { coDITEM = 0 };
 
 namespace colib_detail {
 
-// Never defined: the operator<< of members that do not print take this.
-template <class D> struct dlist_not_printable;
-
 // The range-for iterator of the doubly linked lists.
 template <class Link, class Item, class R> class dlist_range_iter {
 public:
@@ -150,7 +147,7 @@ template <class Derived, class Iter, class List> class coDListCursorT;
 template <class Derived, class Link, class Item, class T, int P = 1>
 class COLIB_API coDListBT : public Link {
     using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::dlist_not_printable<Derived>>;
+        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = T;
@@ -419,7 +416,7 @@ private:
 template <class Derived, class Cursor, class List, int P = 1>
 class COLIB_API coDListT : public Cursor, public List {
     using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::dlist_not_printable<Derived>>;
+        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = typename List::value_type;

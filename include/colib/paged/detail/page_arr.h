@@ -50,9 +50,6 @@
 
 namespace colib_detail {
 
-// Never defined: the operator<< of members that do not print take this.
-template <class D> struct page_arr_not_printable;
-
 // The range-for iterator of the paged arrays: walks block by block and
 // compares positions by address, like a segmented iterator. The end
 // position of a full last block is that block's end, so no block past the
@@ -105,7 +102,7 @@ private:
 
 template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coPageArrT {
     using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::page_arr_not_printable<Derived>>;
+        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = T;
