@@ -15,8 +15,11 @@ template <class D, class T, class L, class A, class I>
 void coPageDListT<D, T, L, A, I>::clear(int release) {
     n_ = 0;
     first_ = last_ = free_head_ = -1;
-    if (release)
+    if (release) {
         nodes_.clear(1);
+        hot_block_ = -1;
+        hot_ = nullptr;
+    }
     else if (nodes_.size() >= 1)
         deactivate_nodes(0, nodes_.size() - 1);
     cursor_.reset();

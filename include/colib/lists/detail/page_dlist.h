@@ -15,7 +15,12 @@
 //     disjoint and together cover slots [0, nodes.size()) exactly once;
 //   - slots come from the free list, else from the end of the paged array,
 //     whose blocks are made only when the array first reaches them; slots
-//     never move, so no allocation happens per element once pages exist.
+//     never move, so no allocation happens per element once pages exist;
+//   - the list's own edits and its cursor's steps reach links through a
+//     one-block cache (the block last looked up and its address): walking
+//     along a block then needs no block-table load between one link and
+//     the next. The cache is the list's private state, touched only by
+//     non-const members, and is emptied whenever blocks are freed.
 //
 // Failure: an insertion that cannot get a slot (its block cannot be made)
 // returns 0 and changes nothing; become and the copying constructor throw
@@ -177,14 +182,14 @@ public:
     void remove() {
         COLIB_EXPECT(cursor_.current_ != -1, typeid(Derived), "remove", "undefined cursor");
         int c = cursor_.current_;
-        ++cursor_;
+        forwards();
         remove_node(c);
     }
     void remove_backwards() {
         COLIB_EXPECT(cursor_.current_ != -1, typeid(Derived), "remove_backwards",
                      "undefined cursor");
         int c = cursor_.current_;
-        --cursor_;
+        backwards();
         remove_node(c);
     }
     // Require a non-empty list; a cursor on the removed element becomes
@@ -201,8 +206,16 @@ public:
     }
 
     // The built-in cursor's operations.
-    int forwards() noexcept { return ++cursor_; }
-    int backwards() noexcept { return --cursor_; }
+    int forwards() noexcept {
+        int c = cursor_.current_;
+        cursor_.current_ = c = c == -1 ? first_ : node(c).next();
+        return c != -1;
+    }
+    int backwards() noexcept {
+        int c = cursor_.current_;
+        cursor_.current_ = c = c == -1 ? last_ : node(c).prev();
+        return c != -1;
+    }
     void reset() noexcept { cursor_.reset(); }
     void set_index(int i) noexcept { cursor_.set_index(i); }
     int index() const noexcept { return cursor_.index(); }
@@ -316,7 +329,11 @@ protected:
         --n_;
     }
 
-    Link &node(int i) noexcept { return nodes_.read(i); }
+    Link &node(int i) noexcept {
+        int b = i >> nodes_.block_shift();
+        if (b != hot_block_) look_up_block(b);
+        return hot_[i & (nodes_.block_size() - 1)];
+    }
     const Link &node(int i) const noexcept { return nodes_[i]; }
     Link &current_node() noexcept { return node(cursor_.current_); }
     int current_node_id() const noexcept { return cursor_.current_; }
@@ -341,6 +358,10 @@ private:
         return s;
     }
     const Derived *self() const noexcept { return static_cast<const Derived *>(this); }
+    void look_up_block(int b) noexcept {
+        hot_block_ = b;
+        hot_ = const_cast<Link *>(nodes_.block(b));
+    }
 
     int n_ = 0;
     int first_ = -1;
@@ -348,6 +369,9 @@ private:
     int free_head_ = -1;
     Arr nodes_;
     Iter cursor_;
+    // The link cache: block hot_block_ (-1: none) is at hot_.
+    int hot_block_ = -1;
+    Link *hot_ = nullptr;
 };
 
 // Walker by slot index:   for (it.reset(); ++it;) use(it());
