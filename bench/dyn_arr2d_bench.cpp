@@ -75,7 +75,8 @@ void Matrix_Write_Block(benchmark::State &state) {
     for (auto _ : state) {
         for (int i = 0; i < kN; ++i) {
             int *row = m.block() + static_cast<std::ptrdiff_t>(i) * m.capacity_j();
-            for (int j = 0; j < kN; ++j) row[j] = i + j;
+            for (int j = 0; j < kN; ++j)
+                row[j] = i + j;
         }
         benchmark::DoNotOptimize(m.block());
         benchmark::ClobberMemory();

@@ -2,7 +2,8 @@
 // std::stack and std::queue: 10M elements pushed, then popped. The
 // standard adaptors are measured over their default std::deque and over
 // std::list, which allocates one node per element as these lists do.
-#include <benchmark/benchmark.h>
+#include "bench_common.h"
+
 #include <colib/lists/slist.h>
 #include <colib/lists/stack_queue.h>
 
@@ -14,93 +15,46 @@
 namespace {
 
 constexpr int kN = 10'000'000;
+using colib_bench::push_then_pop;
+
+template <class C> C make() {
+    return C();
+}
 
 void BM_PushPop_SListB(benchmark::State &state) {
-    for (auto _ : state) {
-        intcoSListB l;
-        for (int i = 0; i < kN; ++i)
-            l.insert_first(i);
-        long long sum = 0;
-        while (!l.empty()) {
-            sum += l.first_item();
-            l.remove_first();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, make<intcoSListB>, [](auto &c, int i) { c.insert_first(i); },
+        [](auto &c) { return c.first_item(); }, [](auto &c) { c.remove_first(); });
 }
 void BM_PushPop_ForwardList(benchmark::State &state) {
-    for (auto _ : state) {
-        std::forward_list<int> l;
-        for (int i = 0; i < kN; ++i)
-            l.push_front(i);
-        long long sum = 0;
-        while (!l.empty()) {
-            sum += l.front();
-            l.pop_front();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, make<std::forward_list<int>>, [](auto &c, int i) { c.push_front(i); },
+        [](auto &c) { return c.front(); }, [](auto &c) { c.pop_front(); });
 }
-void BM_PushPop_Stack(benchmark::State &state) {
-    for (auto _ : state) {
-        intcoStack s;
-        for (int i = 0; i < kN; ++i)
-            s.push(i);
-        long long sum = 0;
-        while (!s.empty()) {
-            sum += s.top();
-            s.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-}
-template <class S> void BM_PushPop_StdStack(benchmark::State &state) {
-    for (auto _ : state) {
-        S s;
-        for (int i = 0; i < kN; ++i)
-            s.push(i);
-        long long sum = 0;
-        while (!s.empty()) {
-            sum += s.top();
-            s.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+// intcoStack and the standard stacks share push / top / pop.
+template <class S> void BM_PushPop_Stack(benchmark::State &state) {
+    push_then_pop(
+        state, kN, make<S>, [](auto &c, int i) { c.push(i); }, [](auto &c) { return c.top(); },
+        [](auto &c) { c.pop(); });
 }
 void BM_PushPop_Queue(benchmark::State &state) {
-    for (auto _ : state) {
-        intcoQueue q;
-        for (int i = 0; i < kN; ++i)
-            q.append(i);
-        long long sum = 0;
-        while (!q.empty()) {
-            sum += q.head();
-            q.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, make<intcoQueue>, [](auto &c, int i) { c.append(i); },
+        [](auto &c) { return c.head(); }, [](auto &c) { c.pop(); });
 }
 template <class Q> void BM_PushPop_StdQueue(benchmark::State &state) {
-    for (auto _ : state) {
-        Q q;
-        for (int i = 0; i < kN; ++i)
-            q.push(i);
-        long long sum = 0;
-        while (!q.empty()) {
-            sum += q.front();
-            q.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, make<Q>, [](auto &c, int i) { c.push(i); }, [](auto &c) { return c.front(); },
+        [](auto &c) { c.pop(); });
 }
 
 } // namespace
 
 BENCHMARK(BM_PushPop_SListB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PushPop_ForwardList)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PushPop_Stack)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PushPop_StdStack, std::stack<int>)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_PushPop_StdStack, std::stack<int, std::list<int>>)
+BENCHMARK_TEMPLATE(BM_PushPop_Stack, intcoStack)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PushPop_Stack, std::stack<int>)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_PushPop_Stack, std::stack<int, std::list<int>>)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PushPop_Queue)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_PushPop_StdQueue, std::queue<int>)->Unit(benchmark::kMillisecond);

@@ -3,11 +3,10 @@
 // of 10M steps on a 1M-element list, each moving a cursor by a random
 // distance, removing the element under it and inserting a new one beside
 // it; and the memory each element costs.
-#include <benchmark/benchmark.h>
+#include "bench_common.h"
+
 #include <colib/lists/dlist.h>
 #include <colib/lists/page_dlist.h>
-
-#include <malloc.h>
 
 #include <cstdint>
 #include <list>
@@ -19,6 +18,7 @@ namespace {
 constexpr int kN = 10'000'000;
 constexpr int kChurnSize = 1'000'000;
 constexpr int kChurnSteps = 10'000'000;
+using colib_bench::push_then_pop;
 
 // Signed distances in [-8, 8], the same for every container.
 const std::vector<std::int8_t> &distances() {
@@ -36,17 +36,10 @@ const std::vector<std::int8_t> &distances() {
 // the block table 3900 times on the way to 10M links; the second run
 // gives the list 4096 links per block and a table step of 256.
 void insert_last_remove_first(benchmark::State &state, int shift, int capacity, int step) {
-    for (auto _ : state) {
-        intcoPageDList l(shift, capacity, step);
-        for (int i = 0; i < kN; ++i)
-            l.insert_last(i);
-        long long sum = 0;
-        while (!l.empty()) {
-            sum += l.link(l.first_id()).item();
-            l.remove_first();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, [=] { return intcoPageDList(shift, capacity, step); },
+        [](auto &c, int i) { c.insert_last(i); },
+        [](auto &c) { return c.link(c.first_id()).item(); }, [](auto &c) { c.remove_first(); });
 }
 void BM_InsertLastRemoveFirst_PageDList(benchmark::State &state) {
     insert_last_remove_first(state, 8, 5, 10);
@@ -55,57 +48,43 @@ void BM_InsertLastRemoveFirst_PageDListShift12(benchmark::State &state) {
     insert_last_remove_first(state, 12, 0, 256);
 }
 void BM_InsertLastRemoveFirst_StdList(benchmark::State &state) {
-    for (auto _ : state) {
-        std::list<int> l;
-        for (int i = 0; i < kN; ++i)
-            l.push_back(i);
-        long long sum = 0;
-        while (!l.empty()) {
-            sum += l.front();
-            l.pop_front();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
+    push_then_pop(
+        state, kN, [] { return std::list<int>(); }, [](auto &c, int i) { c.push_back(i); },
+        [](auto &c) { return c.front(); }, [](auto &c) { c.pop_front(); });
+}
+
+// The cursor's single steps: the paged list names them, the doubly
+// linked list is its own cursor.
+int step_forward(intcoPageDList &l) {
+    return l.forwards();
+}
+int step_back(intcoPageDList &l) {
+    return l.backwards();
+}
+int step_forward(intcoDList &l) {
+    return ++l;
+}
+int step_back(intcoDList &l) {
+    return --l;
 }
 
 // Steps wrap round at either end.
-void BM_Churn_PageDList(benchmark::State &state) {
+template <class L> void BM_Churn(benchmark::State &state) {
     const auto &d = distances();
     for (auto _ : state) {
-        intcoPageDList l;
+        L l;
         for (int i = 0; i < kChurnSize; ++i)
             l.insert_last(i);
-        l.forwards();
+        step_forward(l);
         long long sum = 0;
         for (int s = 0; s < kChurnSteps; ++s) {
             for (int k = d[s]; k > 0; --k)
-                if (!l.forwards()) l.forwards();
+                if (!step_forward(l)) step_forward(l);
             for (int k = d[s]; k < 0; ++k)
-                if (!l.backwards()) l.backwards();
+                if (!step_back(l)) step_back(l);
             sum += l.read();
             l.remove();
-            if (l.undefined()) l.forwards();
-            l.insert_before(s);
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-}
-void BM_Churn_DList(benchmark::State &state) {
-    const auto &d = distances();
-    for (auto _ : state) {
-        intcoDList l;
-        for (int i = 0; i < kChurnSize; ++i)
-            l.insert_last(i);
-        l.forwards();
-        long long sum = 0;
-        for (int s = 0; s < kChurnSteps; ++s) {
-            for (int k = d[s]; k > 0; --k)
-                if (!++l) ++l;
-            for (int k = d[s]; k < 0; ++k)
-                if (!--l) --l;
-            sum += l.read();
-            l.remove();
-            if (l.undefined()) ++l;
+            if (l.undefined()) step_forward(l);
             l.insert_before(s);
         }
         benchmark::DoNotOptimize(sum);
@@ -133,18 +112,8 @@ void BM_Churn_StdList(benchmark::State &state) {
     }
 }
 
-template <class Fill> void memory(benchmark::State &state, Fill fill) {
-    for (auto _ : state) {
-        size_t before = mallinfo2().uordblks;
-        auto *holder = fill();
-        size_t after = mallinfo2().uordblks;
-        state.counters["bytes_per_elem"] = static_cast<double>(after - before) / 1e6;
-        benchmark::DoNotOptimize(holder);
-        delete holder;
-    }
-}
 void BM_Memory_PageDList(benchmark::State &state) {
-    memory(state, [] {
+    colib_bench::memory_per_element(state, 1'000'000, [] {
         auto *l = new intcoPageDList;
         for (int i = 0; i < 1'000'000; ++i)
             l->insert_last(i);
@@ -152,7 +121,7 @@ void BM_Memory_PageDList(benchmark::State &state) {
     });
 }
 void BM_Memory_StdList(benchmark::State &state) {
-    memory(state, [] {
+    colib_bench::memory_per_element(state, 1'000'000, [] {
         auto *l = new std::list<int>;
         for (int i = 0; i < 1'000'000; ++i)
             l->push_back(i);
@@ -165,22 +134,12 @@ void BM_Memory_StdList(benchmark::State &state) {
 BENCHMARK(BM_InsertLastRemoveFirst_PageDList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertLastRemoveFirst_PageDListShift12)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertLastRemoveFirst_StdList)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Churn_PageDList)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_Churn_DList)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_Churn, intcoPageDList)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_Churn, intcoDList)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Churn_StdList)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Memory_PageDList)->Iterations(1);
 BENCHMARK(BM_Memory_StdList)->Iterations(1);
 
-// The first benchmark to grow the heap would pay its page faults for every
-// side: grow it once, before any is timed.
 int main(int argc, char **argv) {
-    {
-        std::list<int> warm;
-        for (int i = 0; i < kN; ++i)
-            warm.push_back(i);
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return colib_bench::run_with_warm_heap(argc, argv, kN);
 }

@@ -1,9 +1,8 @@
 // The sorted list against std::multiset<int>: add 1M random ints, then find
 // each, then walk the order; and the memory each element costs.
-#include <benchmark/benchmark.h>
-#include <colib/lists/sorted_list.h>
+#include "bench_common.h"
 
-#include <malloc.h>
+#include <colib/lists/sorted_list.h>
 
 #include <random>
 #include <set>
@@ -62,18 +61,8 @@ void BM_AddFindWalk_StdMultiset(benchmark::State &state) {
     }
 }
 
-template <class Fill> void memory(benchmark::State &state, Fill fill) {
-    for (auto _ : state) {
-        size_t before = mallinfo2().uordblks;
-        auto *holder = fill();
-        size_t after = mallinfo2().uordblks;
-        state.counters["bytes_per_elem"] = static_cast<double>(after - before) / kN;
-        benchmark::DoNotOptimize(holder);
-        delete holder;
-    }
-}
 void BM_Memory_SortedList(benchmark::State &state) {
-    memory(state, [] {
+    colib_bench::memory_per_element(state, kN, [] {
         auto *l = new intcoSortedList;
         for (int x : keys())
             l->add(x);
@@ -81,7 +70,7 @@ void BM_Memory_SortedList(benchmark::State &state) {
     });
 }
 void BM_Memory_StdMultiset(benchmark::State &state) {
-    memory(state, [] {
+    colib_bench::memory_per_element(state, kN, [] {
         auto *l = new std::multiset<int>;
         for (int x : keys())
             l->insert(x);

@@ -1,9 +1,9 @@
 // intcoStackFast against std::stack<int, std::vector<int>>, and the owning
 // handle intcoPrgArray against a plain new[] and std::unique_ptr<int[]>.
+#include "bench_common.h"
+
 #include <colib/arrays/prg_array.h>
 #include <colib/arrays/stack_fast.h>
-
-#include <benchmark/benchmark.h>
 
 #include <memory>
 #include <stack>
@@ -15,39 +15,19 @@ constexpr int kN = 10000000;
 // A push onto a full stack reserves half as much again, in whole steps of
 // the array: with step 4096, 10M pushes reallocate about 20 times. The
 // second run gives the array its final size as the step (one allocation).
-void stack_fast(benchmark::State &state, int step) {
-    for (auto _ : state) {
-        intcoStackFast s(0, step);
-        for (int i = 0; i < kN; ++i)
-            s.push(i);
-        long long sum = 0;
-        while (!s.empty()) {
-            sum += s.top();
-            s.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kN);
+template <class Make> void push_pop(benchmark::State &state, Make make) {
+    colib_bench::push_then_pop(
+        state, kN, make, [](auto &c, int i) { c.push(i); }, [](auto &c) { return c.top(); },
+        [](auto &c) { c.pop(); });
 }
 void StackFast_PushPop_Step4096(benchmark::State &state) {
-    stack_fast(state, 4096);
+    push_pop(state, [] { return intcoStackFast(0, 4096); });
 }
 void StackFast_PushPop_StepAll(benchmark::State &state) {
-    stack_fast(state, kN);
+    push_pop(state, [] { return intcoStackFast(0, kN); });
 }
 void StdStack_PushPop(benchmark::State &state) {
-    for (auto _ : state) {
-        std::stack<int, std::vector<int>> s;
-        for (int i = 0; i < kN; ++i)
-            s.push(i);
-        long long sum = 0;
-        while (!s.empty()) {
-            sum += s.top();
-            s.pop();
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kN);
+    push_pop(state, [] { return std::stack<int, std::vector<int>>(); });
 }
 
 constexpr int kArrays = 1000;

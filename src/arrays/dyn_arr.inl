@@ -19,7 +19,8 @@ template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(int c
     }
 }
 
-template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(std::initializer_list<T> list) {
+template <class D, class T, int B, int P>
+coDynArrT<D, T, B, P>::coDynArrT(std::initializer_list<T> list) {
     bool out_of_range;
     int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
     if (n > 0) grow_or_throw(n - 1);
@@ -68,7 +69,8 @@ long long coDynArrT<D, T, B, P>::grown_capacity(int capacity, int step, int n) n
     return c > INT_MAX ? -1 : c;
 }
 
-template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
+template <class D, class T, int B, int P>
+void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
     T *fresh = new T[new_capacity];
     // The old slots are released right after, so shared element state
     // (utString texts) is handed over rather than copied.
@@ -143,6 +145,7 @@ template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::clear(int 
     size_ = 0;
 }
 
-template <class D, class T, int B, int P> utOstream &coDynArrT<D, T, B, P>::print(utOstream &os) const {
+template <class D, class T, int B, int P>
+utOstream &coDynArrT<D, T, B, P>::print(utOstream &os) const {
     return colib_detail::print_block(os, "coDynArr {", data_, size_);
 }

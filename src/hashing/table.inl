@@ -55,7 +55,8 @@ template <class D, class S, bool P> utOstream &coTableT<D, S, P>::print(utOstrea
         for (const pair_type &p : set_) {
             nested << "key: ";
             coElem<key_type>::print(nested, p.get_key());
-            nested << "  " << "item: ";
+            nested << "  "
+                   << "item: ";
             coElem<mapped_type>::print(nested, p.get_obj());
             nested << std::endl;
         }

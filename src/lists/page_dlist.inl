@@ -19,8 +19,7 @@ void coPageDListT<D, T, L, A, I>::clear(int release) {
         nodes_.clear(1);
         hot_block_ = -1;
         hot_ = nullptr;
-    }
-    else if (nodes_.size() >= 1)
+    } else if (nodes_.size() >= 1)
         deactivate_nodes(0, nodes_.size() - 1);
     cursor_.reset();
 }

@@ -146,8 +146,7 @@ template <class Derived, class Iter, class List> class coDListCursorT;
 
 template <class Derived, class Link, class Item, class T, int P = 1>
 class COLIB_API coDListBT : public Link {
-    using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
+    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = T;
@@ -415,8 +414,7 @@ private:
 // A list with a built-in cursor bound to its own list part.
 template <class Derived, class Cursor, class List, int P = 1>
 class COLIB_API coDListT : public Cursor, public List {
-    using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
+    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = typename List::value_type;

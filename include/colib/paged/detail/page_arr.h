@@ -101,8 +101,7 @@ private:
 } // namespace colib_detail
 
 template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coPageArrT {
-    using print_arg =
-        std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
+    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
 
 public:
     using value_type = T;

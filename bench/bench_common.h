@@ -1,0 +1,61 @@
+// Pieces every benchmark executable shares: the push-then-pop loop of the
+// stack, queue and list comparisons, the heap bytes a container costs per
+// element, and a main() that grows the heap before anything is timed.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstddef>
+#include <list>
+
+namespace colib_bench {
+
+// Per iteration: make() a container, push(c, i) for i in [0, n), then
+// read front(c) and pop(c) until it is empty. The container's own three
+// operations are passed as lambdas, so the loop is the same for every side.
+template <class Make, class Push, class Front, class Pop>
+void push_then_pop(benchmark::State &state, int n, Make make, Push push, Front front, Pop pop) {
+    for (auto _ : state) {
+        auto c = make();
+        for (int i = 0; i < n; ++i)
+            push(c, i);
+        long long sum = 0;
+        while (!c.empty()) {
+            sum += front(c);
+            pop(c);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+// Heap bytes in use (malloc's own per-chunk overhead included) per element
+// of the container that fill() builds with n elements on the heap.
+template <class Fill> void memory_per_element(benchmark::State &state, int n, Fill fill) {
+    for (auto _ : state) {
+        std::size_t before = mallinfo2().uordblks;
+        auto *holder = fill();
+        std::size_t after = mallinfo2().uordblks;
+        state.counters["bytes_per_elem"] = static_cast<double>(after - before) / n;
+        benchmark::DoNotOptimize(holder);
+        delete holder;
+    }
+}
+
+// The first benchmark to grow the heap would pay its page faults for every
+// side: grow it by n list nodes once, then run the registered benchmarks.
+inline int run_with_warm_heap(int argc, char **argv, int n) {
+    {
+        std::list<int> warm;
+        for (int i = 0; i < n; ++i)
+            warm.push_back(i);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace colib_bench
