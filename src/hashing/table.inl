@@ -24,6 +24,8 @@ template <class D, class S, bool P> D &coTableT<D, S, P>::become(utCopy, const D
 
 template <class D, class S, bool P>
 typename coTableT<D, S, P>::mapped_type &coTableT<D, S, P>::operator[](const key_type &key) {
+    int at = slot_of(key);
+    if (at >= 0) return set_.slots_[at].get_obj();
     pair_type probe(key);
     bool inserted;
     int i = set_.place(probe, inserted);
@@ -36,7 +38,8 @@ typename coTableT<D, S, P>::mapped_type &coTableT<D, S, P>::operator[](const key
 
 template <class D, class S, bool P>
 const typename coTableT<D, S, P>::mapped_type &coTableT<D, S, P>::read(const key_type &key) const {
-    return set_.find(pair_type(key)).get_obj();
+    int at = slot_of(key);
+    return at >= 0 ? set_.slots_[at].get_obj() : set_.nil().get_obj();
 }
 
 template <class D, class S, bool P> int coTableT<D, S, P>::remove(const key_type &key) {
@@ -44,7 +47,7 @@ template <class D, class S, bool P> int coTableT<D, S, P>::remove(const key_type
 }
 
 template <class D, class S, bool P> int coTableT<D, S, P>::member(const key_type &key) const {
-    return set_.member(pair_type(key));
+    return slot_of(key) >= 0 ? 1 : 0;
 }
 
 template <class D, class S, bool P> utOstream &coTableT<D, S, P>::print(utOstream &os) const {

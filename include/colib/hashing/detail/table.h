@@ -120,6 +120,28 @@ public:
     utOstream &print(utOstream &os) const;
 
 private:
+    // The pair set's table seen by key: a lookup probes with the key itself
+    // instead of a pair built around a copy of it (pairs hash and compare by
+    // key alone, so the probe visits the same slots).
+    struct ByKey {
+        const pair_type *s;
+        int b;
+        using key_traits = coSetElem<key_type>;
+        int bits() const noexcept { return b; }
+        unsigned hash(const key_type &k) const noexcept { return key_traits::hash(k); }
+        bool is_nil(int i) const noexcept { return key_traits::is_nil(s[i].get_key()); }
+        bool equal(const key_type &k, int i) const noexcept {
+            return key_traits::equal(k, s[i].get_key());
+        }
+    };
+    // The slot holding key, or -1.
+    int slot_of(const key_type &key) const {
+        if (!set_.slots_ || coSetElem<key_type>::is_nil(key)) return -1;
+        ByKey t{set_.slots_, set_.bits()};
+        int i = colib_detail::probe(t, key);
+        return t.is_nil(i) ? -1 : i;
+    }
+
     Set set_;
     mapped_type scratch_{};
 };
