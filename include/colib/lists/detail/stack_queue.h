@@ -7,16 +7,49 @@
 
 #include <colib/lists/detail/slist.h>
 
-template <class Derived, class List> class COLIB_API coStackT : protected List {
+// What the stack and the queue share: the private list with its size,
+// emptiness and clearing, copying, a read-only view for walking, and the
+// printout, Derived::header on its own line and then the list block.
+template <class Derived, class List> class COLIB_API coSListAdaptorT : protected List {
 public:
     using value_type = typename List::value_type;
     using list_type = List;
+
+    using List::clear;
+    using List::empty;
+    using List::size;
+    void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
+    // The internal list, first element (top or head) first, for walking.
+    const List &list() const noexcept { return *this; }
+
+    utOstream &print(utOstream &os) const {
+        os << Derived::header << std::endl;
+        return list().print(os);
+    }
+    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
+        return colib_detail::print_std(os, s);
+    }
+
+protected:
+    coSListAdaptorT() noexcept = default;
+    explicit coSListAdaptorT(std::initializer_list<value_type> values) : List(values) {}
+    coSListAdaptorT(utCopy, const Derived &src) : List(utCOPY, src.list()) {}
+};
+
+template <class Derived, class List>
+class COLIB_API coStackT : public coSListAdaptorT<Derived, List> {
+    using Base = coSListAdaptorT<Derived, List>;
+
+public:
+    using typename Base::value_type;
+    static constexpr const char header[] = "coStack";
 
     coStackT() noexcept = default;
     // push of every value in order: the last one given ends on top.
     // Throws std::bad_alloc.
     coStackT(std::initializer_list<value_type> values);
-    coStackT(utCopy, const Derived &src) : List(utCOPY, src.list()) {}
+    coStackT(utCopy, const Derived &src) : Base(utCOPY, src) {}
 
     // 1 when pushed, 0 when no link could be had (the stack unchanged).
     int push(const value_type &x) { return List::insert_first(x); }
@@ -29,32 +62,21 @@ public:
         COLIB_EXPECT(!List::empty(), typeid(Derived), "top", "empty stack");
         return List::first_item();
     }
-    using List::clear;
-    using List::empty;
-    using List::size;
-    void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
-    // The internal list, top first, for walking.
-    const List &list() const noexcept { return *this; }
-
-    // "coStack" and the list block.
-    utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
-        return colib_detail::print_std(os, s);
-    }
 };
 
-template <class Derived, class List> class COLIB_API coQueueT : protected List {
+template <class Derived, class List>
+class COLIB_API coQueueT : public coSListAdaptorT<Derived, List> {
+    using Base = coSListAdaptorT<Derived, List>;
+
 public:
-    using value_type = typename List::value_type;
-    using list_type = List;
+    using typename Base::value_type;
+    static constexpr const char header[] = "coQueue ";
 
     coQueueT() noexcept = default;
     // Each value appended in order: the first one given is the head.
     // Throws std::bad_alloc.
-    coQueueT(std::initializer_list<value_type> values) : List(values) {}
-    coQueueT(utCopy, const Derived &src) : List(utCOPY, src.list()) {}
+    coQueueT(std::initializer_list<value_type> values) : Base(values) {}
+    coQueueT(utCopy, const Derived &src) : Base(utCOPY, src) {}
 
     // Adds at the tail: 1, or 0 when no link could be had.
     int append(const value_type &x) { return List::insert_last(x); }
@@ -71,19 +93,5 @@ public:
     value_type &tail() const {
         COLIB_EXPECT(!List::empty(), typeid(Derived), "tail", "empty queue");
         return List::last_item();
-    }
-    using List::clear;
-    using List::empty;
-    using List::size;
-    void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
-    // The internal list, head first, for walking.
-    const List &list() const noexcept { return *this; }
-
-    // "coQueue " on its own line, then the list block.
-    utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const Derived &q) { return q.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &q) {
-        return colib_detail::print_std(os, q);
     }
 };
