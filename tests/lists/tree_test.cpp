@@ -1,6 +1,8 @@
 #include <colib/lists/tree.h>
 #include <gtest/gtest.h>
 
+#include "support/values.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -147,7 +149,7 @@ TEST(TreeDeath, AddOnANodeThatIsNotARoot) {
     Span a("a", 0, 10), b("b", 1, 2);
     root.add(&a);
     coTree *child = *root.children()->begin();
-    EXPECT_DEATH(child->add(&b), "colib: coTree::add: not a root");
+    colib_test::expect_deaths("coTree", {{[&] { child->add(&b); }, "::add: not a root"}});
 }
 
 } // namespace
