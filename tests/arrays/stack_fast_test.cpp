@@ -1,22 +1,15 @@
 #include <colib/arrays/stack_fast.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "support/values.h"
 
 namespace {
+using namespace colib_test;
+
 template <class S> class StackFastFamily : public ::testing::Test {};
 using Members = ::testing::Types<charcoStackFast, intcoStackFast, doublecoStackFast,
                                  utAnycoStackFast, utStringcoStackFast>;
 TYPED_TEST_SUITE(StackFastFamily, Members, );
-
-template <class T> T value(int i) {
-    if constexpr (std::is_same_v<T, utString>)
-        return utString(std::to_string(i));
-    else if constexpr (std::is_pointer_v<T>)
-        return reinterpret_cast<T>(std::uintptr_t(i) * 8);
-    else
-        return static_cast<T>('0' + i);
-}
 
 TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     using T = typename TypeParam::value_type;
@@ -32,10 +25,9 @@ TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
     EXPECT_EQ(s.top(), value<T>(2));
     EXPECT_EQ(s.array().capacity(), 3); // popping keeps the buffer
 
-    TypeParam copy(utCOPY, s);
+    TypeParam copy(utCOPY, s), other(0, 16);
     copy.top() = value<T>(9);
     EXPECT_EQ(s.top(), value<T>(2));
-    TypeParam other(0, 16);
     other.become(utCOPY, copy);
     EXPECT_EQ(other.size(), 2);
     EXPECT_EQ(other.top(), value<T>(9));
@@ -44,26 +36,19 @@ TYPED_TEST(StackFastFamily, LastInFirstOutOverTheArray) {
         other.pop();
     EXPECT_EQ(other.size(), 0);
 }
-} // namespace
 
 TEST(StackFast, PrintsItsNameThenTheArray) {
     intcoStackFast s;
     s.push(1);
     s.push(2);
-    std::ostringstream os;
-    os << s;
-    EXPECT_EQ(os.str(), "coFastStack\ncoDynArr {\n  size 2\n  1\n  2\n}\n");
-    std::ostringstream inner;
-    inner << s.array();
-    EXPECT_EQ(inner.str(), "coDynArr {\n  size 2\n  1\n  2\n}\n");
+    EXPECT_EQ(printed(s), "coFastStack\ncoDynArr {\n  size 2\n  1\n  2\n}\n");
+    EXPECT_EQ(printed(s.array()), "coDynArr {\n  size 2\n  1\n  2\n}\n");
 }
 
 TEST(StackFastDeathTest, EmptyStackHasNoTop) {
-#if COLIB_HARDENED
     intcoStackFast s;
-    EXPECT_DEATH(s.pop(), "colib: intcoStackFast::pop: the stack is empty");
-    EXPECT_DEATH(s.top(), "colib: intcoStackFast::top: the stack is empty");
-#else
-    GTEST_SKIP() << "contract checks are off in this build";
-#endif
+    expect_deaths("intcoStackFast::", {{[&] { s.pop(); }, "pop: the stack is empty"},
+                                       {[&] { s.top(); }, "top: the stack is empty"}});
 }
+
+} // namespace

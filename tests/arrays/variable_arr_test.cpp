@@ -1,9 +1,10 @@
 #include <colib/arrays/variable_arr.h>
 #include <gtest/gtest.h>
 
+#include "support/values.h"
+
 #include <deque>
 #include <random>
-#include <sstream>
 
 namespace {
 // Reaches the protected walker start and block helpers, as a derived class may.
@@ -109,22 +110,18 @@ TEST(VariableArr, ShrinkClearAndCopies) {
     EXPECT_EQ(copy.size(), 1);
     EXPECT_EQ(copy.block_count(), 4); // kept for reuse
 
-    std::ostringstream os;
-    os << doublecoVariableArr{0.5, 2};
-    EXPECT_EQ(os.str(), "coVariableArr {\n  size 2\n  0.5\n  2\n}\n");
+    EXPECT_EQ(colib_test::printed(doublecoVariableArr{0.5, 2}),
+              "coVariableArr {\n  size 2\n  0.5\n  2\n}\n");
 }
 
 TEST(VariableArrDeathTest, OutOfContractUse) {
-#if COLIB_HARDENED
     intcoVariableArr a{1, 2};
-    EXPECT_DEATH(a.read(2), "colib: intcoVariableArr::read: index 2 out of range \\[0, 2\\)");
-    EXPECT_DEATH(a[-1], "colib: intcoVariableArr::operator\\[\\]: negative index -1");
-    EXPECT_DEATH(a.shrink(-3, 1), "shrink: negative count -3");
     intcoVariableArrcoIterator it(&a);
-    EXPECT_DEATH(it(), "colib: intcoVariableArrcoIterator::operator\\(\\): no current element");
-#else
-    GTEST_SKIP() << "contract checks are off in this build";
-#endif
+    colib_test::expect_deaths("intcoVariableArr",
+                              {{[&] { a.read(2); }, "::read: index 2 out of range \\[0, 2\\)"},
+                               {[&] { a[-1]; }, "::operator\\[\\]: negative index -1"},
+                               {[&] { a.shrink(-3, 1); }, "::shrink: negative count -3"},
+                               {[&] { it(); }, "coIterator::operator\\(\\): no current element"}});
 }
 
 // Long random runs of appends, far writes, shrink and clear, against a deque
