@@ -47,47 +47,29 @@ TEST(Model, IntSet) {
         for (int step = 0; step < 3000; ++step) {
             int k = static_cast<int>(rng() % range) - range / 4;
             if (rng() % 500 == 0) k = INT_MIN;
-            switch (rng() % 16) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4: {
+            int op = static_cast<int>(rng() % 16);
+            if (op < 5) {
                 bool fresh = k != INT_MIN && !model.count(k);
                 EXPECT_EQ(s.add(k), fresh ? INT_MIN : k);
                 if (k != INT_MIN) model.insert(k);
-                break;
-            }
-            case 5:
-            case 6:
-            case 7: {
-                int got = s.remove(k);
-                EXPECT_EQ(got, model.erase(k) ? k : INT_MIN);
-                break;
-            }
-            case 8:
-            case 9:
+            } else if (op < 8) {
+                EXPECT_EQ(s.remove(k), model.erase(k) ? k : INT_MIN);
+            } else if (op < 10) {
                 EXPECT_EQ(s.member(k), k != INT_MIN && model.count(k) ? 1 : 0);
-                break;
-            case 10: {
+            } else if (op == 10) {
                 int got = s.remove_any();
-                if (model.empty()) {
+                if (model.empty())
                     EXPECT_EQ(got, INT_MIN);
-                } else {
+                else
                     EXPECT_EQ(model.erase(got), 1u);
-                }
-                break;
-            }
-            case 11:
+            } else if (op == 11) {
                 if (rng() % 20 == 0) {
-                    int keep = s.slot_count();
-                    int release = static_cast<int>(rng() % 2);
+                    int keep = s.slot_count(), release = static_cast<int>(rng() % 2);
                     s.clear(release);
                     model.clear();
                     EXPECT_EQ(s.slot_count(), release ? 1 << bits : keep);
                 }
-                break;
-            default: // a burst that crosses growth thresholds
+            } else { // a burst that crosses growth thresholds
                 for (int i = 0; i < 8; ++i) {
                     int v = static_cast<int>(rng() % range);
                     s.add(v);
@@ -108,26 +90,19 @@ TEST(Model, StringIntTable) {
     for (int step = 0; step < 4000; ++step) {
         std::string k = key();
         utString uk(k.c_str());
-        switch (rng() % 6) {
-        case 0:
-        case 1: {
+        int op = static_cast<int>(rng() % 6);
+        if (op < 2) {
             int v = static_cast<int>(rng() % 1000);
             t[uk] = v;
             model[k] = v;
-            break;
-        }
-        case 2:
+        } else if (op == 2) {
             EXPECT_EQ(t[uk], model[k]); // inserts the default when absent
-            break;
-        case 3: {
+        } else if (op == 3) {
             auto it = model.find(k);
             EXPECT_EQ(t.read(uk), it == model.end() ? 0 : it->second);
-            break;
-        }
-        case 4:
+        } else if (op == 4) {
             EXPECT_EQ(t.remove(uk), static_cast<int>(model.erase(k)));
-            break;
-        default:
+        } else {
             for (int i = 0; i < 5; ++i) {
                 std::string b = key();
                 t[utString(b.c_str())] += 1;

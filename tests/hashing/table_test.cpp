@@ -1,21 +1,16 @@
 #include <colib/hashing/table.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "support/values.h"
+
 #include <string>
 
 namespace {
+using colib_test::printed;
 
-template <class T> std::string printed(const T &t) {
-    std::ostringstream os;
-    os << t;
-    return os.str();
-}
-
-TEST(Table, IndexReadRemove) {
+TEST(Table, IndexReadRemoveAndTheNilKey) {
     intintcoTable t(4, 50);
     t[5] = 7;
-    EXPECT_EQ(t.size(), 1);
     EXPECT_EQ(t.read(5), 7);
     EXPECT_EQ(t.read(6), 0);
     EXPECT_EQ(t.size(), 1); // read never inserts
@@ -25,50 +20,26 @@ TEST(Table, IndexReadRemove) {
     EXPECT_EQ(t.remove(5), 1);
     EXPECT_EQ(t.remove(5), 0);
     EXPECT_EQ(t.read(5), 0);
-}
 
-TEST(Table, ListKeepsTheFirstPairOfAKey) {
-    intintcoTable t{{1, 10}, {1, 20}};
-    EXPECT_EQ(t.size(), 1);
-    EXPECT_EQ(t.read(1), 10);
-    intintcoTablePcoSet pairs(utCOPY, t.pairs());
-    EXPECT_EQ(pairs.add(intintcoTableP(1, 30)).get_obj(), 10);
-}
-
-TEST(Table, PrintsKeyAndItemLines) {
-    intintcoTable t(4, 50);
-    t[1] = 2;
-    EXPECT_EQ(printed(t), "coTable {\n  size 1\n  key: 1  item: 2\n}\n");
-    utStringdoublecoTable u(4, 50);
-    u["pi"] = 3.25;
-    EXPECT_EQ(printed(u), "coTable {\n  size 1\n  key: pi  item: 3.25\n}\n");
-    intutStringcoTable e(4, 50);
-    EXPECT_EQ(printed(e), "coTable {\n  size 0\n}\n");
-}
-
-TEST(Table, GrowthKeepsEveryValue) {
-    utStringintcoTable t(4, 50);
-    for (int i = 0; i < 8; ++i)
-        t[utString(std::to_string(i).c_str())] = i * 10;
-    EXPECT_EQ(t.pairs().slot_count(), 32);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(t.read(utString(std::to_string(i).c_str())), i * 10);
-}
-
-TEST(Table, NilKeyStoresNothing) {
-    utStringintcoTable t(4, 50);
-    t[utString()] = 9;
-    EXPECT_EQ(t.size(), 0);
-    EXPECT_EQ(t.read(utString()), 0);
-    EXPECT_EQ(t.read(utString("absent")), 0);
-    EXPECT_EQ(t[utString()], 0); // the scratch value starts over
+    utStringintcoTable s(4, 50);
+    s[utString()] = 9; // the nil key stores nothing
+    EXPECT_EQ(s.size(), 0);
+    EXPECT_EQ(s.read(utString()), 0);
+    EXPECT_EQ(s.read(utString("absent")), 0);
+    EXPECT_EQ(s[utString()], 0); // the scratch value starts over
     intdoublecoTable d(4, 50);
     d[-2147483647 - 1] = 1.5;
     EXPECT_EQ(d.size(), 0);
     EXPECT_EQ(d.read(5), 0.0);
 }
 
-TEST(Table, CopiesAndBecome) {
+TEST(Table, ListsCopiesAndGrowth) {
+    intintcoTable t{{1, 10}, {1, 20}}; // the first pair of a key stays
+    EXPECT_EQ(t.size(), 1);
+    EXPECT_EQ(t.read(1), 10);
+    intintcoTablePcoSet pairs(utCOPY, t.pairs());
+    EXPECT_EQ(pairs.add(intintcoTableP(1, 30)).get_obj(), 10);
+
     utStringutStringcoTable a(4, 50);
     a["k"] = "v";
     utStringutStringcoTable b(utCOPY, a);
@@ -78,9 +49,16 @@ TEST(Table, CopiesAndBecome) {
     EXPECT_EQ(b.read("k"), utString("v"));
     b.become(utCOPY, b);
     EXPECT_EQ(b.size(), 1);
+
+    utStringintcoTable g(4, 50);
+    for (int i = 0; i < 8; ++i)
+        g[utString(std::to_string(i).c_str())] = i * 10;
+    EXPECT_EQ(g.pairs().slot_count(), 32);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(g.read(utString(std::to_string(i).c_str())), i * 10);
 }
 
-TEST(Table, IteratorsGiveKeysAndValues) {
+TEST(Table, IteratorsAndPrintouts) {
     intdoublecoTable t(4, 50);
     t[1] = 0.5;
     t[2] = 1.5;
@@ -99,25 +77,19 @@ TEST(Table, IteratorsGiveKeysAndValues) {
     intdoublecoTablePcoSetcoIterator pit(&t.pairs());
     --pit;
     EXPECT_EQ(pit().get_key(), 3);
-
     utStringintcoTable s{{"a", 1}};
     intutStringcoTablecoIterator2 si(&s);
     ++si;
     EXPECT_EQ(si.index(), utString("a"));
     EXPECT_EQ(si(), 1);
-}
 
-TEST(Table, ResourceKeyTableNeverOwnsItsValues) {
-    auto *key = reinterpret_cast<coResourceKeyBase *>(0x1000);
-    auto *t = new utStringcoResourceKeyPtrcoTable(4, 50);
-    EXPECT_EQ(t->empty(), 1);
-    (*t)["size"] = key;
-    EXPECT_EQ(t->member("size"), 1);
-    EXPECT_EQ(t->read("size"), key);
-    EXPECT_EQ(t->read("other"), nullptr);
-    EXPECT_EQ(t->remove("size"), 1);
-    (*t)["again"] = key;
-    delete t; // must not touch the key
+    intintcoTable p(4, 50);
+    p[1] = 2;
+    EXPECT_EQ(printed(p), "coTable {\n  size 1\n  key: 1  item: 2\n}\n");
+    utStringdoublecoTable u(4, 50);
+    u["pi"] = 3.25;
+    EXPECT_EQ(printed(u), "coTable {\n  size 1\n  key: pi  item: 3.25\n}\n");
+    EXPECT_EQ(printed(intutStringcoTable(4, 50)), "coTable {\n  size 0\n}\n");
 }
 
 TEST(Table, PairsCompareAndHashByKey) {
@@ -132,13 +104,18 @@ TEST(Table, PairsCompareAndHashByKey) {
     intintcoTablePcoSet s{{1, 1}, {2, 2}};
     EXPECT_EQ(s.remove(intintcoTableP(2)).get_obj(), 2);
     EXPECT_EQ(s.remove(intintcoTableP(2)).get_key(), -2147483647 - 1);
-}
 
-#if COLIB_HARDENED
-TEST(TableDeath, GeometryOutOfRange) {
-    EXPECT_DEATH(intintcoTable(4, 200),
-                 "colib: intintcoTablePcoSet::constructor: load percent 200");
+    // The resource-key table never owns its values.
+    auto *key = reinterpret_cast<coResourceKeyBase *>(0x1000);
+    auto *t = new utStringcoResourceKeyPtrcoTable(4, 50);
+    EXPECT_EQ(t->empty(), 1);
+    (*t)["size"] = key;
+    EXPECT_EQ(t->member("size"), 1);
+    EXPECT_EQ(t->read("size"), key);
+    EXPECT_EQ(t->read("other"), nullptr);
+    EXPECT_EQ(t->remove("size"), 1);
+    (*t)["again"] = key;
+    delete t; // must not touch the key
 }
-#endif
 
 } // namespace
