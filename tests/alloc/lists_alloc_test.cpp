@@ -4,10 +4,10 @@
 // everything as it was; nothing leaks.
 #include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
-#include <colib/lists/tree.h>
 
 #include "alloc/alloc_injector.h"
 #include "lists/list_model.h"
+#include "lists/tree_shape.h"
 
 #include <string>
 
@@ -15,6 +15,8 @@ namespace {
 using alloc_injector::for_each_failure;
 using alloc_injector::for_each_throw;
 using alloc_injector::Scope;
+using colib_test::shape;
+using colib_test::Span;
 using colib_test::walk;
 using ListsAlloc = alloc_injector::NoLeaks;
 
@@ -172,45 +174,16 @@ TEST_F(ListsAlloc, SortedListAddThrowsAndChangesNothing) {
     EXPECT_EQ(l.size(), 3);
 }
 
-struct Span : coTreeObj {
-    Span(char n, int l, int h) : name(n), lo(l), hi(h) {}
-    int is_ancestor(const coTreeObj *other) const override {
-        auto *s = static_cast<const Span *>(other);
-        return lo <= s->lo && s->hi <= hi && (lo != s->lo || hi != s->hi);
-    }
-    int is_older_sibling(const coTreeObj *other) const override {
-        return lo < static_cast<const Span *>(other)->lo;
-    }
-    char name;
-    int lo, hi;
-};
-
-// The shape, with "-" for a children list that exists but is empty.
-std::string shape(const coTree *n) {
-    std::string s(1, n->object() ? static_cast<Span *>(n->object())->name : 'R');
-    if (n->children()) {
-        EXPECT_TRUE(n->children()->undefined());
-        s += "(";
-        if (n->children()->size() == 0) s += "-";
-        for (coTree *c : *n->children()) {
-            EXPECT_EQ(c->parent(), n);
-            s += shape(c);
-        }
-        s += ")";
-    }
-    return s;
-}
-
 TEST_F(ListsAlloc, TreeAddThrowsAndLeavesTheTreeUnchanged) {
     coTree root;
-    Span a('a', 10, 20), b('b', 30, 40), c('c', 50, 60), d('d', 70, 80);
-    Span ab('x', 0, 45), in_a('i', 12, 13), leaf('l', 14, 15);
+    Span a("a", 10, 20, true), b("b", 30, 40, true), c("c", 50, 60, true), d("d", 70, 80, true),
+        ab("x", 0, 45, true), in_a("i", 12, 13, true), leaf("l", 14, 15, true);
     for (Span *o : {&a, &d, &b, &in_a, &c, &ab, &leaf}) {
         std::string was = shape(&root);
         int runs = for_each_throw([&] { root.add(o); }, [&] { EXPECT_EQ(shape(&root), was); });
         EXPECT_GE(runs, 2);
     }
-    EXPECT_EQ(shape(&root), "R(x(a(il)b)cd)");
+    EXPECT_EQ(shape(&root), "root(x(a(i l) b) c d)");
 }
 
 } // namespace

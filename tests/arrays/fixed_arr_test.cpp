@@ -136,43 +136,6 @@ TEST(FixedArr, StringCopiesShareTheirTexts) {
     EXPECT_EQ(word.ref().use_count(), 1);
 }
 
-// Reaches the holder's protected external(), as a derived class may.
-struct PrfProbe : doublecoFixedArrcoPrf {
-    using doublecoFixedArrcoPrf::doublecoFixedArrcoPrf;
-    int is_external() const { return external(); }
-};
-
-TEST(FixedArr, SharedHoldersOwnOrBorrowTheArray) {
-    PrfProbe none;
-    EXPECT_FALSE(none);
-    EXPECT_EQ(none.is_external(), 0);
-
-    std::weak_ptr<doublecoFixedArr> watch;
-    {
-        PrfProbe a(new doublecoFixedArr{1.5, 2.5});
-        doublecoFixedArrcoPrf b = a;
-        EXPECT_EQ(a.use_count(), 2);
-        EXPECT_EQ((*b)[1], 2.5);
-        EXPECT_EQ(a.is_external(), 0);
-        std::shared_ptr<doublecoFixedArr> p = b;
-        watch = p;
-        EXPECT_EQ(p.get(), a.get());
-        PrfProbe c(p);
-        EXPECT_EQ(c.use_count(), 4);
-    }
-    EXPECT_TRUE(watch.expired()); // deleted with the last holder
-
-    doublecoFixedArr mine(2);
-    mine[0] = 7.0;
-    {
-        PrfProbe c(coPRF_EXTERN, &mine);
-        PrfProbe d = c;
-        EXPECT_EQ(d.is_external(), 1);
-        EXPECT_EQ(d->size(), 2);
-    }
-    EXPECT_EQ(mine[0], 7.0); // still alive and untouched
-}
-
 TEST(FixedArrDeathTest, ContractViolationsAbortWithTheirName) {
     intcoFixedArr a{1, 2, 3}, invalid;
     const intcoFixedArr &c = a;
