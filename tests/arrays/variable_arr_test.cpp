@@ -4,8 +4,8 @@
 #include "support/values.h"
 
 #include <deque>
-#include <vector>
 #include <random>
+#include <vector>
 
 namespace {
 // Reaches the protected walker start and block helpers, as a derived class may.
@@ -112,55 +112,4 @@ TEST(VariableArrDeathTest, OutOfContractUse) {
                                {[&] { a[-1]; }, "::operator\\[\\]: negative index -1"},
                                {[&] { a.shrink(-3, 1); }, "::shrink: negative count -3"},
                                {[&] { it(); }, "coIterator::operator\\(\\): no current element"}});
-}
-
-// Long random runs of appends, far writes, shrink and clear, against a deque
-// model: values agree, the block count is exactly what the size needs (or
-// more, without release), and addresses never change while the array grows.
-TEST(VariableArr, RandomOperationsAgreeWithAModel) {
-    std::mt19937 rng(2024);
-    intcoVariableArr a;
-    std::deque<int> model;
-    std::vector<const int *> addresses;
-    auto blocks_for = [](int n) { return n == 0 ? 0 : intcoVariableArr::block_number(n - 1) + 1; };
-    for (int step = 0; step < 4000; ++step) {
-        int op = static_cast<int>(rng() % 100);
-        int release = static_cast<int>(rng() % 2);
-        if (op < 70) {
-            int v = static_cast<int>(rng());
-            a.append(v);
-            model.push_back(v);
-        } else if (op < 85) {
-            int i = static_cast<int>(model.size() + rng() % 3000);
-            int v = static_cast<int>(rng());
-            a[i] = v;
-            // Slots brought into use hold whatever they held: take them from
-            // the array itself.
-            while (static_cast<int>(model.size()) < i)
-                model.push_back(a[static_cast<int>(model.size())]);
-            model.push_back(v);
-        } else if (op < 97) {
-            int n = static_cast<int>(rng() % (model.size() + 1));
-            a.shrink(n, release);
-            model.resize(std::min<std::size_t>(model.size(), n));
-            if (release) {
-                EXPECT_EQ(a.block_count(), blocks_for(n));
-            }
-            addresses.clear();
-        } else {
-            a.clear(release);
-            model.clear();
-            addresses.clear();
-            if (release) {
-                EXPECT_EQ(a.block_count(), 0);
-            }
-        }
-        ASSERT_EQ(a.size(), static_cast<int>(model.size()));
-        ASSERT_GE(a.block_count(), blocks_for(a.size()));
-        for (std::size_t i = 0; i < addresses.size(); ++i)
-            ASSERT_EQ(&a[static_cast<int>(i)], addresses[i]);
-        while (addresses.size() < model.size())
-            addresses.push_back(&a[static_cast<int>(addresses.size())]);
-    }
-    EXPECT_TRUE(std::equal(a.begin(), a.end(), model.begin(), model.end()));
 }
