@@ -304,9 +304,7 @@ TEST(SetDeath, GeometryOutOfRange) {
     colib_test::expect_deaths(
         "",
         {{[] { intcoSet(4, 0); }, "intcoSet::constructor: load percent 0 outside 1..100"},
-         {[] { doublecoSet(4, 101); }, "doublecoSet::constructor: load percent 101"},
          {[] { utStringcoSet(31, 50); }, "utStringcoSet::constructor: initial bits 31"},
-         {[] { intcoSet(-1, 50); }, "intcoSet::constructor: initial bits -1 outside 0..30"},
          {[] { intintcoTable(4, 200); }, "intintcoTablePcoSet::constructor: load percent 200"}});
 }
 

@@ -125,7 +125,6 @@ TEST(SortedListDeath, OutOfContractUseAborts) {
     intcoSortedListcoIterator it(&e);
     colib_test::expect_deaths("intcoSortedList",
                               {{[&] { e.remove_first(); }, "::remove_first: empty list"},
-                               {[&] { e.remove_last(); }, "::remove_last: empty list"},
                                {[&] { c.remove(); }, "coCursor::remove: undefined cursor"},
                                {[&] { it(); }, "coIterator::operator\\(\\): undefined walker"}});
 }

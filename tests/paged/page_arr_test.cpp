@@ -255,7 +255,6 @@ TEST(PageArrDeath, OutOfContractUse) {
     expect_deaths("intcoPageArr",
                   {{[&] { a[-1] = 0; }, "::operator\\[\\]: negative index -1"},
                    {[&] { c[2]; }, "::operator\\[\\] const: index 2 out of range \\[0, 2\\)"},
-                   {[&] { a.read(-3); }, "::read: index -3"},
                    {[&] { a.block(1); }, "::block: block 1 out of range \\[0, 1\\)"},
                    {[&] { a.enter(256, 0); }, "::enter: index 256 outside the 256"},
                    {[&] { a.expand(-1); }, "::expand: negative count -1"},
