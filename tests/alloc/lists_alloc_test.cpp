@@ -18,40 +18,69 @@ using alloc_injector::Scope;
 using colib_test::shape;
 using colib_test::Span;
 using colib_test::walk;
+using namespace colib_test;
 using ListsAlloc = alloc_injector::NoLeaks;
 
-// Made before any failure is planned.
-const utString kN("n");
+template <class M> class CursorListAlloc : public alloc_injector::NoLeaks {};
+using Models = ::testing::Types<SListModel, DListModel, PageDListModel>;
+TYPED_TEST_SUITE(CursorListAlloc, Models, );
 
-TEST_F(ListsAlloc, SListInsertionsReportZeroAndChangeNothing) {
+// With the cursor undefined, on the first, a middle and the last element of
+// a list whose paged storage is full, each allocation an insertion makes
+// fails in turn: the insertion returns 0 and list and cursor stay as they
+// were.
+TYPED_TEST(CursorListAlloc, InsertionsReportZeroAndChangeNothing) {
+    using M = TypeParam;
+    using L = typename M::List;
+    using Op = int (*)(L &);
+    const Op ops[] = {
+        [](L &l) { return l.insert_after(9); }, [](L &l) { return l.insert_before(9); },
+        [](L &l) { return l.insert_first(9); }, [](L &l) { return l.insert_last(9); }};
+    for (Op op : ops) {
+        for (int at : {-1, 0, 3, 7}) {
+            L l = M::make();
+            for (int i = 0; i < 8; ++i)
+                l.insert_last(i);
+            l.reset();
+            for (int i = 0; i <= at; ++i)
+                M::forwards(l);
+            auto state = [&] {
+                int index = 0;
+                if constexpr (M::doubly) index = l.index();
+                return std::make_tuple(walk(l), l.undefined(), at < 0 ? -1 : M::read(l), index);
+            };
+            auto was = state();
+            int runs = for_each_failure([&] { return op(l) == 1; },
+                                        [&] {
+                                            EXPECT_EQ(state(), was);
+                                            M::check(l);
+                                        });
+            EXPECT_EQ(runs, (std::is_same_v<L, intcoPageDList> ? 2 : 1)); // a block and the table
+            EXPECT_EQ(l.size(), 9);
+        }
+    }
+}
+
+TEST_F(ListsAlloc, OtherInsertionsReportZero) {
     intcoSList l{1, 2, 3};
-    l += 2; // on 2, before on 1
-    auto *current = l.current_link();
-    auto *pred = l.before_link();
-    for (int (*op)(intcoSList &) :
-         {+[](intcoSList &x) { return x.insert_after(7); },
-          +[](intcoSList &x) { return x.insert_before(7); },
-          +[](intcoSList &x) { return x.insert_first(7); },
-          +[](intcoSList &x) { return x.insert_last(7); },
-          +[](intcoSList &x) { return x.intcoSListB::insert_first(7); }}) {
-        Scope fail(1);
-        EXPECT_EQ(op(l), 0);
-        EXPECT_TRUE(fail.failed());
-        EXPECT_EQ(walk(l), (std::vector<int>{1, 2, 3}));
-        EXPECT_EQ(l.current_link(), current);
-        EXPECT_EQ(l.before_link(), pred);
-    }
-    l.reset();
-    {
-        Scope fail(1);
-        EXPECT_EQ(l.insert_before(7), 0);
-        EXPECT_EQ(l.insert_after(7), 1);
-    }
-    EXPECT_EQ(l.undefined(), 1);
-    EXPECT_EQ(walk(l), (std::vector<int>{7, 1, 2, 3}));
-
+    intcoDListB d;
     intcoStack s;
     intcoQueue q;
+    intcoPageDList p;
+    {
+        Scope fail(1);
+        EXPECT_EQ(l.intcoSListB::insert_first(7), 0);
+    }
+    {
+        Scope fail(1);
+        EXPECT_EQ(l.insert_before(7), 0); // undefined: would go last
+        EXPECT_EQ(l.insert_after(7), 1);  // only the first allocation fails
+    }
+    EXPECT_EQ(walk(l), (std::vector<int>{7, 1, 2, 3}));
+    {
+        Scope fail(1);
+        EXPECT_EQ(d.insert_first(1), 0);
+    }
     {
         Scope fail(1);
         EXPECT_EQ(s.push(1), 0);
@@ -60,65 +89,17 @@ TEST_F(ListsAlloc, SListInsertionsReportZeroAndChangeNothing) {
         Scope fail(1);
         EXPECT_EQ(q.append(1), 0);
     }
-    EXPECT_EQ(s.size() + q.size(), 0);
-}
-
-TEST_F(ListsAlloc, DListInsertionsReportZeroAndChangeNothing) {
-    utStringcoDList l{"a", "b", "c"};
-    auto snapshot = walk(l);
-    // Undefined, on the first, in the middle and on the last element.
-    for (int at : {-1, 0, 1, 2}) {
-        l.set_index(at);
-        auto *current = l.current_link();
-        using Op = int (*)(utStringcoDList &);
-        for (Op op : {+[](utStringcoDList &x) { return x.insert_after(kN); },
-                      +[](utStringcoDList &x) { return x.insert_before(kN); },
-                      +[](utStringcoDList &x) { return x.insert_first(kN); },
-                      +[](utStringcoDList &x) { return x.insert_last(kN); },
-                      +[](utStringcoDList &x) { return x.utStringcoDListB::insert_first(kN); }}) {
-            Scope fail(1);
-            EXPECT_EQ(op(l), 0);
-            EXPECT_TRUE(fail.failed());
-            EXPECT_EQ(walk(l), snapshot);
-            EXPECT_EQ(l.index(), at);
-            EXPECT_EQ(l.current_link(), current);
-        }
-    }
-}
-
-TEST_F(ListsAlloc, PageDListInsertionNeedingABlockReportsZero) {
-    intcoPageDList l(1, 1, 1); // two links per block, a one-entry table
     {
         Scope fail(1);
-        EXPECT_EQ(l.insert_last(7), 0);
+        EXPECT_EQ(p.insert_last(7), 0);
     }
-    EXPECT_EQ(l.size() + l.slot_count() + l.nodes().block_count(), 0);
-    // Full: the next slot needs a block and a larger block table; each
-    // allocation in turn fails.
-    for (int (*op)(intcoPageDList &) : {+[](intcoPageDList &x) { return x.insert_last(5); },
-                                        +[](intcoPageDList &x) { return x.insert_first(5); },
-                                        +[](intcoPageDList &x) { return x.insert_after(5); },
-                                        +[](intcoPageDList &x) { return x.insert_before(5); }}) {
-        intcoPageDList f(1, 1, 1);
-        f.insert_last(0);
-        f.insert_last(1);
-        f.set_index(1);
-        int runs = for_each_failure([&] { return op(f) == 1; },
-                                    [&] {
-                                        EXPECT_EQ(walk(f), (std::vector<int>{0, 1}));
-                                        EXPECT_EQ(f.slot_count(), 2);
-                                        EXPECT_EQ(f.nodes().block_count(), 1);
-                                        EXPECT_EQ(f.index(), 1);
-                                    });
-        EXPECT_EQ(runs, 2);
-        EXPECT_EQ(f.size(), 3);
-    }
-    l.insert_last(0);
-    l.insert_last(1);
-    l.remove_last();
+    EXPECT_EQ(d.size() + s.size() + q.size() + p.size() + p.slot_count(), 0);
+    EXPECT_EQ(p.nodes().block_count(), 0);
+    p.insert_last(0);
+    p.remove_last();
     {
         Scope fail(1);
-        EXPECT_EQ(l.insert_last(5), 1); // a freed slot needs no allocation at all
+        EXPECT_EQ(p.insert_last(5), 1); // a freed slot needs no allocation at all
         EXPECT_FALSE(fail.failed());
     }
 }
