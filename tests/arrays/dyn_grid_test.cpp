@@ -7,8 +7,10 @@ namespace {
 using namespace colib_test;
 
 template <class A> class DynGrids : public ::testing::Test {};
-using Members = ::testing::Types<charcoDynArr2D, intcoDynArr2D, floatcoDynArr2D, doublecoDynArr2D,
-                                 utAnycoDynArr2D, utStringcoDynArr2D, charcoDynArr3D, intcoDynArr3D,
+using Members = ::testing::Types<charcoDynArr, intcoDynArr, floatcoDynArr, doublecoDynArr,
+                                 utBoolcoDynArr, utAnycoDynArr, utStringcoDynArr, charcoDynArr2D,
+                                 intcoDynArr2D, floatcoDynArr2D, doublecoDynArr2D, utAnycoDynArr2D,
+                                 utStringcoDynArr2D, charcoDynArr3D, intcoDynArr3D,
                                  doublecoDynArr3D, utAnycoDynArr3D, utStringcoDynArr3D>;
 TYPED_TEST_SUITE(DynGrids, Members, );
 
@@ -25,7 +27,7 @@ TYPED_TEST(DynGrids, GrowsEachDimensionByWholeStepsMovingEveryElement) {
     using A = TypeParam;
     using T = typename A::value_type;
     A a;
-    EXPECT_EQ(a.block(), nullptr);
+    EXPECT_EQ(storage(a), nullptr);
     at(a, ix<A>(2, 5, 3)) = value<T>(7);
     EXPECT_EQ(caps(a), ix<A>(3, 6, 4));
     EXPECT_EQ(sizes(a), ix<A>(3, 6, 4));
@@ -51,8 +53,10 @@ TYPED_TEST(DynGrids, GrowsEachDimensionByWholeStepsMovingEveryElement) {
     EXPECT_EQ(p.grow(ix<A>(2, 1, 1)), 1);
     EXPECT_EQ(caps(p), ix<A>(7, 2, 2));
     EXPECT_EQ(sizes(p), all<A>(0));
-    EXPECT_TRUE(GridProbe<A>::made_and_released(ix<A>(3, 4, 2)));
-    EXPECT_FALSE(GridProbe<A>::made_and_released(ix<A>(3, 0, 2)));
+    if constexpr (rank < A >> 1) {
+        EXPECT_TRUE(GridProbe<A>::made_and_released(ix<A>(3, 4, 2)));
+        EXPECT_FALSE(GridProbe<A>::made_and_released(ix<A>(3, 0, 2)));
+    }
 }
 
 TYPED_TEST(DynGrids, StorageStaysUnlessItMustChange) {
@@ -60,19 +64,21 @@ TYPED_TEST(DynGrids, StorageStaysUnlessItMustChange) {
     A s = make<A>(all<A>(4), all<A>(1));
     expand(s, all<A>(4));
     fill(s);
-    const auto *block = s.block();
+    const void *block = storage(s);
     expand(s, all<A>(2));
     EXPECT_EQ(reserve(s, all<A>(4)), 1);
     EXPECT_EQ(shrink(s, all<A>(9), 1), 1); // nothing below the capacities
     EXPECT_EQ(shrink(s, ix<A>(3, 2, 1), 0), 1);
     EXPECT_EQ(sizes(s), ix<A>(3, 2, 1));
     EXPECT_EQ(caps(s), all<A>(4));
-    EXPECT_EQ(s.block(), block);
+    EXPECT_EQ(storage(s), block);
     expand(s, all<A>(4)); // slots brought back keep their contents
     expect_filled(s, all<A>(4));
-    EXPECT_EQ(shrink(s, ix<A>(0, 3, 3), 1), 0); // no storage without rows: kept, sizes cut
-    EXPECT_EQ(s.block(), block);
-    EXPECT_EQ(sizes(s), ix<A>(0, 3, 3));
+    if constexpr (rank < A >> 1) {
+        EXPECT_EQ(shrink(s, ix<A>(0, 3, 3), 1), 0); // no storage without rows: kept, sizes cut
+        EXPECT_EQ(storage(s), block);
+        EXPECT_EQ(sizes(s), ix<A>(0, 3, 3));
+    }
 
     expand(s, all<A>(4));
     EXPECT_EQ(shrink(s, ix<A>(2, 3, 3), 1), 1); // row by row
@@ -88,7 +94,7 @@ TYPED_TEST(DynGrids, StorageStaysUnlessItMustChange) {
     EXPECT_EQ(sizes(s), all<A>(0));
     EXPECT_EQ(caps(s), ix<A>(1, 5, 3));
     s.clear(1);
-    EXPECT_EQ(s.block(), nullptr);
+    EXPECT_EQ(storage(s), nullptr);
     EXPECT_EQ(caps(s), all<A>(0));
     EXPECT_EQ(shrink(s, all<A>(0), 1), 1);
 }
@@ -97,7 +103,7 @@ TYPED_TEST(DynGrids, CopiesKeepCapacitiesAndAreIndependent) {
     using A = TypeParam;
     using T = typename A::value_type;
     A empty, e2(utCOPY, empty);
-    EXPECT_EQ(e2.block(), nullptr);
+    EXPECT_EQ(storage(e2), nullptr);
     EXPECT_EQ(caps(e2), all<A>(0));
     EXPECT_EQ(steps(e2), all<A>(1));
 
@@ -107,17 +113,17 @@ TYPED_TEST(DynGrids, CopiesKeepCapacitiesAndAreIndependent) {
     A copy(utCOPY, src);
     EXPECT_EQ(caps(copy), ix<A>(5, 6, 3));
     EXPECT_EQ(steps(copy), ix<A>(2, 3, 4));
-    EXPECT_NE(copy.block(), src.block());
+    EXPECT_NE(storage(copy), storage(src));
     expect_filled(copy, ix<A>(3, 2, 2));
     at(copy, all<A>(0)) = value<T>(99);
     EXPECT_EQ(at(src, all<A>(0)), value<T>(0));
 
     A assigned;
-    assigned = src;
+    assigned = src; // a dynamic array grows by its own step
     expect_filled(assigned, ix<A>(3, 2, 2));
-    EXPECT_EQ(caps(assigned), ix<A>(5, 6, 3));
+    EXPECT_EQ(caps(assigned), rank<A> == 1 ? ix<A>(3, 0) : ix<A>(5, 6, 3));
     A moved(std::move(assigned));
-    EXPECT_EQ(assigned.block(), nullptr);
+    EXPECT_EQ(storage(assigned), nullptr);
     assigned = std::move(moved);
     expect_filled(assigned, ix<A>(3, 2, 2));
 }

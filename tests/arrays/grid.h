@@ -1,8 +1,10 @@
-// Uniform access to the growable matrices (two indexes) and three-dimensional
-// arrays (three), so that one test serves both: an index is a std::array of
-// two or three ints.
+// Uniform access to the growable arrays of one, two and three indexes (the
+// dynamic arrays, the matrices and the three-dimensional arrays), which grow,
+// reserve, expand, shrink and copy by the same rules, so that one test
+// serves all three: an index is a std::array of one, two or three ints.
 #pragma once
 
+#include <colib/arrays/dyn_arr.h>
 #include <colib/arrays/dyn_arr2d.h>
 #include <colib/arrays/dyn_arr3d.h>
 
@@ -16,12 +18,17 @@ template <class A, class = void> struct Rank : std::integral_constant<int, 2> {}
 template <class A>
 struct Rank<A, std::void_t<decltype(std::declval<const A &>().k_size())>>
     : std::integral_constant<int, 3> {};
+template <class A>
+struct Rank<A, std::void_t<decltype(std::declval<const A &>().step())>>
+    : std::integral_constant<int, 1> {};
 template <class A> constexpr int rank = Rank<std::remove_const_t<A>>::value;
 template <class A> using Index = std::array<int, rank<A>>;
 
-// The first N of the given ints.
+// The first rank of the given ints.
 template <class A> Index<A> ix(int i, int j, int k = 0) {
-    if constexpr (rank<A> == 2)
+    if constexpr (rank<A> == 1)
+        return {i};
+    else if constexpr (rank<A> == 2)
         return {i, j};
     else
         return {i, j, k};
@@ -31,25 +38,40 @@ template <class A> Index<A> all(int n) {
 }
 
 template <class A> decltype(auto) at(A &a, const Index<A> &x) {
-    return std::apply([&](auto... i) -> decltype(auto) { return a(i...); }, x);
+    if constexpr (rank<A> == 1)
+        return a[x[0]];
+    else
+        return std::apply([&](auto... i) -> decltype(auto) { return a(i...); }, x);
 }
 template <class A> Index<A> caps(const A &a) {
-    if constexpr (rank<A> == 2)
+    if constexpr (rank<A> == 1)
+        return {a.capacity()};
+    else if constexpr (rank<A> == 2)
         return {a.capacity_i(), a.capacity_j()};
     else
         return {a.capacity_i(), a.capacity_j(), a.capacity_k()};
 }
 template <class A> Index<A> sizes(const A &a) {
-    if constexpr (rank<A> == 2)
+    if constexpr (rank<A> == 1)
+        return {a.size()};
+    else if constexpr (rank<A> == 2)
         return {a.i_size(), a.j_size()};
     else
         return {a.i_size(), a.j_size(), a.k_size()};
 }
 template <class A> Index<A> steps(const A &a) {
-    if constexpr (rank<A> == 2)
+    if constexpr (rank<A> == 1)
+        return {a.step()};
+    else if constexpr (rank<A> == 2)
         return {a.step_i(), a.step_j()};
     else
         return {a.step_i(), a.step_j(), a.step_k()};
+}
+template <class A> const void *storage(const A &a) {
+    if constexpr (rank<A> == 1)
+        return a.data();
+    else
+        return a.block();
 }
 template <class A> A make(const Index<A> &cap, const Index<A> &step) {
     return std::apply([](auto... v) { return A(v...); }, std::tuple_cat(cap, step));
