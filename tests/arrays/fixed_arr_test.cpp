@@ -25,7 +25,7 @@ template <class A> auto &cell(A &a, int x) {
     else
         return a[x];
 }
-template <class A> const void *storage(const A &a) {
+template <class A> const void *storage(A &a) {
     if constexpr (two_d<A>)
         return a.block();
     else
@@ -59,6 +59,7 @@ TYPED_TEST(FixedArrays, ValidityCopiesAndBecome) {
     EXPECT_TRUE(invalid.invalid());
     EXPECT_TRUE(invalid_copy.invalid());
     EXPECT_TRUE(cells(invalid).empty());
+    EXPECT_EQ(storage(invalid), nullptr);
     invalid.set_invalid(); // nothing to release
     EXPECT_TRUE(invalid.invalid());
     EXPECT_FALSE(m.invalid());
@@ -102,7 +103,11 @@ TEST(FixedArr, EmptyArraysListsAndPrintouts) {
     EXPECT_EQ(empty.size(), 0);
     copy = empty;
     EXPECT_FALSE(copy.invalid());
-    EXPECT_EQ(elems(intcoFixedArr{1, 2}), (std::vector<int>{1, 2}));
+    intcoFixedArr f{1, 2};
+    for (int &x : f)
+        x *= 2;
+    EXPECT_EQ(elems(f), (std::vector<int>{2, 4}));
+    EXPECT_EQ(f.data(), &f[0]);
     EXPECT_EQ(printed(intcoFixedArr()), "coFixedArr {\n  size 0\n}\n");
     EXPECT_EQ(printed(intcoFixedArr{3, 5}), "coFixedArr {\n  size 2\n  3\n  5\n}\n");
     EXPECT_EQ(printed(utStringcoFixedArr{"p", utString()}), "coFixedArr {\n  size 2\n  p\n\n}\n");

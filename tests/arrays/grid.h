@@ -67,7 +67,7 @@ template <class A> Index<A> steps(const A &a) {
     else
         return {a.step_i(), a.step_j(), a.step_k()};
 }
-template <class A> const void *storage(const A &a) {
+template <class A> const void *storage(A &a) {
     if constexpr (rank<A> == 1)
         return a.data();
     else

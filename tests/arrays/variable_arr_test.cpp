@@ -50,7 +50,9 @@ TEST(VariableArr, BlocksAppearInOrderAndElementsNeverMove) {
     for (int i = 17; i < 3000; ++i)
         a.append(i);
     EXPECT_EQ(first, &a[0]); // appends never move an element
-    std::vector<int> model(a.begin(), a.end());
+    std::vector<int> model;
+    for (int x : std::as_const(a))
+        model.push_back(x);
     for (int i = 0; i < 3000; ++i)
         ASSERT_EQ(model[i], i);
 

@@ -185,6 +185,8 @@ TEST(Interfaces, NullAsksTheComparisonWithNilFirst) {
     EXPECT_EQ(b.obj_null(&x), 1);
     EXPECT_EQ(b.obj_hash(&x) + b.arr_size(nullptr), 0u);
     EXPECT_EQ(b.obj_create_copy(&x), nullptr);
+    EXPECT_EQ(b.obj_create(), nullptr);
+    EXPECT_EQ(b.arr_create(3), nullptr);
     b.arr_move(nullptr, 0, 1); // stores from a null handle into nothing
 }
 

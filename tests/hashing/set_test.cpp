@@ -220,6 +220,7 @@ TEST(PointerSet, IdentityMembership) {
     EXPECT_EQ(s.size(), 1);
     EXPECT_EQ(s.remove(&a), 1);
     EXPECT_EQ(s.remove(&a), 0);
+    EXPECT_EQ(s.empty(), 1);
     s.add(nullptr);
     EXPECT_EQ(s.size(), 0);
     EXPECT_EQ(s.member(nullptr), 0);

@@ -89,6 +89,7 @@ TEST(DList, BecomeAndPrinting) {
     c.forwards();
     c.insert_before(6);
     EXPECT_EQ(walk(c), (std::vector<int>{6, 7}));
+    EXPECT_EQ(elems(std::as_const(c)), (std::vector<int>{6, 7}));
     EXPECT_EQ(walk(a), std::vector<int>{7});
 
     EXPECT_EQ(printed(intcoDListB()), "{\n  size 0\n}\n");
