@@ -5,7 +5,6 @@
 
 #include <array>
 #include <deque>
-#include <random>
 #include <vector>
 
 namespace {
