@@ -4,7 +4,6 @@
 #include "support/values.h"
 
 #include <array>
-#include <deque>
 #include <vector>
 
 namespace {
