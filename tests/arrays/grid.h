@@ -14,14 +14,14 @@
 
 namespace colib_test {
 
-template <class A, class = void> struct Rank : std::integral_constant<int, 2> {};
+template <class A, class = void> constexpr bool has_k = false;
+template <class A> constexpr bool has_k<A, std::void_t<decltype(&A::k_size)>> = true;
+template <class A, class = void> constexpr bool has_step = false;
+template <class A> constexpr bool has_step<A, std::void_t<decltype(&A::step)>> = true;
 template <class A>
-struct Rank<A, std::void_t<decltype(std::declval<const A &>().k_size())>>
-    : std::integral_constant<int, 3> {};
-template <class A>
-struct Rank<A, std::void_t<decltype(std::declval<const A &>().step())>>
-    : std::integral_constant<int, 1> {};
-template <class A> constexpr int rank = Rank<std::remove_const_t<A>>::value;
+constexpr int rank = has_step<std::remove_const_t<A>> ? 1
+                     : has_k<std::remove_const_t<A>>  ? 3
+                                                      : 2;
 template <class A> using Index = std::array<int, rank<A>>;
 
 // The first rank of the given ints.
