@@ -147,7 +147,8 @@ TEST(DynGrids, ListsFillColumnsAndPrintRows) {
 
     intcoDynArr3D a{{{7, 8}}};
     EXPECT_EQ(sizes(a), (Index<intcoDynArr3D>{2, 1, 1}));
-    intcoDynArr3D b{{{7}}, {{8}}}; // outer lists run along k
+    EXPECT_EQ(sizes(intcoDynArr3D{{}}), (Index<intcoDynArr3D>{0, 0, 1})); // an empty first plane
+    intcoDynArr3D b{{{7}}, {{8}}};                                        // outer lists run along k
     EXPECT_EQ(printed(b), "coDynArr3D {\n  size 1 1 2 \n  7 8 \n\n}\n");
     EXPECT_EQ(printed(intcoDynArr3D()), "coDynArr3D {\n  size 0 0 0 \n}\n");
     // (m, l, k): m-th element of the l-th innermost list of the k-th outer.

@@ -87,7 +87,7 @@ TEST(UtString, ParseTakesOnlyWholeNumbers) {
     EXPECT_EQ(utString("1E-3").parse(d), 1);
     EXPECT_EQ(d, 0.001);
     for (const char *bad : {"", ".", "e5", "1e", "1e+", " 1", "1 ", "nan", "inf", "-inf", "0x1p3",
-                            "1e400", "1,5", "--1"}) {
+                            "1e400", "1,5", "--1", "2e+x"}) {
         d = 42;
         EXPECT_EQ(utString(bad).parse(d), 0) << bad;
         EXPECT_EQ(d, 42) << bad;

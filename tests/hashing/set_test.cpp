@@ -105,6 +105,10 @@ TYPED_TEST(SetTest, CopiesKeepSlotPositionsAndAreIndependent) {
     EXPECT_EQ(b.size(), 0);
     b.add(TypeParam::val(1));
     EXPECT_EQ(b.size(), 1);
+    b = std::move(moved);
+    EXPECT_EQ(b.size() * 10 + moved.size(), 80);
+    moved.add(TypeParam::val(1));
+    EXPECT_EQ(moved.member(TypeParam::val(1)), 1);
 }
 
 TYPED_TEST(SetTest, Algebra) {
