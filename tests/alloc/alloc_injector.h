@@ -8,7 +8,10 @@
 // that nothing leaked.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
+#include <new>
 
 namespace alloc_injector {
 
@@ -46,5 +49,29 @@ template <class Op, class Check> int for_each_failure(Op op, Check check) {
         if (n > 100000) return -1;
     }
 }
+
+// Runs op; false when it let std::bad_alloc through.
+template <class Op> bool completes(Op op) {
+    try {
+        op();
+        return true;
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}
+
+// for_each_failure of an operation that reports failure by throwing.
+template <class Op, class Check> int for_each_throw(Op op, Check check) {
+    return for_each_failure([&] { return completes(op); }, check);
+}
+
+// Fails a test that leaves more (or fewer) allocations live than it found.
+class NoLeaks : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_EQ(live(), before_); }
+
+private:
+    long before_ = live();
+};
 
 } // namespace alloc_injector

@@ -12,7 +12,9 @@
 #include "alloc/alloc_injector.h"
 
 namespace {
+using alloc_injector::for_each_throw;
 using alloc_injector::Scope;
+using HashingAlloc = alloc_injector::NoLeaks;
 
 template <class S> struct Snapshot {
     explicit Snapshot(const S &s)
@@ -26,113 +28,93 @@ template <class S> struct Snapshot {
 };
 
 template <class Op> bool throws_bad_alloc(Op op) {
-    try {
-        op();
-        return false;
-    } catch (const std::bad_alloc &) {
-        return true;
-    }
+    return !alloc_injector::completes(op);
 }
 
-TEST(HashingAlloc, FailedGrowthLeavesTheSetAsBeforeTheInsertion) {
-    long before = alloc_injector::live();
-    {
-        utStringcoSet s(4, 50);
-        for (int i = 0; i < 7; ++i)
-            s.add(utString(std::to_string(i).c_str()));
-        Snapshot<utStringcoSet> snap(s);
-        utString eighth("8th");
-        int runs = alloc_injector::for_each_failure(
-            [&] { return !throws_bad_alloc([&] { s.add(eighth); }); },
-            [&] { EXPECT_TRUE(Snapshot<utStringcoSet>(s) == snap); });
-        EXPECT_EQ(runs, 1);
-        EXPECT_EQ(s.slot_count(), 32);
-        EXPECT_EQ(s.member(eighth), 1);
+TEST_F(HashingAlloc, FailedGrowthLeavesTheSetAsBeforeTheInsertion) {
+    utStringcoSet s(4, 50);
+    for (int i = 0; i < 7; ++i)
+        s.add(utString(std::to_string(i).c_str()));
+    Snapshot<utStringcoSet> snap(s);
+    utString eighth("8th");
+    int runs = for_each_throw([&] { s.add(eighth); },
+                              [&] { EXPECT_TRUE(Snapshot<utStringcoSet>(s) == snap); });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(s.slot_count(), 32);
+    EXPECT_EQ(s.member(eighth), 1);
 
-        // The untyped path takes the element out again the same way.
-        intcoSet t(4, 50);
-        for (int i = 0; i < 7; ++i)
-            t.add(i);
-        Snapshot<intcoSet> tsnap(t);
-        int eight = 8;
-        basecoSet &generic = t;
-        {
-            Scope fail(1);
-            EXPECT_TRUE(throws_bad_alloc([&] { generic.add(&eight); }));
-        }
-        EXPECT_TRUE(Snapshot<intcoSet>(t) == tsnap);
-        EXPECT_EQ(t.member(8), 0);
+    // The untyped path takes the element out again the same way.
+    intcoSet t(4, 50);
+    for (int i = 0; i < 7; ++i)
+        t.add(i);
+    Snapshot<intcoSet> tsnap(t);
+    int eight = 8;
+    basecoSet &generic = t;
+    {
+        Scope fail(1);
+        EXPECT_TRUE(throws_bad_alloc([&] { generic.add(&eight); }));
     }
-    EXPECT_EQ(alloc_injector::live(), before);
+    EXPECT_TRUE(Snapshot<intcoSet>(t) == tsnap);
+    EXPECT_EQ(t.member(8), 0);
 }
 
-TEST(HashingAlloc, FirstInsertionWithoutStorage) {
-    long before = alloc_injector::live();
+TEST_F(HashingAlloc, FirstInsertionWithoutStorage) {
+    doublecoSet s(4, 50);
     {
-        doublecoSet s(4, 50);
-        {
-            Scope fail(1);
-            EXPECT_TRUE(throws_bad_alloc([&] { s.add(1.5); }));
-        }
-        EXPECT_EQ(s.size(), 0);
-        EXPECT_EQ(s.hash(), 0u);
-        EXPECT_EQ(s.begin(), s.end());
-        s.add(1.5);
-        EXPECT_EQ(s.size(), 1);
-
-        intintcoTable t(4, 50);
-        {
-            Scope fail(1);
-            EXPECT_TRUE(throws_bad_alloc([&] { t[3] = 4; }));
-        }
-        EXPECT_EQ(t.size(), 0);
-        EXPECT_EQ(t.read(3), 0);
+        Scope fail(1);
+        EXPECT_TRUE(throws_bad_alloc([&] { s.add(1.5); }));
     }
-    EXPECT_EQ(alloc_injector::live(), before);
+    EXPECT_EQ(s.size(), 0);
+    EXPECT_EQ(s.hash(), 0u);
+    EXPECT_EQ(s.begin(), s.end());
+    s.add(1.5);
+    EXPECT_EQ(s.size(), 1);
+
+    intintcoTable t(4, 50);
+    {
+        Scope fail(1);
+        EXPECT_TRUE(throws_bad_alloc([&] { t[3] = 4; }));
+    }
+    EXPECT_EQ(t.size(), 0);
+    EXPECT_EQ(t.read(3), 0);
 }
 
-TEST(HashingAlloc, TableGrowthAndCopies) {
-    long before = alloc_injector::live();
+TEST_F(HashingAlloc, TableGrowthAndCopies) {
+    utStringintcoTable t(4, 50);
+    for (int i = 0; i < 7; ++i)
+        t[utString(std::to_string(i).c_str())] = i;
+    Snapshot<utStringintcoTablePcoSet> snap(t.pairs());
+    utString fresh("new");
+    int runs =
+        for_each_throw([&] { t[fresh] = 1; },
+                       [&] { EXPECT_TRUE(Snapshot<utStringintcoTablePcoSet>(t.pairs()) == snap); });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(t.read(fresh), 1);
+    t.remove(fresh);
+
+    utStringintcoTable other{{"x", 1}};
     {
-        utStringintcoTable t(4, 50);
-        for (int i = 0; i < 7; ++i)
-            t[utString(std::to_string(i).c_str())] = i;
-        Snapshot<utStringintcoTablePcoSet> snap(t.pairs());
-        utString fresh("new");
-        int runs = alloc_injector::for_each_failure(
-            [&] { return !throws_bad_alloc([&] { t[fresh] = 1; }); },
-            [&] { EXPECT_TRUE(Snapshot<utStringintcoTablePcoSet>(t.pairs()) == snap); });
-        EXPECT_EQ(runs, 1);
-        EXPECT_EQ(t.read(fresh), 1);
-        t.remove(fresh);
-
-        utStringintcoTable other{{"x", 1}};
-        {
-            Scope fail(1);
-            EXPECT_TRUE(throws_bad_alloc([&] { other.become(utCOPY, t); }));
-        }
-        EXPECT_EQ(other.size(), 1);
-        EXPECT_EQ(other.read("x"), 1);
-
-        intcoSet a{1, 2, 3}, big(7, 50);
-        big.add(9);
-        Snapshot<intcoSet> asnap(a);
-        {
-            Scope fail(1);
-            EXPECT_TRUE(throws_bad_alloc([&] { a += big; }));
-        }
-        EXPECT_TRUE(Snapshot<intcoSet>(a) == asnap);
-
-        alloc_injector::for_each_failure(
-            [&] {
-                return !throws_bad_alloc([&] {
-                    utStringintcoTable copy(utCOPY, t);
-                    utStringcoSet list{"p", "q", "r"};
-                });
-            },
-            [] {});
+        Scope fail(1);
+        EXPECT_TRUE(throws_bad_alloc([&] { other.become(utCOPY, t); }));
     }
-    EXPECT_EQ(alloc_injector::live(), before);
+    EXPECT_EQ(other.size(), 1);
+    EXPECT_EQ(other.read("x"), 1);
+
+    intcoSet a{1, 2, 3}, big(7, 50);
+    big.add(9);
+    Snapshot<intcoSet> asnap(a);
+    {
+        Scope fail(1);
+        EXPECT_TRUE(throws_bad_alloc([&] { a += big; }));
+    }
+    EXPECT_TRUE(Snapshot<intcoSet>(a) == asnap);
+
+    for_each_throw(
+        [&] {
+            utStringintcoTable copy(utCOPY, t);
+            utStringcoSet list{"p", "q", "r"};
+        },
+        [] {});
 }
 
 } // namespace

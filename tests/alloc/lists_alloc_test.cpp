@@ -1,102 +1,170 @@
-// Allocation failure in the singly linked lists: an insertion whose link
-// cannot be had returns 0 and leaves the list and the cursor unchanged; the
-// copying operations throw with the list unchanged; nothing leaks.
-#include <colib/lists/slist.h>
+// Allocation failure in the lists: an insertion whose link cannot be had
+// returns 0 and leaves the list and its cursor unchanged; the copying
+// operations, the sorted list's add and the tree's add throw with
+// everything as it was; nothing leaks.
+#include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
-#include <gtest/gtest.h>
-
-#include <vector>
 
 #include "alloc/alloc_injector.h"
+#include "lists/list_model.h"
+#include "lists/tree_shape.h"
+
+#include <string>
 
 namespace {
+using alloc_injector::for_each_failure;
+using alloc_injector::for_each_throw;
 using alloc_injector::Scope;
+using colib_test::shape;
+using colib_test::Span;
+using colib_test::walk;
+using namespace colib_test;
+using ListsAlloc = alloc_injector::NoLeaks;
 
-std::vector<int> elems(const intcoSListB &l) {
-    std::vector<int> v;
-    for (auto *p = l.head_link()->next(); p != l.head_link(); p = p->next())
-        v.push_back(p->read());
-    return v;
-}
+template <class M> class CursorListAlloc : public alloc_injector::NoLeaks {};
+using Models = ::testing::Types<SListModel, DListModel, PageDListModel>;
+TYPED_TEST_SUITE(CursorListAlloc, Models, );
 
-TEST(ListsAlloc, InsertionsReportZeroAndChangeNothing) {
-    long before = alloc_injector::live();
-    {
-        intcoSList l{1, 2, 3};
-        l += 2; // on 2, before on 1
-        auto *current = l.current_link();
-        auto *pred = l.before_link();
-        using Op = int (*)(intcoSList &);
-        for (Op op : {+[](intcoSList &x) { return x.insert_after(7); },
-                      +[](intcoSList &x) { return x.insert_before(7); },
-                      +[](intcoSList &x) { return x.insert_first(7); },
-                      +[](intcoSList &x) { return x.insert_last(7); },
-                      +[](intcoSList &x) { return x.intcoSListB::insert_first(7); }}) {
-            Scope fail(1);
-            EXPECT_EQ(op(l), 0);
-            EXPECT_TRUE(fail.failed());
-            EXPECT_EQ(elems(l), (std::vector<int>{1, 2, 3}));
-            EXPECT_EQ(l.size(), 3);
-            EXPECT_EQ(l.current_link(), current);
-            EXPECT_EQ(l.before_link(), pred);
+// With the cursor undefined, on the first, a middle and the last element of
+// a list whose paged storage is full, each allocation an insertion makes
+// fails in turn: the insertion returns 0 and list and cursor stay as they
+// were.
+TYPED_TEST(CursorListAlloc, InsertionsReportZeroAndChangeNothing) {
+    using M = TypeParam;
+    using L = typename M::List;
+    using Op = int (*)(L &);
+    const Op ops[] = {
+        [](L &l) { return l.insert_after(9); }, [](L &l) { return l.insert_before(9); },
+        [](L &l) { return l.insert_first(9); }, [](L &l) { return l.insert_last(9); }};
+    for (Op op : ops) {
+        for (int at : {-1, 0, 3, 7}) {
+            L l = M::make();
+            for (int i = 0; i < 8; ++i)
+                l.insert_last(i);
+            l.reset();
+            for (int i = 0; i <= at; ++i)
+                M::forwards(l);
+            auto state = [&] {
+                int index = 0;
+                if constexpr (M::doubly) index = l.index();
+                return std::make_tuple(walk(l), l.undefined(), at < 0 ? -1 : M::read(l), index);
+            };
+            auto was = state();
+            int runs = for_each_failure([&] { return op(l) == 1; },
+                                        [&] {
+                                            EXPECT_EQ(state(), was);
+                                            M::check(l);
+                                        });
+            EXPECT_EQ(runs, (std::is_same_v<L, intcoPageDList> ? 2 : 1)); // a block and the table
+            EXPECT_EQ(l.size(), 9);
         }
-        l.reset();
-        {
-            Scope fail(1);
-            EXPECT_EQ(l.insert_before(7), 0);
-            EXPECT_EQ(l.insert_after(7), 1);
-        }
-        EXPECT_EQ(l.undefined(), 1);
-        EXPECT_EQ(elems(l), (std::vector<int>{7, 1, 2, 3}));
-
-        intcoStack s;
-        intcoQueue q;
-        {
-            Scope fail(1);
-            EXPECT_EQ(s.push(1), 0);
-        }
-        {
-            Scope fail(1);
-            EXPECT_EQ(q.append(1), 0);
-        }
-        EXPECT_EQ(s.size() + q.size(), 0);
     }
-    EXPECT_EQ(alloc_injector::live(), before);
 }
 
-TEST(ListsAlloc, CopiesThrowWithTheListUnchanged) {
-    long before = alloc_injector::live();
+TEST_F(ListsAlloc, OtherInsertionsReportZero) {
+    intcoSList l{1, 2, 3};
+    intcoDListB d;
+    intcoStack s;
+    intcoQueue q;
+    intcoPageDList p;
     {
-        utStringcoSListB src{"a", "b", "c"};
-        utStringcoSListB l{"x"};
-        int runs = alloc_injector::for_each_failure(
-            [&] {
-                try {
-                    l.become(utCOPY, src);
-                    return true;
-                } catch (const std::bad_alloc &) {
-                    return false;
-                }
-            },
-            [&] {
-                EXPECT_EQ(l.size(), 1);
-                EXPECT_EQ(l.first_item(), utString("x"));
-            });
-        EXPECT_EQ(runs, 3);
-        EXPECT_EQ(l.size(), 3);
-        alloc_injector::for_each_failure(
-            [&] {
-                try {
-                    intcoSList a{1, 2, 3};
-                    intcoStack b{1, 2};
-                    intcoSList c(a);
-                    return c.size() == 3 && b.size() == 2;
-                } catch (const std::bad_alloc &) {
-                    return false;
-                }
-            },
-            [] {});
+        Scope fail(1);
+        EXPECT_EQ(l.intcoSListB::insert_first(7), 0);
     }
-    EXPECT_EQ(alloc_injector::live(), before);
+    {
+        Scope fail(1);
+        EXPECT_EQ(l.insert_before(7), 0); // undefined: would go last
+        EXPECT_EQ(l.insert_after(7), 1);  // only the first allocation fails
+    }
+    EXPECT_EQ(walk(l), (std::vector<int>{7, 1, 2, 3}));
+    {
+        Scope fail(1);
+        EXPECT_EQ(d.insert_first(1), 0);
+    }
+    {
+        Scope fail(1);
+        EXPECT_EQ(s.push(1), 0);
+    }
+    {
+        Scope fail(1);
+        EXPECT_EQ(q.append(1), 0);
+    }
+    {
+        Scope fail(1);
+        EXPECT_EQ(p.insert_last(7), 0);
+    }
+    EXPECT_EQ(d.size() + s.size() + q.size() + p.size() + p.slot_count(), 0);
+    EXPECT_EQ(p.nodes().block_count(), 0);
+    p.insert_last(0);
+    p.remove_last();
+    {
+        Scope fail(1);
+        EXPECT_EQ(p.insert_last(5), 1); // a freed slot needs no allocation at all
+        EXPECT_FALSE(fail.failed());
+    }
 }
+
+TEST_F(ListsAlloc, CopiesThrowAndLeaveTheTargetAsItWas) {
+    utStringcoSListB src{"a", "b", "c"}, l{"x"};
+    int runs = for_each_throw([&] { l.become(utCOPY, src); },
+                              [&] { EXPECT_EQ(walk(l), std::vector<utString>{"x"}); });
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(l.size(), 3);
+
+    intcoDList dsrc{1, 2, 3, 4}, dst{9, 8};
+    dst.forwards();
+    runs = for_each_throw([&] { dst.become(utCOPY, dsrc); },
+                          [&] {
+                              EXPECT_EQ(walk(dst), (std::vector<int>{9, 8}));
+                              EXPECT_EQ(dst.read(), 9);
+                          });
+    EXPECT_EQ(runs, 4);
+    EXPECT_EQ(walk(dst), (std::vector<int>{1, 2, 3, 4}));
+
+    intcoPageDList psrc, pdst;
+    for (int i = 0; i < 600; ++i)
+        psrc.insert_last(i);
+    pdst.insert_last(-1);
+    pdst.forwards();
+    runs = for_each_throw([&] { pdst.become(utCOPY, psrc); },
+                          [&] {
+                              EXPECT_EQ(walk(pdst), std::vector<int>{-1});
+                              EXPECT_EQ(pdst.read(), -1);
+                          });
+    EXPECT_GE(runs, 1);
+    EXPECT_EQ(pdst.size(), 600);
+
+    for_each_throw(
+        [&] {
+            intcoSList a{1, 2, 3};
+            intcoSList c(a);
+            intcoStack b{1, 2};
+            intcoDList d(utCOPY, dsrc);
+            utStringcoDList e{"p", "q"};
+        },
+        [] {});
+}
+
+TEST_F(ListsAlloc, SortedListAddThrowsAndChangesNothing) {
+    utStringcoSortedList l{"b", "a"};
+    std::vector<utString> snapshot(l.begin(), l.end());
+    int runs =
+        for_each_throw([&] { l.add("a"); },
+                       [&] { EXPECT_EQ(std::vector<utString>(l.begin(), l.end()), snapshot); });
+    EXPECT_GE(runs, 1);
+    EXPECT_EQ(l.size(), 3);
+}
+
+TEST_F(ListsAlloc, TreeAddThrowsAndLeavesTheTreeUnchanged) {
+    coTree root;
+    Span a("a", 10, 20, true), b("b", 30, 40, true), c("c", 50, 60, true), d("d", 70, 80, true),
+        ab("x", 0, 45, true), in_a("i", 12, 13, true), leaf("l", 14, 15, true);
+    for (Span *o : {&a, &d, &b, &in_a, &c, &ab, &leaf}) {
+        std::string was = shape(&root);
+        int runs = for_each_throw([&] { root.add(o); }, [&] { EXPECT_EQ(shape(&root), was); });
+        EXPECT_GE(runs, 2);
+    }
+    EXPECT_EQ(shape(&root), "root(x(a(i l) b) c d)");
+}
+
 } // namespace

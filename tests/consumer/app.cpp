@@ -9,7 +9,8 @@ public:
     using intcoDynArr::intcoDynArr;
     int total() const {
         int t = 0;
-        for (int v : *this) t += v;
+        for (int v : *this)
+            t += v;
         return t;
     }
 };

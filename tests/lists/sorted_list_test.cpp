@@ -1,12 +1,14 @@
 #include <colib/lists/sorted_list.h>
 #include <gtest/gtest.h>
 
+#include "support/values.h"
+
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
+using colib_test::printed;
 
 template <class L> std::vector<typename L::value_type> walk(const L &l) {
     std::vector<typename L::value_type> v;
@@ -19,12 +21,6 @@ template <class L> std::vector<typename L::value_type> walk(const L &l) {
         prev = &x;
     }
     return v;
-}
-
-template <class L> std::string printed(const L &l) {
-    std::ostringstream os;
-    os << l;
-    return os.str();
 }
 
 TEST(SortedList, OrderLookupAndRemoval) {
@@ -113,16 +109,10 @@ TEST(SortedList, StringOrderAndPrinting) {
     l.add("B");
     l.add("a");
     l.add("\xff");
-    std::vector<utString> v = walk(l);
-    ASSERT_EQ(v.size(), 7u);
-    EXPECT_TRUE(v[0].invalid());
-    EXPECT_FALSE(v[1].invalid());
-    EXPECT_EQ(v[1].length(), 0);
-    EXPECT_EQ(std::string(v[2]), "B");
-    EXPECT_EQ(std::string(v[3]), "a");
-    EXPECT_EQ(std::string(v[4]), "ab");
-    EXPECT_EQ(std::string(v[5]), "b");
-    EXPECT_EQ(std::string(v[6]), "\xff");
+    std::vector<std::string> v;
+    for (const utString &x : walk(l))
+        v.push_back(x.invalid() ? "(no text)" : std::string(x));
+    EXPECT_EQ(v, (std::vector<std::string>{"(no text)", "", "B", "a", "ab", "b", "\xff"}));
 
     EXPECT_EQ(printed(intcoSortedList{2, 1}), "coSortedList {\n  1\n  2\n}\n");
     EXPECT_EQ(printed(intcoSortedList()), "coSortedList {\n}\n");
@@ -131,12 +121,12 @@ TEST(SortedList, StringOrderAndPrinting) {
 
 TEST(SortedListDeath, OutOfContractUseAborts) {
     intcoSortedList e;
-    EXPECT_DEATH(e.remove_first(), "colib: intcoSortedList::remove_first: empty list");
-    EXPECT_DEATH(e.remove_last(), "colib: intcoSortedList::remove_last: empty list");
     intcoSortedListcoCursor c(&e);
-    EXPECT_DEATH(c.remove(), "colib: intcoSortedListcoCursor::remove: undefined cursor");
     intcoSortedListcoIterator it(&e);
-    EXPECT_DEATH(it(), "colib: intcoSortedListcoIterator::operator\\(\\): undefined walker");
+    colib_test::expect_deaths("intcoSortedList",
+                              {{[&] { e.remove_first(); }, "::remove_first: empty list"},
+                               {[&] { c.remove(); }, "coCursor::remove: undefined cursor"},
+                               {[&] { it(); }, "coIterator::operator\\(\\): undefined walker"}});
 }
 
 } // namespace

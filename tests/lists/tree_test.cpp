@@ -1,48 +1,11 @@
-#include <colib/lists/tree.h>
-#include <gtest/gtest.h>
+#include "lists/tree_shape.h"
+#include "support/values.h"
 
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace {
-
-// An interval: it claims the intervals strictly inside it. With `ordered`,
-// siblings go by their start; otherwise the base order (each new one last).
-struct Span : coTreeObj {
-    Span(std::string n, int l, int h, bool o = false)
-        : name(std::move(n)), lo(l), hi(h), ordered(o) {}
-    int is_ancestor(const coTreeObj *other) const override {
-        auto *s = static_cast<const Span *>(other);
-        return lo <= s->lo && s->hi <= hi && (lo != s->lo || hi != s->hi);
-    }
-    int is_older_sibling(const coTreeObj *other) const override {
-        if (!ordered) return coTreeObj::is_older_sibling(other);
-        return lo < static_cast<const Span *>(other)->lo;
-    }
-    std::string name;
-    int lo, hi;
-    bool ordered;
-};
-
-// "name(child child ...)"; checks the parent pointers on the way.
-std::string shape(const coTree *n) {
-    std::string s = n->object() ? static_cast<Span *>(n->object())->name : "root";
-    if (n->children() && n->children()->size() > 0) {
-        s += "(";
-        bool first = true;
-        for (coTree *c : *n->children()) {
-            EXPECT_EQ(c->parent(), n);
-            EXPECT_EQ(c->root(), 0);
-            if (!first) s += " ";
-            s += shape(c);
-            first = false;
-        }
-        s += ")";
-        EXPECT_TRUE(n->children()->undefined());
-    }
-    return s;
-}
+using colib_test::shape;
+using colib_test::Span;
 
 TEST(Tree, PlacesAndAdoptsByTheObjectsAnswers) {
     coTree root;
@@ -147,7 +110,7 @@ TEST(TreeDeath, AddOnANodeThatIsNotARoot) {
     Span a("a", 0, 10), b("b", 1, 2);
     root.add(&a);
     coTree *child = *root.children()->begin();
-    EXPECT_DEATH(child->add(&b), "colib: coTree::add: not a root");
+    colib_test::expect_deaths("coTree", {{[&] { child->add(&b); }, "::add: not a root"}});
 }
 
 } // namespace

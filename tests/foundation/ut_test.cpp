@@ -1,8 +1,14 @@
+#include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/convert.h>
+#include <colib/foundation/types.h>
 #include <colib/foundation/ut.h>
+#include <colib/foundation/ut_ostream.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
+
+namespace {
 
 TEST(UtString, OrderIsUnsignedBytesWithNoTextFirst) {
     utString none, other_none, empty(""), a("a"), b("b"), high("\xff");
@@ -81,7 +87,7 @@ TEST(UtString, ParseTakesOnlyWholeNumbers) {
     EXPECT_EQ(utString("1E-3").parse(d), 1);
     EXPECT_EQ(d, 0.001);
     for (const char *bad : {"", ".", "e5", "1e", "1e+", " 1", "1 ", "nan", "inf", "-inf", "0x1p3",
-                            "1e400", "1,5", "--1"}) {
+                            "1e400", "1,5", "--1", "2e+x"}) {
         d = 42;
         EXPECT_EQ(utString(bad).parse(d), 0) << bad;
         EXPECT_EQ(d, 42) << bad;
@@ -124,3 +130,92 @@ TEST(UtTypeID, SameTypeByName) {
     os << utString("text") << utString();
     EXPECT_EQ(os.str(), "text");
 }
+
+TEST(UtOstream, NestedStreamsIndentEveryLine) {
+    std::ostringstream os;
+    {
+        utOstream root(os, 0, 2);
+        root << "a {" << std::endl;
+        {
+            utOstream inner(utTAB, root, 1, 0);
+            inner << "x " << 1 << std::endl << "two\nlines" << std::endl << std::endl;
+            utOstream deeper(utTAB, inner, 1, 0);
+            deeper << 'c' << std::endl;
+        }
+        root << "}" << std::endl;
+    }
+    EXPECT_EQ(os.str(), "a {\n  x 1\n  two\n  lines\n\n    c\n}\n");
+
+    std::ostringstream wide;
+    utOstream custom(wide, 1, 4);
+    utOstream extra(utTAB, custom, 0, 1);
+    extra << "e" << std::endl;
+    EXPECT_EQ(wide.str(), "     e\n");
+}
+
+TEST(UtOstream, NumberFormats) {
+    std::ostringstream os;
+    utOstream u(os, 0, 2);
+    u << 0.1 << " " << 1.0 << " " << 1e300 << " " << -0.0 << " " << static_cast<double>(0.1f) << " "
+      << std::numeric_limits<double>::max() << " " << -2147483647 - 1 << " "
+      << static_cast<void *>(nullptr) << " " << reinterpret_cast<void *>(0xbeef) << " "
+      << std::numeric_limits<double>::infinity();
+    EXPECT_EQ(os.str(), "0.1 1 1e+300 -0 0.10000000149011612 1.7976931348623157e+308 "
+                        "-2147483648 0x0 0xbeef inf");
+}
+
+TEST(Numeric, MixedSignComparisonAndCast) {
+    using IU = utNumericHelper<int, utUInt64, true, false>;
+    using UI = utNumericHelper<utUInt64, int, false, true>;
+    EXPECT_TRUE(IU::less(-1, 0));
+    EXPECT_FALSE(IU::greater(-1, 0));
+    EXPECT_TRUE(IU::greater(5, 4));
+    EXPECT_TRUE(UI::greater(0, -1));
+    EXPECT_FALSE(UI::less(0, -1));
+    EXPECT_TRUE(UI::less(3, 4));
+    EXPECT_TRUE(ut_compare(-1) < utUInt64(0));
+    EXPECT_TRUE(ut_compare(utUInt64(1) << 40) > 7);
+
+    bool flag = false;
+    EXPECT_EQ((ut_numeric_cast<int, utUInt64>(2147483648ull, flag)), -2147483647 - 1);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ((ut_numeric_cast<int, utUInt64>(2147483647ull, flag)), 2147483647);
+    EXPECT_FALSE(flag);
+    ut_numeric_cast<utUInt64, int>(-1, flag);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ((ut_numeric_cast<utUInt64, int>(9, flag)), 9u);
+    EXPECT_FALSE(flag);
+
+    EXPECT_EQ(utMath::max(-3, 2), 2);
+    EXPECT_EQ(utMath::min(-3, 2), -3);
+    EXPECT_EQ(utMath::max_double(), 1.7976931348623157e308);
+    EXPECT_EQ(utMath::min_int(), -2147483647 - 1);
+}
+
+TEST(BufferGuard, CopiesOnlyInsideTheGuardedBuffer) {
+    int buffer[5] = {0, 0, 0, 0, 9};
+    const int src[5] = {1, 2, 3, 4, 5};
+    coBufferGuard<int, 1> guard(buffer, 4);
+    EXPECT_EQ(guard.count(), 4u);
+    guard.copy(buffer, src, 5);
+    guard.copy(buffer, nullptr, 4);
+    guard.copy(buffer + 1, src, 4);
+    coBufferGuard<int, 1>(buffer + 1, 3).copy(buffer, src, 1); // starts before the guarded part
+    EXPECT_EQ(buffer[0], 0);
+    EXPECT_EQ(buffer[1], 0);
+    guard.copy(buffer, src, 4);
+    EXPECT_EQ(buffer[3], 4);
+    EXPECT_EQ(buffer[4], 9);
+    guard.copy(buffer + 4, src, 0); // an empty range at the end fits
+    EXPECT_EQ((coBufferGuard<int, 1>::convert(-5)), 0u);
+    EXPECT_EQ((coBufferGuard<int, 1>(buffer, -1).count()), 0u);
+
+    utString strings[3];
+    const utString words[2] = {"x", "y"};
+    coBufferGuard<utString, 0>(strings, 3).copy(strings + 1, words, 2);
+    EXPECT_TRUE(strings[0].invalid());
+    EXPECT_STREQ(strings[2], "y");
+    EXPECT_EQ(words[1].ref().use_count(), 2);
+}
+
+} // namespace
