@@ -44,6 +44,17 @@ template <class Fill> void memory_per_element(benchmark::State &state, int n, Fi
     }
 }
 
+// memory_per_element for a list of 1M ints, each added by add(list, i).
+template <class L, class Add> void list_memory(benchmark::State &state, Add add) {
+    constexpr int n = 1'000'000;
+    memory_per_element(state, n, [&] {
+        auto *l = new L;
+        for (int i = 0; i < n; ++i)
+            add(*l, i);
+        return l;
+    });
+}
+
 // The first benchmark to grow the heap would pay its page faults for every
 // side: grow it by n list nodes once, then run the registered benchmarks.
 inline int run_with_warm_heap(int argc, char **argv, int n) {

@@ -24,20 +24,10 @@ void BM_InsertLastRemoveFirst_StdList(benchmark::State &state) {
 
 // Heap bytes in use per element of a 1M-element list.
 void BM_Memory_DListB(benchmark::State &state) {
-    colib_bench::memory_per_element(state, 1'000'000, [] {
-        auto *l = new intcoDListB;
-        for (int i = 0; i < 1'000'000; ++i)
-            l->insert_last(i);
-        return l;
-    });
+    colib_bench::list_memory<intcoDListB>(state, [](auto &l, int i) { l.insert_last(i); });
 }
 void BM_Memory_StdList(benchmark::State &state) {
-    colib_bench::memory_per_element(state, 1'000'000, [] {
-        auto *l = new std::list<int>;
-        for (int i = 0; i < 1'000'000; ++i)
-            l->push_back(i);
-        return l;
-    });
+    colib_bench::list_memory<std::list<int>>(state, [](auto &l, int i) { l.push_back(i); });
 }
 
 } // namespace
