@@ -40,6 +40,7 @@
 #include <colib/foundation/elem.h>
 #include <colib/foundation/print.h>
 #include <colib/foundation/types.h>
+#include <colib/lists/detail/ring_walker.h>
 
 // Picks a link constructor; its value is never read.
 enum coDItem { coDITEM = 0 };
@@ -202,6 +203,8 @@ public:
 
     // The sentinel: the list itself as a link.
     Link *sentinel() const noexcept { return const_cast<Link *>(static_cast<const Link *>(this)); }
+    // The walkers' undefined position: the sentinel.
+    Link *end_link() const noexcept { return sentinel(); }
 
     iterator begin() noexcept { return iterator(this->next()); }
     iterator end() noexcept { return iterator(sentinel()); }
@@ -235,24 +238,16 @@ private:
 };
 
 // Plain two-way walker:   for (it.reset(); ++it;) use(it());
-template <class Derived, class List> class COLIB_API coDListIterBT {
+template <class Derived, class List>
+class COLIB_API coDListIterBT : public coRingWalkerT<Derived, List> {
+    using Walker = coRingWalkerT<Derived, List>;
+
 public:
-    using Link = typename List::link_type;
-    using value_type = typename List::value_type;
-
-    // Bound to the list and undefined.
-    explicit coDListIterBT(const List *list) noexcept
-        : list_(list), current_(list ? list->sentinel() : nullptr) {}
-
-    void reset() noexcept { current_ = list_->sentinel(); }
+    using Walker::Walker;
     // 1 when it now stands on an element, 0 on the sentinel.
-    int operator++() noexcept {
-        current_ = current_->next();
-        return current_ != list_->sentinel();
-    }
     int operator--() noexcept {
-        current_ = current_->prev();
-        return current_ != list_->sentinel();
+        this->set_current(this->current_link()->prev());
+        return !this->undefined();
     }
     // k single steps, 0 at the first that reaches the sentinel (the walker
     // stays there); 1 when all were made or k < 1.
@@ -266,33 +261,13 @@ public:
             if (!--*this) return 0;
         return 1;
     }
-    // The element under the walker; requires it not to be undefined.
-    value_type &operator()() const {
-        COLIB_EXPECT(!undefined(), typeid(Derived), "operator()", "undefined walker");
-        return current_->read();
-    }
     // 1 when both are undefined (whatever their lists), or both stand on
     // the same link.
     int operator==(const coDListIterBT &o) const noexcept {
-        return (undefined() && o.undefined()) || current_ == o.current_;
+        return (this->undefined() && o.undefined()) || this->current_link() == o.current_link();
     }
     int operator!=(const coDListIterBT &o) const noexcept { return !(*this == o); }
-    int size() const noexcept { return list_->size(); }
-    int undefined() const noexcept { return current_ == list_->sentinel(); }
-    // The link under the walker (the list's sentinel when undefined).
-    Link *current_link() const noexcept { return current_; }
-
-protected:
-    List *cheat() const noexcept { return const_cast<List *>(list_); }
-    void set_current(Link *l) noexcept { current_ = l; }
-    void bind(const List *list) noexcept {
-        list_ = list;
-        current_ = list->sentinel();
-    }
-
-private:
-    const List *list_;
-    Link *current_;
+    int size() const noexcept { return this->walked()->size(); }
 };
 
 // Two-way walker that knows the position of its element.

@@ -43,6 +43,7 @@
 #include <colib/foundation/elem.h>
 #include <colib/foundation/print.h>
 #include <colib/foundation/types.h>
+#include <colib/lists/detail/ring_walker.h>
 
 // Picks a link constructor; its value is never read.
 enum coSItem { coSITEM = 0 };
@@ -132,6 +133,8 @@ public:
 
     // The sentinel and the last link (the sentinel when empty).
     Link *head_link() const noexcept { return const_cast<Link *>(&head_); }
+    // The walkers' undefined position: the head.
+    Link *end_link() const noexcept { return head_link(); }
     Link *tail_link() const noexcept { return tail_; }
     // The first and last elements; require a non-empty list.
     T &first_item() const {
@@ -210,43 +213,14 @@ public:
 };
 
 // Read-only walker:   for (it.reset(); ++it;) use(it());
-template <class Derived, class List> class COLIB_API coSListIterT {
+template <class Derived, class List>
+class COLIB_API coSListIterT : public coRingWalkerT<Derived, List> {
+    using Walker = coRingWalkerT<Derived, List>;
+
 public:
-    using Link = typename List::link_type;
-    using value_type = typename List::value_type;
-
-    // Bound to the list and undefined.
-    explicit coSListIterT(const List *list) noexcept
-        : list_(list), current_(list ? list->head_link() : nullptr) {}
-
-    void reset() noexcept { current_ = list_->head_link(); }
-    // 1 when it now stands on an element, 0 when it came back to head.
-    int operator++() noexcept {
-        current_ = current_->next();
-        return current_ != list_->head_link();
-    }
-    // The element under the walker; requires it not to be undefined.
-    value_type &operator()() const {
-        COLIB_EXPECT(!undefined(), typeid(Derived), "operator()", "undefined walker");
-        return current_->read();
-    }
-    int undefined() const noexcept { return current_ == list_->head_link(); }
+    using Walker::Walker;
     // On the last element (also undefined on an empty list).
-    int last() const noexcept { return current_->next() == list_->head_link(); }
-    // The link under the walker (the list's head when undefined).
-    Link *current_link() const noexcept { return current_; }
-
-protected:
-    List *cheat() const noexcept { return const_cast<List *>(list_); }
-    void set_current(Link *l) noexcept { current_ = l; }
-    void bind(const List *list) noexcept {
-        list_ = list;
-        current_ = list->head_link();
-    }
-
-private:
-    const List *list_;
-    Link *current_;
+    int last() const noexcept { return this->current_link()->next() == this->walked()->end_link(); }
 };
 
 template <class Derived, class Iter, class List> class COLIB_API coSListCursorT : public Iter {
