@@ -10,6 +10,7 @@
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoDynArr : public coDynArrT<charcoDynArr, char> {
 public:
@@ -79,18 +80,20 @@ public:
     using coDynArrIterT::coDynArrIterT;
 };
 
-// Compiled once in the library (src/arrays/dyn_arr.cpp).
-extern template class coDynArrT<charcoDynArr, char>;
-extern template class coDynArrT<intcoDynArr, int>;
-extern template class coDynArrT<floatcoDynArr, float>;
-extern template class coDynArrT<doublecoDynArr, double>;
-extern template class coDynArrT<utBoolcoDynArr, utBool>;
-extern template class coDynArrT<utStringcoDynArr, utString>;
-extern template class coDynArrT<utAnycoDynArr, utAny>;
-extern template class coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>;
-extern template class coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>;
-extern template class coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>;
-extern template class coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>;
-extern template class coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>;
-extern template class coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>;
-extern template class coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>;
+// The instances compiled once in the library (src/arrays/dyn_arr.cpp).
+#define COLIB_DYN_ARR_INSTANCES(X) \
+    X(coDynArrT<charcoDynArr, char>) \
+    X(coDynArrT<intcoDynArr, int>) \
+    X(coDynArrT<floatcoDynArr, float>) \
+    X(coDynArrT<doublecoDynArr, double>) \
+    X(coDynArrT<utBoolcoDynArr, utBool>) \
+    X(coDynArrT<utStringcoDynArr, utString>) \
+    X(coDynArrT<utAnycoDynArr, utAny>) \
+    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>) \
+    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>) \
+    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>) \
+    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>) \
+    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>) \
+    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>) \
+    X(coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>)
+COLIB_DYN_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
