@@ -3,9 +3,7 @@
 // Each family header ends with the list of its template instances, written
 // once as a macro that applies X to each:
 //
-//   #define COLIB_DYN_ARR_INSTANCES(X)         \
-//       X(coDynArrT<charcoDynArr, char>)        \
-//       X(coDynArrT<intcoDynArr, int>)
+//   #define COLIB_DYN_ARR_INSTANCES(X) X(coDynArrT<charcoDynArr, char>) ...
 //   COLIB_DYN_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
 //
 // and the family's .cpp compiles them with
