@@ -261,8 +261,8 @@ template <class Table, class K> struct TableCase {
         bool had = !nil && m.count(K::model(key)) != 0;
         switch (in.below(6)) {
         case 0:
-        case 1: { // write through operator[]; the nil key inserts nothing
-            int v = in.small_int();
+        case 1: {                        // write through operator[]; the nil key inserts nothing
+            int v = in.range(-100, 100); // increments must not overflow
             t[key] = v;
             if (!nil) m[K::model(key)] = v;
             break;
