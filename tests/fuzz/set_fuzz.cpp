@@ -247,7 +247,7 @@ template <class K> struct SetPair {
 };
 
 // A table against std::map: keys as in K, int values.
-template <class Table, class K> struct TableCase {
+template <class Table, class Iter2, class K> struct TableCase {
     using T = typename K::T;
     using M = typename K::M;
     Table t;
@@ -275,8 +275,10 @@ template <class Table, class K> struct TableCase {
             FUZZ_CHECK(t.remove(key) == (had ? 1 : 0));
             if (had) m.erase(K::model(key));
             break;
-        case 4: {
+        case 4: { // copies keep the slots; moves empty the source
             Table c(utCOPY, t);
+            FUZZ_CHECK(c.size() == t.size() && c.pairs().bits() == t.pairs().bits());
+            if (in.flag()) t.become(utCOPY, t);
             t = std::move(c);
             FUZZ_CHECK(c.size() == 0 && c.empty() == 1);
             break;
@@ -299,6 +301,13 @@ template <class Table, class K> struct TableCase {
             FUZZ_CHECK(seen.emplace(K::model(p.get_key()), p.get_obj()).second);
         }
         FUZZ_CHECK(seen == m);
+        // The key/value walker sees the pairs in the range-for order.
+        Iter2 it(&t);
+        for (const auto &p : t) {
+            FUZZ_CHECK(++it == 1);
+            FUZZ_CHECK(K::model(it.index()) == K::model(p.get_key()) && it() == p.get_obj());
+        }
+        FUZZ_CHECK(++it == 0 && K::is_nil(it.index()) && it() == 0);
         for (const auto &kv : m)
             FUZZ_CHECK(t.read(T(kv.first)) == kv.second);
         unsigned h = 0;
@@ -316,8 +325,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     int load = in.range(10, 100);
     SetPair<IntKind> ints(bits, load);
     SetPair<StringKind> strings(bits, load);
-    TableCase<intintcoTable, IntKind> itable(bits, load);
-    TableCase<utStringintcoTable, StringKind> stable(bits, load);
+    TableCase<intintcoTable, intintcoTablecoIterator2, IntKind> itable(bits, load);
+    TableCase<utStringintcoTable, intutStringcoTablecoIterator2, StringKind> stable(bits, load);
     while (!in.done()) {
         switch (in.below(4)) {
         case 0:
