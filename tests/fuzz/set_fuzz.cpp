@@ -53,6 +53,12 @@ struct StringKind {
     static unsigned hash(const M &m) { return colib_fuzz::byte_hash(m); }
 };
 
+// The home slot of a hash in a table of 2^bits slots: Fibonacci hashing.
+int home(unsigned hash, int bits) {
+    if (bits == 0) return 0;
+    return static_cast<int>((hash * 2654435769u) >> (32 - bits));
+}
+
 template <class K> std::vector<typename K::M> walk(const typename K::Set &s) {
     std::vector<typename K::M> out;
     for (const auto &x : s) {
@@ -99,6 +105,19 @@ template <class K> void check(const typename K::Set &s, const std::set<typename 
         FUZZ_CHECK(K::model(it()) == *r);
     }
     FUZZ_CHECK(--it == 0 && !it.valid());
+
+    // Whatever the growth did, every element must be reachable from its
+    // home slot by probing downward without meeting an empty slot.
+    std::vector<char> used(static_cast<size_t>(s.slot_count()), 0);
+    std::vector<std::pair<int, unsigned>> at; // slot, hash
+    for (typename K::Iter w(&s); ++w;) {
+        FUZZ_CHECK(at.empty() || w.index() > at.back().first);
+        used[static_cast<size_t>(w.index())] = 1;
+        at.emplace_back(w.index(), K::hash(K::model(w())));
+    }
+    for (const auto &[slot, hash] : at)
+        for (int i = home(hash, s.bits()); i != slot; i = (i - 1) & (s.slot_count() - 1))
+            FUZZ_CHECK(used[static_cast<size_t>(i)]);
     FUZZ_CHECK(slot_count_ok(s));
 }
 
