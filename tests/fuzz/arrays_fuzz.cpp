@@ -252,11 +252,15 @@ template <class A, class It, class K> struct VarCase {
 
     int index(Reader &in, int size) {
         // Mostly near the end; now and then past the 2048 blocks.
-        switch (in.below(16)) {
+        switch (in.below(64)) {
         case 0:
             return in.range(2040, 4200);
         case 1:
         case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
             return size + in.below(40);
         default:
             return in.below(size + 2);
