@@ -1,6 +1,7 @@
 // Replays fuzz inputs without libFuzzer: each argument is a file or a folder
 // of files, and every file is fed once to LLVMFuzzerTestOneInput. An empty
-// input always runs first, so a target with no corpus is still exercised.
+// input always runs first, so a target with no corpus is still exercised;
+// a missing corpus folder is reported but is not a failure.
 // A mismatch aborts inside the target; the name of the file being replayed
 // is printed first so the failing input is easy to find.
 #include <algorithm>
@@ -39,6 +40,12 @@ int main(int argc, char **argv) {
     size_t count = 0;
     for (int i = 1; i < argc; ++i) {
         fs::path arg(argv[i]);
+        if (argv[i][0] == '-') continue; // a libFuzzer flag: nothing to replay
+        if (!fs::exists(arg)) {
+            // A target may come without seeds; it still ran the empty input.
+            std::fprintf(stderr, "replay: no corpus at %s\n", arg.c_str());
+            continue;
+        }
         if (fs::is_directory(arg)) {
             // Sorted, so a failing run replays in the same order next time.
             std::vector<fs::path> files;
