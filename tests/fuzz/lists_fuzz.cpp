@@ -2,10 +2,11 @@
 // vector and a cursor position.
 //
 // Each step is one cursor or list operation on an intcoSList or an
-// intcoDList. The model is the vector of elements and the cursor's
-// position (-1 when undefined); after every step the cursor's state
-// (undefined, last, index, the element under it) and the whole list,
-// walked forwards and, for the doubly linked list, backwards, are compared.
+// intcoDList, or on their utString siblings. The model is the vector of
+// elements and the cursor's position (-1 when undefined); after every step
+// the cursor's state (undefined, last, index, the element under it) and the
+// whole list, walked forwards and, for the doubly linked list, backwards,
+// are compared.
 #include "fuzz_input.h"
 
 #include <colib/lists/dlist.h>
@@ -27,22 +28,52 @@ int backward(int pos, int n) {
     return pos < 0 ? n - 1 : pos - 1;
 }
 
-struct Model {
-    std::vector<int> v;
+template <class T> struct Model {
+    std::vector<T> v;
     int pos = -1;
     int n() const { return static_cast<int>(v.size()); }
-    void insert(int at, int x) { v.insert(v.begin() + at, x); }
+    void insert(int at, const T &x) { v.insert(v.begin() + at, x); }
     void erase(int at) { v.erase(v.begin() + at); }
+};
+
+// The classes of one element type.
+struct IntLists {
+    using T = int;
+    using SList = intcoSList;
+    using SListB = intcoSListB;
+    using SCursor = intcoSListBcoCursor;
+    using SIter = intcoSListBcoIterator;
+    using DList = intcoDList;
+    using DListB = intcoDListB;
+    using DCursor = intcoDListBcoCursor;
+    using DIter = intcoDListBcoIterator;
+    using DIterB = intcoDListBcoIteratorB;
+    static T make(Reader &in) { return in.small_int(); }
+};
+// Strings own their text: a link freed twice, or not at all, shows under
+// the sanitizers.
+struct StringLists {
+    using T = utString;
+    using SList = utStringcoSList;
+    using SListB = utStringcoSListB;
+    using SCursor = utStringcoSListBcoCursor;
+    using SIter = utStringcoSListBcoIterator;
+    using DList = utStringcoDList;
+    using DListB = utStringcoDListB;
+    using DCursor = utStringcoDListBcoCursor;
+    using DIter = utStringcoDListBcoIterator;
+    using DIterB = utStringcoDListBcoIteratorB;
+    static T make(Reader &in) { return in.below(16) == 0 ? utString() : utString(in.word()); }
 };
 
 // ---- singly linked ----
 
-void check(const intcoSList &l, const Model &m) {
-    const intcoSListB &list = l;
+template <class L> void check_s(const typename L::SList &l, const Model<typename L::T> &m) {
+    const typename L::SListB &list = l;
     FUZZ_CHECK(list.size() == m.n());
     FUZZ_CHECK(list.empty() == (m.n() == 0 ? 1 : 0));
     // The built-in cursor, seen through a const reference.
-    const intcoSListBcoCursor &c = l;
+    const typename L::SCursor &c = l;
     FUZZ_CHECK(c.undefined() == (m.pos < 0 ? 1 : 0));
     if (m.pos >= 0) {
         FUZZ_CHECK(c() == m.v[static_cast<size_t>(m.pos)]);
@@ -51,7 +82,7 @@ void check(const intcoSList &l, const Model &m) {
         FUZZ_CHECK(c.last() == (m.n() == 0 ? 1 : 0));
     }
     // A read-only walk, twice: it starts again after coming back.
-    intcoSListBcoIterator it(&list);
+    typename L::SIter it(&list);
     for (int round = 0; round < 2; ++round) {
         for (int k = 0; k < m.n(); ++k) {
             FUZZ_CHECK(++it == 1);
@@ -62,8 +93,11 @@ void check(const intcoSList &l, const Model &m) {
     }
 }
 
-void slist_step(intcoSList &l, Model &m, intcoSList &other, Model &mo, Reader &in) {
-    int x = in.small_int();
+template <class L>
+void slist_step(typename L::SList &l, Model<typename L::T> &m, typename L::SList &other,
+                Model<typename L::T> &mo, Reader &in) {
+    using M = Model<typename L::T>;
+    typename L::T x = L::make(in);
     switch (in.below(16)) {
     case 0:
     case 1:
@@ -156,12 +190,12 @@ void slist_step(intcoSList &l, Model &m, intcoSList &other, Model &mo, Reader &i
         m.pos = -1;
         break;
     default: { // copies are independent and bring their own cursor
-        intcoSList c(utCOPY, l);
-        check(c, Model{m.v, -1});
+        typename L::SList c(utCOPY, l);
+        check_s<L>(c, M{m.v, -1});
         if (!c.empty()) c.remove_first();
         if (in.flag()) {
             other = c;
-            mo = Model{m.v, -1};
+            mo = M{m.v, -1};
             if (mo.n() > 0) mo.erase(0);
         }
         break;
@@ -171,15 +205,15 @@ void slist_step(intcoSList &l, Model &m, intcoSList &other, Model &mo, Reader &i
 
 // ---- doubly linked ----
 
-void check(const intcoDList &l, const Model &m) {
-    const intcoDListB &list = l;
+template <class L> void check_d(const typename L::DList &l, const Model<typename L::T> &m) {
+    const typename L::DListB &list = l;
+    const typename L::DCursor &c = l;
     FUZZ_CHECK(list.size() == m.n());
-    const intcoDListBcoCursor &c = l;
     FUZZ_CHECK(c.undefined() == (m.pos < 0 ? 1 : 0));
     FUZZ_CHECK(c.index() == m.pos);
     if (m.pos >= 0) FUZZ_CHECK(c() == m.v[static_cast<size_t>(m.pos)]);
 
-    intcoDListBcoIterator it(&list);
+    typename L::DIter it(&list);
     for (int k = 0; k < m.n(); ++k) {
         FUZZ_CHECK(++it == 1 && it.index() == k);
         FUZZ_CHECK(it() == m.v[static_cast<size_t>(k)]);
@@ -191,17 +225,20 @@ void check(const intcoDList &l, const Model &m) {
     }
     FUZZ_CHECK(--it == 0 && it.index() == -1);
     // Undefined walkers compare equal whatever list they walk.
-    intcoDListBcoIteratorB b(&list);
+    typename L::DIterB b(&list);
     FUZZ_CHECK((b == it) == 1);
     int seen = 0;
-    for (int x : list)
+    for (const auto &x : list)
         FUZZ_CHECK(x == m.v[static_cast<size_t>(seen++)]);
     FUZZ_CHECK(seen == m.n());
 }
 
-void dlist_step(intcoDList &l, Model &m, intcoDList &other, Model &mo, Reader &in) {
-    int x = in.small_int();
-    intcoDListBcoCursor &c = l;
+template <class L>
+void dlist_step(typename L::DList &l, Model<typename L::T> &m, typename L::DList &other,
+                Model<typename L::T> &mo, Reader &in) {
+    using M = Model<typename L::T>;
+    typename L::T x = L::make(in);
+    typename L::DCursor &c = l;
     switch (in.below(17)) {
     case 0:
     case 1:
@@ -309,13 +346,13 @@ void dlist_step(intcoDList &l, Model &m, intcoDList &other, Model &mo, Reader &i
         }
         break;
     default: {
-        intcoDList d(utCOPY, l);
-        check(d, Model{m.v, -1});
+        typename L::DList d(utCOPY, l);
+        check_d<L>(d, M{m.v, -1});
         if (!d.empty()) d.remove_first();
-        Model md{m.v, -1};
+        M md{m.v, -1};
         if (!md.v.empty()) md.v.erase(md.v.begin());
-        check(d, md);
-        check(l, m);
+        check_d<L>(d, md);
+        check_d<L>(l, m);
         if (in.flag()) {
             other.become(utCOPY, d);
             mo = md;
@@ -325,25 +362,38 @@ void dlist_step(intcoDList &l, Model &m, intcoDList &other, Model &mo, Reader &i
     }
 }
 
-} // namespace
+template <class L> struct Lists {
+    typename L::SList s[2];
+    Model<typename L::T> ms[2];
+    typename L::DList d[2];
+    Model<typename L::T> md[2];
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    Reader in(data, size);
-    intcoSList s[2];
-    Model ms[2];
-    intcoDList d[2];
-    Model md[2];
-    while (!in.done()) {
+    void step(Reader &in) {
         int i = in.below(2);
         if (in.flag()) {
-            slist_step(s[i], ms[i], s[1 - i], ms[1 - i], in);
-            check(s[0], ms[0]);
-            check(s[1], ms[1]);
+            slist_step<L>(s[i], ms[i], s[1 - i], ms[1 - i], in);
+            check_s<L>(s[0], ms[0]);
+            check_s<L>(s[1], ms[1]);
         } else {
-            dlist_step(d[i], md[i], d[1 - i], md[1 - i], in);
-            check(d[0], md[0]);
-            check(d[1], md[1]);
+            dlist_step<L>(d[i], md[i], d[1 - i], md[1 - i], in);
+            check_d<L>(d[0], md[0]);
+            check_d<L>(d[1], md[1]);
         }
+    }
+};
+
+} // namespace
+
+// Three steps in four on the int lists, whose corpus came first.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    Reader in(data, size);
+    Lists<IntLists> ints;
+    Lists<StringLists> strings;
+    while (!in.done()) {
+        if (in.below(4) == 3)
+            strings.step(in);
+        else
+            ints.step(in);
     }
     return 0;
 }
