@@ -85,7 +85,11 @@ coResourceBase *coResourceKeyBase::create_resource_from_string(const utString &,
 
 coResourceBase::coResourceBase(coResourceKeyBase *key, coResourceTable *table)
     : key_(key), table_(table) {
+    // A table-owned entry displaced here is gone for good: the table lets
+    // go of it.
+    coResourceBase *old = table->own(key->id());
     table->add_resource(key, this);
+    coResourceTable::release(old);
 }
 
 coResourceBase::~coResourceBase() {
