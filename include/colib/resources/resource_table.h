@@ -8,8 +8,8 @@
 //   coResourceTableMaker::merge_entry("verbose", "false", t);  // 4: replaced
 //   std::istringstream file("# comment\nverbose = true\nvolume = 11\n");
 //   coResourceLoadReport report;
-//   coResourceTableMaker::load(file, t, report);   // 1 problem: line 3,
-//                                                 // no key "volume"
+//   coResourceTableMaker::load(file, t, report);   // 2 problems: line 2
+//                                                 // replaced, line 3 no key
 //
 // Settings files: one "name = value" per line, blanks around name and value
 // trimmed, the value may hold '=' and blanks; lines whose first non-blank

@@ -168,6 +168,12 @@ private:
     coResourceTable *table_;
     // The live modifier that made this resource, or null.
     coResourceModifierBase *modifier_ = nullptr;
+    // The identifier of the library class the object is, when it is exactly
+    // one of the typed resources; else coResourceBase's. A typed read that
+    // matches it skips the virtual type test.
+    const utTypeID *type_ = &s_ut_type_id;
+
+    template <class D, class V, int (*C)(const utString &, V &)> friend class coResourceT;
 };
 
 // The slot storage of the resource tables: a paged array of resource
@@ -391,10 +397,9 @@ public:
     // p as this class when it is one, else null.
     static Derived *ut_dynamic_cast(const coResourceBase *p) noexcept {
         if (!p) return nullptr;
-        // The identity of the exact class is the common case; the virtual
-        // test covers classes derived from this one.
-        if (&p->ut_dynamic_type() == &Derived::s_ut_type_id ||
-            p->ut_is_kind_of(Derived::s_ut_type_id))
+        // The exact class is the common case and needs no virtual call; the
+        // virtual test covers every other class.
+        if (p->type_ == &Derived::s_ut_type_id || p->ut_is_kind_of(Derived::s_ut_type_id))
             return static_cast<Derived *>(const_cast<coResourceBase *>(p));
         return nullptr;
     }
@@ -404,9 +409,13 @@ public:
     static Derived *create_from_string(const utString &text, coResourceError &error);
 
 protected:
-    coResourceT(coResourceFloating f, V v) : coResourceBase(f), value_(std::move(v)) {}
+    coResourceT(coResourceFloating f, V v) : coResourceBase(f), value_(std::move(v)) {
+        type_ = &Derived::s_ut_type_id;
+    }
     coResourceT(coResourceModified m, coResourceKeyBase *key, V v)
-        : coResourceBase(m, key), value_(std::move(v)) {}
+        : coResourceBase(m, key), value_(std::move(v)) {
+        type_ = &Derived::s_ut_type_id;
+    }
 
 private:
     template <class, class, class> friend class coResourceModifierT;
