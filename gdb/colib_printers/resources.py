@@ -65,7 +65,12 @@ class ResourcePrinter:
             shown = '"%s"' % t if t is not None else "<no text>"
         else:
             shown = str(v)
-        owner = "attached" if int(_field(self.val, "table_")) else "floating"
+        if int(_field(self.val, "table_")):
+            owner = "attached"
+        elif int(_field(self.val, "modifier_")):
+            owner = "a modifier's"
+        else:
+            owner = "table-owned"
         return "%s %s (key %s, %s)" % (name, shown, _key_id(_field(self.val, "key_")), owner)
 
 
@@ -86,7 +91,7 @@ class TablePrinter:
 
     def to_string(self):
         parent = _field(self.val, "parent_")
-        return "coResourceTable with %d slots%s" % (
+        return "coResourceTable, %d slots%s" % (
             int(_field(self.val, "size_")),
             ", parent %s" % parent if int(parent) else "")
 
@@ -98,9 +103,6 @@ class TablePrinter:
                 yield "[%d]" % i, r.dereference().cast(r.dynamic_type.target())
             except gdb.error:
                 yield "[%d]" % i, r
-
-    def display_hint(self):
-        return "array"
 
 
 class ModifierPrinter:
