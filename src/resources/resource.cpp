@@ -85,6 +85,7 @@ coResourceBase *coResourceKeyBase::create_resource_from_string(const utString &,
 
 coResourceBase::coResourceBase(coResourceKeyBase *key, coResourceTable *table)
     : key_(key), table_(table) {
+    COLIB_EXPECT(key && table, "coResourceBase", "constructor", "null key or table");
     // A table-owned entry displaced here is gone for good: the table lets
     // go of it.
     coResourceBase *old = table->own(key->id());
@@ -181,6 +182,8 @@ void coResourceTable::claim_resource(coResourceKeyBase *key, coResourceBase *res
 coResourceModifierBase::coResourceModifierBase(coResourceBase *resource, coResourceKeyBase *key,
                                                coResourceTable *table)
     : saved_(nullptr), key_(key), table_(table), resource_(resource) {
+    COLIB_EXPECT(resource && key && table, "coResourceModifierBase", "constructor",
+                 "null resource, key or table");
     int id = key->id();
     if (id < table->size() && table->slot(id)) {
         saved_ = table->slot(id);

@@ -220,6 +220,9 @@ TEST(ResourcesDeathTest, ContractViolationsAbortWithTheirName) {
         },
         "coResourceIterator::operator\\(\\): the iterator is undefined");
     EXPECT_DEATH(k.read_safe(nullptr), "intcoResourceKey::read_safe: null table");
+    EXPECT_DEATH(coResourceBase(&k, nullptr), "coResourceBase::constructor: null key or table");
+    EXPECT_DEATH(intcoResourceModifier(1, nullptr, nullptr),
+                 "coResourceModifierBase::constructor: null resource, key or table");
 }
 
 } // namespace

@@ -121,9 +121,10 @@ private:
 // belong to the table or modifier holding them. Not copyable.
 class COLIB_API coResourceBase {
 public:
-    // Attached: files itself in table under key (growing the table). The
-    // creator must destroy it before the table. Throws std::bad_alloc when
-    // the table cannot grow; then the table is unchanged.
+    // Attached: files itself in table under key (growing the table); a
+    // table-owned entry it displaces is deleted. The creator must destroy it
+    // before the table. Requires a key and a table (checked). Throws
+    // std::bad_alloc when the table cannot grow; then the table is unchanged.
     coResourceBase(coResourceKeyBase *key, coResourceTable *table);
     coResourceBase(const coResourceBase &) = delete;
     coResourceBase &operator=(const coResourceBase &) = delete;
@@ -345,7 +346,8 @@ inline coResourceTable::const_iterator coResourceTable::end() const noexcept {
 class COLIB_API coResourceModifierBase {
 public:
     // Takes ownership of resource and puts it into table under key,
-    // remembering the table's own entry it displaces (or null). Throws
+    // remembering the table's own entry it displaces (or null). Requires
+    // all three (checked). Throws
     // std::bad_alloc when the table cannot grow: then resource is deleted
     // and the table is unchanged.
     coResourceModifierBase(coResourceBase *resource, coResourceKeyBase *key,
