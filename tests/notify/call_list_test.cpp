@@ -425,7 +425,7 @@ struct Change : coCBData {
 struct Other {
     int value = 0;
 };
-void on_none(View *v) {
+void on_none(View *v) noexcept {
     v->seen += 1;
 }
 void on_change(View *v, const Change *c) {

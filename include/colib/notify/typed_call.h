@@ -9,8 +9,9 @@
 //   Change c; c.value = 3;
 //   model.send_calls(changed, c);                     // view.seen == 3
 //
-// The function takes one, two or three pointers: the receiver's class
-// first (coReceiver or a class derived from it; anything else does not
+// The function (noexcept or not, with linkage: a free function or a static
+// member of a namespace-scope class) takes one, two or three pointers: the
+// receiver's class first (coReceiver or a class derived from it; anything else does not
 // compile), then the extra arguments of apply. kind is the number of extra
 // arguments. The registration stores a small adapter, not the function:
 // the adapter converts the untyped receiver back through coReceiver (so a
@@ -51,6 +52,8 @@ template <class R, class... A> struct coCallShape<void (*)(R *, A *...)> {
         F(static_cast<R *>(static_cast<coReceiver *>(r)), call_arg<A *>(a)...);
     }
 };
+template <class R, class... A>
+struct coCallShape<void (*)(R *, A *...) noexcept> : coCallShape<void (*)(R *, A *...)> {};
 template <class R, class... A>
 struct coCallShape<void (&)(R *, A *...)> : coCallShape<void (*)(R *, A *...)> {};
 template <class R, class... A>
