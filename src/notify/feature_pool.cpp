@@ -17,7 +17,9 @@ using Holder = basecoFeaturecoSListBPrgcoPrg;
 basecoFeature::~basecoFeature() = default;
 
 basecoFeature *basecoFeature::copy() const {
-    std::unique_ptr<basecoFeature> c(create());
+    // create() is not const in the feature interface; it only makes a new
+    // object and leaves this one alone.
+    std::unique_ptr<basecoFeature> c(const_cast<basecoFeature *>(this)->create());
     c->factory_made_ = 1;
     c->assign(*this);
     return c.release();

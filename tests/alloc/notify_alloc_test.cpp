@@ -62,7 +62,7 @@ public:
     Num(int id, int v) : id_(id) { set_data(new int(v)); }
     explicit Num(int id) : id_(id) {}
     ~Num() override { delete static_cast<int *>(data()); }
-    basecoFeature *create() const override { return new Num(id_); }
+    basecoFeature *create() override { return new Num(id_); }
     void build() override { set_data(new int(0)); }
     void assign(const basecoFeature &o) override {
         set_data(new int(*static_cast<int *>(o.data())));

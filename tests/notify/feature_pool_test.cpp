@@ -25,7 +25,7 @@ public:
         --live_features;
         if (owns_ || factory_made()) delete str();
     }
-    basecoFeature *create() const override { return new Text(id_); }
+    basecoFeature *create() override { return new Text(id_); }
     void build() override { set_data(new std::string("built")); }
     void assign(const basecoFeature &o) override {
         const auto &t = static_cast<const Text &>(o);

@@ -5,7 +5,7 @@
 //   public:
 //       static constexpr coFeatureID id{7};
 //       ~Colour() override { if (factory_made()) delete static_cast<int *>(data()); }
-//       basecoFeature *create() const override { return new Colour; }
+//       basecoFeature *create() override { return new Colour; }
 //       void build() override { set_data(new int(0)); }
 //       void assign(const basecoFeature &o) override {
 //           set_data(o.invalid() ? nullptr : new int(*static_cast<int *>(o.data())));
@@ -64,7 +64,7 @@ class COLIB_API basecoFeature {
 public:
     virtual ~basecoFeature();
     // A new default-constructed object of the same concrete class (new).
-    virtual basecoFeature *create() const = 0;
+    virtual basecoFeature *create() = 0;
     // Fills data from scratch.
     virtual void build() = 0;
     // Makes this object's state a copy of o's.
