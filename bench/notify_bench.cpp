@@ -1,0 +1,183 @@
+// The call lists against the peers a user would pick instead: a signal of
+// the header-only Boost.Signals2 library, and a std::vector of
+// std::function called in a loop.
+//
+//   Dispatch/N       one send_calls reaching N receivers (kind 1)
+//   RegisterDrop/L   1M cycles of: make a receiver, register it, destroy it
+//                    (the sender's garbage limit L: 0 never collects, 1
+//                    collects at each drop, 64 every 64th)
+//   Memory           heap bytes per registration, 100K registrations
+#include "bench_common.h"
+
+#include <colib/notify/call_list.h>
+#include <colib/notify/typed_call.h>
+
+#include <boost/signals2.hpp>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Recv : coReceiver {
+    Recv() : coReceiver(1) {}
+    long hits = 0;
+};
+struct Data : coCBData {
+    long step = 1;
+};
+void on_data(Recv *r, Data *d) {
+    r->hits += d->step;
+}
+
+// The same work on the peers' side: a plain object with the same counter.
+struct Plain {
+    long hits = 0;
+};
+
+constexpr int kCycles = 1'000'000;
+
+void BM_Dispatch_colib(benchmark::State &state) {
+    const int n = static_cast<int>(state.range(0));
+    coCallReason why;
+    coSender s(1);
+    std::vector<std::unique_ptr<Recv>> rs;
+    for (int i = 0; i < n; ++i) {
+        rs.push_back(std::make_unique<Recv>());
+        co_register<on_data>(why, rs.back().get(), &s);
+    }
+    Data d;
+    for (auto _ : state)
+        s.send_calls(why, d);
+    benchmark::DoNotOptimize(rs.front()->hits);
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_Dispatch_StdFunction(benchmark::State &state) {
+    const int n = static_cast<int>(state.range(0));
+    std::vector<std::unique_ptr<Plain>> rs;
+    std::vector<std::function<void(void *)>> calls;
+    for (int i = 0; i < n; ++i) {
+        rs.push_back(std::make_unique<Plain>());
+        Plain *p = rs.back().get();
+        calls.emplace_back([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
+    }
+    Data d;
+    for (auto _ : state)
+        for (auto &f : calls)
+            f(&d);
+    benchmark::DoNotOptimize(rs.front()->hits);
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_Dispatch_Signals2(benchmark::State &state) {
+    const int n = static_cast<int>(state.range(0));
+    std::vector<std::unique_ptr<Plain>> rs;
+    boost::signals2::signal<void(Data *)> sig;
+    for (int i = 0; i < n; ++i) {
+        rs.push_back(std::make_unique<Plain>());
+        Plain *p = rs.back().get();
+        sig.connect([p](Data *d) { p->hits += d->step; });
+    }
+    Data d;
+    for (auto _ : state)
+        sig(&d);
+    benchmark::DoNotOptimize(rs.front()->hits);
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_RegisterDrop_colib(benchmark::State &state) {
+    const int limit = static_cast<int>(state.range(0));
+    coCallReason why;
+    for (auto _ : state) {
+        coSender s(limit);
+        for (int i = 0; i < kCycles; ++i) {
+            Recv r;
+            co_register<on_data>(why, &r, &s);
+        }
+        benchmark::DoNotOptimize(&s);
+    }
+    state.SetItemsProcessed(state.iterations() * kCycles);
+}
+
+// The receiver holds a scoped connection, so destroying it disconnects; the
+// signal drops disconnected slots itself, a few at each connect.
+void BM_RegisterDrop_Signals2(benchmark::State &state) {
+    struct SigRecv {
+        long hits = 0;
+        boost::signals2::scoped_connection c;
+    };
+    for (auto _ : state) {
+        boost::signals2::signal<void(Data *)> sig;
+        for (int i = 0; i < kCycles; ++i) {
+            SigRecv r;
+            SigRecv *p = &r;
+            r.c = sig.connect([p](Data *d) { p->hits += d->step; });
+        }
+        benchmark::DoNotOptimize(&sig);
+    }
+    state.SetItemsProcessed(state.iterations() * kCycles);
+}
+
+constexpr int kMemRegs = 100'000;
+
+void BM_Memory_colib(benchmark::State &state) {
+    coCallReason why;
+    coSender s(1);
+    std::vector<std::unique_ptr<Recv>> rs;
+    for (int i = 0; i < kMemRegs; ++i)
+        rs.push_back(std::make_unique<Recv>());
+    colib_bench::memory_per_element(state, kMemRegs, [&] {
+        for (auto &r : rs)
+            co_register<on_data>(why, r.get(), &s);
+        // Dropping the registrations is left to the receivers and the sender.
+        return static_cast<int *>(nullptr);
+    });
+    state.counters["bytes_per_reg"] = state.counters["bytes_per_elem"];
+}
+
+void BM_Memory_StdFunction(benchmark::State &state) {
+    std::vector<std::unique_ptr<Plain>> rs;
+    for (int i = 0; i < kMemRegs; ++i)
+        rs.push_back(std::make_unique<Plain>());
+    colib_bench::memory_per_element(state, kMemRegs, [&] {
+        auto *calls = new std::vector<std::function<void(void *)>>;
+        for (auto &r : rs) {
+            Plain *p = r.get();
+            calls->emplace_back([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
+        }
+        return calls;
+    });
+    state.counters["bytes_per_reg"] = state.counters["bytes_per_elem"];
+}
+
+void BM_Memory_Signals2(benchmark::State &state) {
+    std::vector<std::unique_ptr<Plain>> rs;
+    for (int i = 0; i < kMemRegs; ++i)
+        rs.push_back(std::make_unique<Plain>());
+    colib_bench::memory_per_element(state, kMemRegs, [&] {
+        auto *sig = new boost::signals2::signal<void(Data *)>;
+        for (auto &r : rs) {
+            Plain *p = r.get();
+            sig->connect([p](Data *d) { p->hits += d->step; });
+        }
+        return sig;
+    });
+    state.counters["bytes_per_reg"] = state.counters["bytes_per_elem"];
+}
+
+} // namespace
+
+BENCHMARK(BM_Dispatch_colib)->Arg(1)->Arg(10)->Arg(1000);
+BENCHMARK(BM_Dispatch_StdFunction)->Arg(1)->Arg(10)->Arg(1000);
+BENCHMARK(BM_Dispatch_Signals2)->Arg(1)->Arg(10)->Arg(1000);
+BENCHMARK(BM_RegisterDrop_colib)->Arg(0)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegisterDrop_Signals2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Memory_colib)->Iterations(1);
+BENCHMARK(BM_Memory_StdFunction)->Iterations(1);
+BENCHMARK(BM_Memory_Signals2)->Iterations(1);
+
+int main(int argc, char **argv) {
+    return colib_bench::run_with_warm_heap(argc, argv, 1'000'000);
+}

@@ -1,0 +1,270 @@
+#include <colib/notify/call_list.h>
+
+#include <atomic>
+#include <new>
+
+#include "lists/slist.inl"
+
+COLIB_CALL_LIST_INSTANCES(COLIB_INSTANTIATE)
+
+namespace {
+
+// Reasons are often made as statics of several libraries; the counter is
+// atomic so that even reasons made on two threads never share an id.
+std::atomic<int> reason_counter{0};
+coCBReceiveMultipleSets *multiple_sets_hook_ptr = nullptr;
+
+using Cursor = coCallFunccoSListBPtrcoPtrcoSListBcoCursor;
+
+} // namespace
+
+coCallReason::coCallReason() noexcept
+    : id_(reason_counter.fetch_add(1, std::memory_order_relaxed) + 1) {}
+
+coCBReceiveMultipleSets::~coCBReceiveMultipleSets() = default;
+coCBData::~coCBData() = default;
+
+// ---- coCallList ------------------------------------------------------------
+
+coCallList::~coCallList() {
+    // Walks still running on this list (it is being destroyed from inside
+    // one of its calls) must not come back to it.
+    for (colib_detail::coCallWalk *w = walk_; w; w = w->outer)
+        w->gone = true;
+}
+
+void coCallList::detect_multiple_sets(coCBReceiveMultipleSets *hook) noexcept {
+    multiple_sets_hook_ptr = hook;
+}
+
+coCBReceiveMultipleSets *coCallList::multiple_sets_hook() noexcept {
+    return multiple_sets_hook_ptr;
+}
+
+int coCallList::count_registrations() const noexcept {
+    int n = 0;
+    for (coCallFunc *f : *this)
+        n += f != nullptr;
+    return n;
+}
+
+void coCallList::add(coCallFunc *f) {
+    COLIB_EXPECT(f != nullptr, typeid(coCallList), "add", "null registration");
+    COLIB_EXPECT(f->receiver() != nullptr, typeid(coCallList), "add",
+                 "registration without a receiver");
+    COLIB_EXPECT(f->sender() != nullptr, typeid(coCallList), "add",
+                 "registration without a sender");
+    COLIB_EXPECT(&f->sender()->calls_ == this, typeid(coCallList), "add",
+                 "not the calls() of the registration's sender");
+#if COLIB_HARDENED
+    for (coCallFunc *g : *this)
+        COLIB_EXPECT(g != f, typeid(coCallList), "add", "registration %p added twice",
+                     static_cast<void *>(f));
+#endif
+    if (coCBReceiveMultipleSets *hook = multiple_sets_hook_ptr) {
+        int count = 1;
+        for (coCallFunc *g : *this)
+            count += g != nullptr && *g == *f;
+        if (count > 1) hook->receive_multiple_sets(count);
+    }
+    if (!insert_first(f)) throw std::bad_alloc();
+    if (!f->receiver()->insert_first(f)) {
+        remove_first(); // the link just made: this list as it was
+        throw std::bad_alloc();
+    }
+}
+
+// Pushes a walk frame for its lifetime; on the way out (also when a call
+// throws) pops it and, for the outermost walk, settles the list. Leaves a
+// list destroyed meanwhile alone.
+struct coCallList::WalkGuard {
+    explicit WalkGuard(const coCallList *l) noexcept
+        : list(const_cast<coCallList *>(l)), frame(l->walk_) {}
+    ~WalkGuard() {
+        if (frame.gone) return;
+        list->walk_ = frame.outer;
+        if (!list->walk_ && list->pending_) list->settle();
+    }
+    WalkGuard(const WalkGuard &) = delete;
+    WalkGuard &operator=(const WalkGuard &) = delete;
+
+    coCallList *list;
+    colib_detail::coCallWalk frame;
+};
+
+template <class... A> void coCallList::walk(coCallReason reason, A... args) const {
+    WalkGuard guard(this);
+#if COLIB_HARDENED
+    const std::thread::id me = std::this_thread::get_id();
+    COLIB_EXPECT(walk_ == nullptr || walk_->thread == me, typeid(coCallList), "apply",
+                 "list is being walked by another thread");
+    guard.frame.thread = me;
+#endif
+    walk_ = &guard.frame;
+    const Link *const head = head_link();
+    for (const Link *at = head->next(); at != head; at = at->next()) {
+        coCallFunc *f = GetPtr()(at);
+        // A link emptied during this walk holds null; a registration one
+        // side has left is inactive.
+        if (f && f->active()) {
+            f->apply(reason, args...);
+            // f may be freed by now, and the list itself may be gone; the
+            // link `at` is still in the list unless the list is gone.
+            if (guard.frame.gone) return;
+        }
+    }
+}
+
+void coCallList::apply(coCallReason reason) const {
+    walk(reason);
+}
+void coCallList::apply(coCallReason reason, void *a) const {
+    walk(reason, a);
+}
+void coCallList::apply(coCallReason reason, void *a, void *b) const {
+    walk(reason, a, b);
+}
+
+int coCallList::unlink_or_empty(Cursor &c) {
+    if (walk_) {
+        c() = nullptr;
+        pending_ |= kEmptied;
+        return ++c;
+    }
+    c.remove();
+    return !c.undefined();
+}
+
+template <class Side, class Leave> int coCallList::drop_matching(Side side, Leave leave) {
+    int removed = 0;
+    Cursor c(this);
+    for (int more = ++c; more;) {
+        coCallFunc *f = c();
+        if (f && side(f)) {
+            leave(f);
+            removed = 1;
+            more = unlink_or_empty(c);
+        } else {
+            more = ++c;
+        }
+    }
+    return removed;
+}
+
+int coCallList::remove_matching_receiver(coReceiver *r) {
+    if (!r) {
+        auto left = [](const coCallFunc *f) { return f->receiver() == nullptr; };
+        if (walk_) { // collected when the walk ends
+            int any = 0;
+            for (coCallFunc *f : *this)
+                any |= f && left(f);
+            if (any) pending_ |= kCollectOnSenderList;
+            return any;
+        }
+        return drop_matching(left, [](coCallFunc *f) { delete f; });
+    }
+    return drop_matching([r](const coCallFunc *f) { return f->receiver() == r; },
+                         [](coCallFunc *f) { f->cancel_sender(); });
+}
+
+int coCallList::remove_matching_sender(coSender *s) {
+    if (!s) {
+        auto left = [](const coCallFunc *f) { return f->sender() == nullptr; };
+        if (walk_) {
+            int any = 0;
+            for (coCallFunc *f : *this)
+                any |= f && left(f);
+            if (any) pending_ |= kCollectOnReceiverList;
+            return any;
+        }
+        return drop_matching(left, [](coCallFunc *f) { delete f; });
+    }
+    return drop_matching([s](const coCallFunc *f) { return f->sender() == s; },
+                         [](coCallFunc *f) { f->cancel_receiver(); });
+}
+
+void coCallList::sender_clear() {
+    Link *const head = head_link();
+    for (Link *at = head->next(); at != head; at = at->next()) {
+        coCallFunc *f = at->read();
+        if (!f) continue;
+        // Emptied first: the receiver's collection below may free f.
+        at->read() = nullptr;
+        if (coReceiver *r = f->receiver()) {
+            f->cancel_sender();
+            r->manage_receiver_garbage();
+        } else {
+            delete f;
+        }
+    }
+    if (walk_)
+        pending_ |= kEmptied;
+    else
+        clear();
+}
+
+void coCallList::receiver_clear() {
+    Link *const head = head_link();
+    for (Link *at = head->next(); at != head; at = at->next()) {
+        coCallFunc *f = at->read();
+        if (!f) continue;
+        at->read() = nullptr;
+        if (coSender *s = f->sender()) {
+            f->cancel_receiver();
+            s->manage_sender_garbage();
+        } else {
+            delete f;
+        }
+    }
+    if (walk_)
+        pending_ |= kEmptied;
+    else
+        clear();
+}
+
+void coCallList::settle() noexcept {
+    const unsigned p = pending_;
+    pending_ = 0;
+    Cursor c(this);
+    for (int more = ++c; more;) {
+        coCallFunc *f = c();
+        bool drop = f == nullptr;
+        if (f && (((p & kCollectOnSenderList) && !f->receiver()) ||
+                  ((p & kCollectOnReceiverList) && !f->sender()))) {
+            delete f;
+            drop = true;
+        }
+        if (drop) {
+            c.remove();
+            more = !c.undefined();
+        } else {
+            more = ++c;
+        }
+    }
+}
+
+// ---- the two ends ----------------------------------------------------------
+
+coReceiver::~coReceiver() {
+    receiver_clear();
+}
+
+void coReceiver::manage_receiver_garbage() {
+    if (garbage_limit_ == 0) return;
+    if (++garbage_count_ == garbage_limit_) {
+        garbage_count_ = 0;
+        remove_matching_sender(nullptr);
+    }
+}
+
+coSender::~coSender() {
+    calls_.sender_clear();
+}
+
+void coSender::manage_sender_garbage() {
+    if (garbage_limit_ == 0) return;
+    if (++garbage_count_ == garbage_limit_) {
+        garbage_count_ = 0;
+        calls_.remove_matching_receiver(nullptr);
+    }
+}
