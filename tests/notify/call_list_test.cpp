@@ -173,7 +173,7 @@ struct Scene {
         receivers.push_back(std::make_unique<Named>(name, limit));
         return receivers.back().get();
     }
-    void destroy(const std::string &name) {
+    void destroy(std::string name) { // by value: it may be the name of the one destroyed
         for (auto &r : receivers)
             if (r && r->name == name) r.reset();
     }
