@@ -92,7 +92,9 @@ struct coCallList::WalkGuard {
     colib_detail::coCallWalk frame;
 };
 
-template <class... A> void coCallList::walk(coCallReason reason, A... args) const {
+// Inlined into each apply: a dispatch makes one call into the library.
+template <class... A>
+__attribute__((always_inline)) inline void coCallList::walk(coCallReason reason, A... args) const {
     WalkGuard guard(this);
 #if COLIB_HARDENED
     const std::thread::id me = std::this_thread::get_id();
