@@ -58,6 +58,9 @@ void operator delete[](void *p, std::size_t) noexcept {
 
 namespace {
 
+// 2^20 elements: the key set has just doubled to 2^22 slots (load 1/4).
+// Runs marked /1048000 stop just under that doubling (2^21 slots, load
+// close to 1/2), the other end of the key set's memory and probe lengths.
 constexpr int N = 1 << 20;
 
 // N distinct written indexes and N distinct unwritten ones, over the whole
@@ -106,31 +109,33 @@ using Std = Map<std::unordered_map<int, int>>;
 
 template <class A> void BM_Write(benchmark::State &state) {
     const Keys &k = keys();
+    int n = static_cast<int>(state.range(0));
     double bytes = 0;
     for (auto _ : state) {
         long long before = g_live_bytes;
         A a;
-        for (int i = 0; i < N; ++i)
+        for (int i = 0; i < n; ++i)
             a.write(k.present[i], i);
         bytes = static_cast<double>(g_live_bytes - before);
         benchmark::DoNotOptimize(a);
     }
-    state.counters["bytes_per_elem"] = bytes / N;
-    state.SetItemsProcessed(state.iterations() * N);
+    state.counters["bytes_per_elem"] = bytes / n;
+    state.SetItemsProcessed(state.iterations() * n);
 }
 
 template <class A> void read_all(benchmark::State &state, const std::vector<int> &probe) {
     const Keys &k = keys();
+    int n = static_cast<int>(state.range(0));
     A a;
-    for (int i = 0; i < N; ++i)
+    for (int i = 0; i < n; ++i)
         a.write(k.present[i], i + 1);
     for (auto _ : state) {
         long long sum = 0;
-        for (int x : probe)
-            sum += a.read(x);
+        for (int i = 0; i < n; ++i)
+            sum += a.read(probe[i]);
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * N);
+    state.SetItemsProcessed(state.iterations() * n);
 }
 template <class A> void BM_ReadHit(benchmark::State &state) {
     read_all<A>(state, keys().present);
@@ -182,15 +187,16 @@ template <class A> void BM_Read2D(benchmark::State &state) {
 }
 
 #define ONE(BM, A) BENCHMARK_TEMPLATE(BM, A)->Unit(benchmark::kMillisecond)
-ONE(BM_Write, Colib);
-ONE(BM_Write, Absl);
-ONE(BM_Write, Std);
-ONE(BM_ReadHit, Colib);
-ONE(BM_ReadHit, Absl);
-ONE(BM_ReadHit, Std);
-ONE(BM_ReadMiss, Colib);
-ONE(BM_ReadMiss, Absl);
-ONE(BM_ReadMiss, Std);
+#define SIZES(BM, A) ONE(BM, A)->Arg(N)->Arg(1048000)
+SIZES(BM_Write, Colib);
+SIZES(BM_Write, Absl);
+SIZES(BM_Write, Std);
+SIZES(BM_ReadHit, Colib);
+SIZES(BM_ReadHit, Absl);
+SIZES(BM_ReadHit, Std);
+SIZES(BM_ReadMiss, Colib);
+SIZES(BM_ReadMiss, Absl);
+SIZES(BM_ReadMiss, Std);
 ONE(BM_Write2D, Colib2D);
 ONE(BM_Write2D, Absl2D);
 ONE(BM_Read2D, Colib2D);

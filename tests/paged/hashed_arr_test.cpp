@@ -3,6 +3,7 @@
 // moves, and long random runs against a std::map.
 #include <colib/paged/hashed_arr.h>
 #include <colib/paged/hashed_keys.h>
+#include <colib/paged/page_arr.h>
 
 #include "support/values.h"
 
@@ -274,4 +275,26 @@ TEST(HashedArray, HardenedChecks) {
                                     "doublecoHashedArrcoIterator::value: no current element"}});
 }
 
+} // namespace
+
+namespace {
+// The hashed arrays move their storage: the paged array's own moves.
+TEST(HashedArray, PagedStorageMovesKeepBlocksAndGeometry) {
+    intcoPageArr a(2, 1, 1);
+    for (int i = 0; i < 10; ++i)
+        a.append(i);
+    const int *p = &a[9];
+    intcoPageArr b(std::move(a));
+    EXPECT_EQ(&b[9], p);
+    EXPECT_EQ(b.size(), 10);
+    EXPECT_EQ(b.block_count(), 3);
+    EXPECT_EQ(a.size(), 0);
+    EXPECT_EQ(a.block_count(), 0);
+    EXPECT_EQ(a.block_size(), 4);
+    a.append(5); // usable
+    b = std::move(a);
+    EXPECT_EQ(b.size(), 1);
+    EXPECT_EQ(b[0], 5);
+    EXPECT_EQ(a.size(), 0);
+}
 } // namespace

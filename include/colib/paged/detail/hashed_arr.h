@@ -104,7 +104,7 @@ template <class T, class Store> T *page_slot(const Store &s, int n) noexcept {
 template <class Derived, class Array> class coHashedArrProxyT;
 
 template <class Derived, class T, class Store, class Proxy> class COLIB_API coHashedArrT {
-    using key_iter = coSetRangeIter<coHashedArrP, coHashedArrPElem>;
+    using key_iter = coHashedArrPcoSet::const_iterator;
 
 public:
     using value_type = T;

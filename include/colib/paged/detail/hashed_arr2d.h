@@ -52,7 +52,7 @@ private:
 } // namespace colib_detail
 
 template <class Derived, class T, class Store, class Proxy1D> class COLIB_API coHashedArr2DT {
-    using key_iter = coSetRangeIter<coHashedArr2DP, coHashedArr2DPElem>;
+    using key_iter = coHashedArr2DPcoSet::const_iterator;
 
 public:
     using value_type = T;
