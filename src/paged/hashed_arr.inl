@@ -6,6 +6,8 @@
 
 #include <colib/paged/detail/hashed_arr.h>
 
+template <class D, class T, class S, class P> const T coHashedArrT<D, T, S, P>::s_default = T();
+
 template <class D, class T, class S, class P> void coHashedArrT<D, T, S, P>::make_block(int n) {
     // reserve makes the block without touching the size; on failure the
     // storage is as it was (apart from spare capacity in its block table).

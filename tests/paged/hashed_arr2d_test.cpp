@@ -25,6 +25,8 @@ TYPED_TEST(HashedArrays2D, PairsAreCreatedOnceAndReadWithoutCreating) {
     EXPECT_EQ(a.count(), 0);
     EXPECT_EQ(a.largest_first(), -1);
     EXPECT_EQ(a.largest_second(), -1);
+    TypeParam other;
+    EXPECT_EQ(&a.read(1, 1), &other.read(2, 2));
 
     a[2][3] = value<T>(1);
     a[3][2] = value<T>(2);

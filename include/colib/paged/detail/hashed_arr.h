@@ -211,8 +211,9 @@ private:
     // Makes the storage block of element n (throws std::bad_alloc).
     void make_block(int n);
 
-    // The zero element that reads of unwritten indexes return.
-    static constexpr T s_default = T();
+    // The zero element that reads of unwritten indexes return, one per
+    // member, defined in the library.
+    COLIB_API static const T s_default;
 
     int largest_ = -1;
     Store store_;

@@ -154,7 +154,9 @@ private:
     // Makes the storage block of element n (throws std::bad_alloc).
     void make_block(int n);
 
-    static constexpr T s_default = T();
+    // The zero element that reads of unwritten pairs return, one per
+    // member, defined in the library.
+    COLIB_API static const T s_default;
 
     int largest1_ = -1;
     int largest2_ = -1;
