@@ -42,6 +42,7 @@
 #include <iterator>
 #include <ostream>
 #include <type_traits>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -120,6 +121,23 @@ public:
     coPageArrT(const coPageArrT &src) : coPageArrT(utCOPY, static_cast<const Derived &>(src)) {}
     coPageArrT &operator=(const coPageArrT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // Takes src's blocks and table in O(1); src is left empty (no blocks,
+    // its block size kept) and usable. Element addresses do not change.
+    coPageArrT(coPageArrT &&src) noexcept
+        : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
+          shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
+          cur_block_(src.cur_block_) {
+        src.block_count_ = src.size_ = 0;
+        src.cur_index_ = -1;
+        src.cur_block_ = nullptr;
+    }
+    coPageArrT &operator=(coPageArrT &&src) noexcept {
+        if (this != &src) {
+            coPageArrT old(std::move(*this)); // frees this array's blocks on return
+            swap_state(src);
+        }
         return *this;
     }
     // Frees every block, then the table.

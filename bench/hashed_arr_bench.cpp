@@ -1,0 +1,207 @@
+// intcoHashedArr against absl::flat_hash_map<int, int> and
+// std::unordered_map<int, int>: 1M writes at distinct random indexes over
+// the whole int range, then 1M reads of written indexes (hits) and 1M of
+// unwritten ones (misses). intcoHashedArr2D against
+// absl::flat_hash_map<std::pair<int, int>, int>: 1M writes and 1M reads at
+// random pairs. Memory per stored element is reported as a counter (heap
+// bytes held by the container divided by its element count).
+#include <colib/paged/hashed_arr.h>
+#include <colib/paged/hashed_arr2d.h>
+
+#include <absl/container/flat_hash_map.h>
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+// Counts live heap bytes, for the memory-per-element counters.
+static std::atomic<long long> g_live_bytes{0};
+void *operator new(std::size_t n) {
+    void *p = std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    g_live_bytes += static_cast<long long>(malloc_usable_size(p));
+    return p;
+}
+void *operator new[](std::size_t n) {
+    return operator new(n);
+}
+void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
+    void *p = std::malloc(n ? n : 1);
+    if (p) g_live_bytes += static_cast<long long>(malloc_usable_size(p));
+    return p;
+}
+void *operator new[](std::size_t n, const std::nothrow_t &t) noexcept {
+    return operator new(n, t);
+}
+void operator delete(void *p) noexcept {
+    if (!p) return;
+    g_live_bytes -= static_cast<long long>(malloc_usable_size(p));
+    std::free(p);
+}
+void operator delete[](void *p) noexcept {
+    operator delete(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+    operator delete(p);
+}
+void operator delete[](void *p, std::size_t) noexcept {
+    operator delete(p);
+}
+
+namespace {
+
+// 2^20 elements: the key set has just doubled to 2^22 slots (load 1/4).
+// Runs marked /1048000 stop just under that doubling (2^21 slots, load
+// close to 1/2), the other end of the key set's memory and probe lengths.
+constexpr int N = 1 << 20;
+
+// N distinct written indexes and N distinct unwritten ones, over the whole
+// int range (never -1).
+struct Keys {
+    std::vector<int> present, absent;
+    std::vector<std::pair<int, int>> pairs;
+};
+const Keys &keys() {
+    static Keys k = [] {
+        std::mt19937 rng(7);
+        std::unordered_set<int> seen;
+        Keys r;
+        while (static_cast<int>(r.present.size()) < N) {
+            int v = static_cast<int>(rng());
+            if (v != -1 && seen.insert(v).second) r.present.push_back(v);
+        }
+        while (static_cast<int>(r.absent.size()) < N) {
+            int v = static_cast<int>(rng());
+            if (v != -1 && seen.insert(v).second) r.absent.push_back(v);
+        }
+        // Pairs from a 1M x 1M grid, repeats allowed (a rewrite then).
+        for (int i = 0; i < N; ++i)
+            r.pairs.emplace_back(static_cast<int>(rng() % 1000000),
+                                 static_cast<int>(rng() % 1000000));
+        return r;
+    }();
+    return k;
+}
+
+struct Colib {
+    intcoHashedArr a;
+    void write(int k, int v) { a[k] = v; }
+    int read(int k) const { return a.read(k); }
+};
+template <class M> struct Map {
+    M m;
+    void write(int k, int v) { m[k] = v; }
+    int read(int k) const {
+        auto it = m.find(k);
+        return it == m.end() ? 0 : it->second;
+    }
+};
+using Absl = Map<absl::flat_hash_map<int, int>>;
+using Std = Map<std::unordered_map<int, int>>;
+
+template <class A> void BM_Write(benchmark::State &state) {
+    const Keys &k = keys();
+    int n = static_cast<int>(state.range(0));
+    double bytes = 0;
+    for (auto _ : state) {
+        long long before = g_live_bytes;
+        A a;
+        for (int i = 0; i < n; ++i)
+            a.write(k.present[i], i);
+        bytes = static_cast<double>(g_live_bytes - before);
+        benchmark::DoNotOptimize(a);
+    }
+    state.counters["bytes_per_elem"] = bytes / n;
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+template <class A> void read_all(benchmark::State &state, const std::vector<int> &probe) {
+    const Keys &k = keys();
+    int n = static_cast<int>(state.range(0));
+    A a;
+    for (int i = 0; i < n; ++i)
+        a.write(k.present[i], i + 1);
+    for (auto _ : state) {
+        long long sum = 0;
+        for (int i = 0; i < n; ++i)
+            sum += a.read(probe[i]);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+template <class A> void BM_ReadHit(benchmark::State &state) {
+    read_all<A>(state, keys().present);
+}
+template <class A> void BM_ReadMiss(benchmark::State &state) {
+    read_all<A>(state, keys().absent);
+}
+
+struct Colib2D {
+    intcoHashedArr2D a;
+    void write(std::pair<int, int> p, int v) { a[p.first][p.second] = v; }
+    int read(std::pair<int, int> p) const { return a.read(p.first, p.second); }
+};
+struct Absl2D {
+    absl::flat_hash_map<std::pair<int, int>, int> m;
+    void write(std::pair<int, int> p, int v) { m[p] = v; }
+    int read(std::pair<int, int> p) const {
+        auto it = m.find(p);
+        return it == m.end() ? 0 : it->second;
+    }
+};
+
+template <class A> void BM_Write2D(benchmark::State &state) {
+    const Keys &k = keys();
+    double bytes = 0;
+    for (auto _ : state) {
+        long long before = g_live_bytes;
+        A a;
+        for (int i = 0; i < N; ++i)
+            a.write(k.pairs[i], i);
+        bytes = static_cast<double>(g_live_bytes - before);
+        benchmark::DoNotOptimize(a);
+    }
+    state.counters["bytes_per_elem"] = bytes / N;
+    state.SetItemsProcessed(state.iterations() * N);
+}
+template <class A> void BM_Read2D(benchmark::State &state) {
+    const Keys &k = keys();
+    A a;
+    for (int i = 0; i < N; ++i)
+        a.write(k.pairs[i], i + 1);
+    for (auto _ : state) {
+        long long sum = 0;
+        for (const auto &p : k.pairs)
+            sum += a.read(p);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * N);
+}
+
+#define ONE(BM, A) BENCHMARK_TEMPLATE(BM, A)->Unit(benchmark::kMillisecond)
+#define SIZES(BM, A) ONE(BM, A)->Arg(N)->Arg(1048000)
+SIZES(BM_Write, Colib);
+SIZES(BM_Write, Absl);
+SIZES(BM_Write, Std);
+SIZES(BM_ReadHit, Colib);
+SIZES(BM_ReadHit, Absl);
+SIZES(BM_ReadHit, Std);
+SIZES(BM_ReadMiss, Colib);
+SIZES(BM_ReadMiss, Absl);
+SIZES(BM_ReadMiss, Std);
+ONE(BM_Write2D, Colib2D);
+ONE(BM_Write2D, Absl2D);
+ONE(BM_Read2D, Colib2D);
+ONE(BM_Read2D, Absl2D);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,31 @@
+// Out-of-line members of coHashedArrT. Included only by the library's
+// instantiation unit (hashed_arr.cpp).
+#pragma once
+
+#include <new>
+
+#include <colib/paged/detail/hashed_arr.h>
+
+template <class D, class T, class S, class P> const T coHashedArrT<D, T, S, P>::s_default = T();
+
+template <class D, class T, class S, class P> void coHashedArrT<D, T, S, P>::make_block(int n) {
+    // reserve makes the block without touching the size; on failure the
+    // storage is as it was (apart from spare capacity in its block table).
+    if (!store_.reserve(n + 1)) throw std::bad_alloc();
+}
+
+template <class D, class T, class S, class P>
+utOstream &coHashedArrT<D, T, S, P>::print(utOstream &os) const {
+    os << "coHashedArr {" << std::endl;
+    {
+        utOstream nested(utTAB, os, 1, 0);
+        nested << "size " << size() << std::endl;
+        // A long long counter: the largest index may be 2147483647.
+        for (long long i = 0; i <= largest_; ++i) {
+            coElem<T>::print(nested, read(static_cast<int>(i)));
+            nested << std::endl;
+        }
+    }
+    os << "}" << std::endl;
+    return os;
+}

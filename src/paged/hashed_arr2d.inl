@@ -1,0 +1,13 @@
+// Out-of-line members of coHashedArr2DT. Included only by the library's
+// instantiation unit (hashed_arr2d.cpp).
+#pragma once
+
+#include <new>
+
+#include <colib/paged/detail/hashed_arr2d.h>
+
+template <class D, class T, class S, class P> const T coHashedArr2DT<D, T, S, P>::s_default = T();
+
+template <class D, class T, class S, class P> void coHashedArr2DT<D, T, S, P>::make_block(int n) {
+    if (!store_.reserve(n + 1)) throw std::bad_alloc();
+}
