@@ -56,7 +56,7 @@ int main() {
 
     // A matrix grows each dimension by its own step.
     intcoDynArr2D grid{{1, 2}, {3, 4}}; // each inner list is a column
-    grid(2, 0) = 5; // a third row
+    grid(2, 0) = 5;                     // a third row
     grid(2, 1) = 6;
     std::cout << grid;
 

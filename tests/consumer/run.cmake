@@ -33,6 +33,20 @@ get_filename_component(libdir ${colib_lib} DIRECTORY)
 step(${WORK_DIR}/build/app)
 step(${WORK_DIR}/build/app20)
 
+# gdb auto-loads the printers installed for the library: the installed
+# layout names the package directory under this prefix.
+find_program(GDB gdb)
+if(GDB)
+  execute_process(COMMAND ${GDB} -batch -nx
+      -iex "add-auto-load-scripts-directory ${prefix}/share/gdb/auto-load"
+      -iex "add-auto-load-safe-path ${prefix}"
+      -ex start -ex "info pretty-printer" ${WORK_DIR}/build/app
+    OUTPUT_VARIABLE gdb_out ERROR_VARIABLE gdb_err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT gdb_out MATCHES "colib" OR NOT gdb_out MATCHES "coDynArr")
+    message(FATAL_ERROR "gdb did not load the installed printers:\n${gdb_out}${gdb_err}")
+  endif()
+endif()
+
 find_program(PKG_CONFIG pkg-config)
 if(PKG_CONFIG)
   set(ENV{PKG_CONFIG_PATH} ${libdir}/pkgconfig)
