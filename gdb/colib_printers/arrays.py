@@ -138,6 +138,19 @@ class VariableArrPrinter(ArrayPrinter):
             b += 1
 
 
+class VariableArrIterPrinter(Printer):
+    """The index and the element under the walker, or not walking."""
+
+    def to_string(self):
+        v = self.val
+        if int(v['remaining_']) == 0:
+            return '%s not walking' % self.name
+        block = int(v['block_'])
+        index = sum(variable_block_size(b) for b in range(block))
+        index += int(v['next_'] - 1 - v['block_data_'])
+        return '%s at %d: %s' % (self.name, index, (v['next_'] - 1).dereference().format_string())
+
+
 class PrgArrayPrinter(Printer):
     def to_string(self):
         p = self.val['pointer_']
@@ -156,4 +169,6 @@ def register(collection):
     add('coFixedArr', '^[A-Za-z0-9_]*coFixedArr$', FixedArrPrinter)
     add('coFixedArr2D', '^[A-Za-z0-9_]*coFixedArr2D$', FixedArr2DPrinter)
     add('coVariableArr', '^[A-Za-z0-9_]*coVariableArr$', VariableArrPrinter)
+    add('coVariableArrcoIterator', '^[A-Za-z0-9_]*coVariableArrcoIterator$',
+        VariableArrIterPrinter)
     add('coPrgArray', '^[A-Za-z0-9_]*coPrgArray$', PrgArrayPrinter)

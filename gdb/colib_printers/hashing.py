@@ -77,9 +77,26 @@ class PairPrinter(Printer):
                                 self.val['obj_'].format_string())
 
 
+class SetIterPrinter(Printer):
+    """A set or table walker: its slot and the element there, or not
+    valid."""
+
+    def to_string(self):
+        it = base_named(self.val, 'basecoSetcoIterator')
+        if int(it['valid_']) == 0 or int(it['set_']) == 0:
+            return '%s not valid' % self.name
+        s = it['set_']
+        s = s.cast(s.dynamic_type).dereference()
+        if 'slots_' not in [f.name for f in s.type.strip_typedefs().fields()]:
+            s = base_named(s, 'coSetT<')
+        i = int(it['index_'])
+        return '%s at slot %d: %s' % (self.name, i, s['slots_'][i].format_string())
+
+
 def register(collection):
     add = collection.add_printer
     add('coSet', '^[A-Za-z0-9_]*coSet$', SetPrinter)
     add('coPointerSet', '^[A-Za-z0-9_]*coPointerSet$', PointerSetPrinter)
     add('coTable', '^[A-Za-z0-9_]*coTable$', TablePrinter)
     add('coTableP', '^[A-Za-z0-9_]*coTableP$', PairPrinter)
+    add('coSetcoIterator', '^[A-Za-z0-9_]*(coSetcoIterator|coTablecoIterator2)$', SetIterPrinter)

@@ -49,6 +49,9 @@ int main() {
     intcoVariableArr variable;
     for (int i = 0; i < 20; ++i)
         variable.append(i);
+    intcoVariableArrcoIterator variable_it(&variable);
+    for (int i = 0; i < 18; ++i)
+        ++variable_it;
     doublecoFixedArrcoPrf holder(new doublecoFixedArr{1.5});
     doublecoFixedArrcoPrf holder2 = holder;
 
@@ -72,6 +75,12 @@ int main() {
     table[utString("two")] = 2;
     intintcoTable ints(4, 50);
     ints[5] = 50;
+    intcoSetcoIterator set_it(&set);
+    ++set_it;
+    intutStringcoTable names(4, 50);
+    names[3] = "three";
+    utStringintcoTablecoIterator2 names_it(&names);
+    ++names_it;
 
     intcoSListB slist{1, 2, 3};
     intcoSListBcoIterator slist_it(&slist);
