@@ -1,5 +1,7 @@
 """utString and the shared holders (*coPrf)."""
 
+import gdb
+
 from ._support import Printer
 
 
@@ -28,7 +30,15 @@ class HolderPrinter(Printer):
         if int(p) == 0:
             return '%s empty' % self.name
         counts = self.val['p_']['_M_refcount']['_M_pi']
-        uses = int(counts['_M_use_count']) if int(counts) else 0
+        uses = 0
+        if int(counts):
+            # Read the count by its offset: dereferencing the polymorphic
+            # count block makes gdb look for its dynamic type, which warns
+            # when the program has no RTTI symbol for it.
+            field = [f for f in counts.type.target().strip_typedefs().fields()
+                     if f.name == '_M_use_count'][0]
+            at = counts.cast(gdb.lookup_type('char').pointer()) + field.bitpos // 8
+            uses = int(at.cast(field.type.pointer()).dereference())
         return '%s shared by %d' % (self.name, uses)
 
     def children(self):
