@@ -1,6 +1,6 @@
 # Installs the build tree into a scratch prefix, then builds and runs a
 # client project against it, once through find_package and once through
-# pkg-config.
+# pkg-config, in C++17 and C++20.
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -12,23 +12,59 @@ function(step)
 endfunction()
 
 step(${CMAKE_COMMAND} --install ${COLIB_BINARY_DIR} --prefix ${prefix})
+
+# The exported target names its include directory once.
+file(GLOB_RECURSE targets_file ${prefix}/*/colibTargets.cmake)
+file(STRINGS ${targets_file} include_lines REGEX "INTERFACE_INCLUDE_DIRECTORIES")
+foreach(l ${include_lines})
+  string(REGEX MATCHALL "/include" dirs "${l}")
+  list(LENGTH dirs n)
+  if(NOT n EQUAL 1)
+    message(FATAL_ERROR "the exported target lists ${n} include directories: ${l}")
+  endif()
+endforeach()
+
 step(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${WORK_DIR}/build -G ${CMAKE_GENERATOR}
      -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_PREFIX_PATH=${prefix})
 step(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 find_library(colib_lib colib PATHS ${prefix} PATH_SUFFIXES lib lib64 lib/x86_64-linux-gnu NO_DEFAULT_PATH)
 get_filename_component(libdir ${colib_lib} DIRECTORY)
-set(ENV{LD_LIBRARY_PATH} ${libdir})
+# CMake records the library's directory in the build tree's programs.
 step(${WORK_DIR}/build/app)
+step(${WORK_DIR}/build/app20)
+
+# gdb auto-loads the printers installed for the library: the installed
+# layout names the package directory under this prefix.
+find_program(GDB gdb)
+if(GDB)
+  execute_process(COMMAND ${GDB} -batch -nx
+      -iex "add-auto-load-scripts-directory ${prefix}/share/gdb/auto-load"
+      -iex "add-auto-load-safe-path ${prefix}"
+      -ex start -ex "info pretty-printer" ${WORK_DIR}/build/app
+    OUTPUT_VARIABLE gdb_out ERROR_VARIABLE gdb_err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT gdb_out MATCHES "colib" OR NOT gdb_out MATCHES "coDynArr")
+    message(FATAL_ERROR "gdb did not load the installed printers:\n${gdb_out}${gdb_err}")
+  endif()
+endif()
 
 find_program(PKG_CONFIG pkg-config)
 if(PKG_CONFIG)
   set(ENV{PKG_CONFIG_PATH} ${libdir}/pkgconfig)
   execute_process(COMMAND ${PKG_CONFIG} --cflags --libs colib
                   OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
+  execute_process(COMMAND ${PKG_CONFIG} --variable=libdir colib
+                  OUTPUT_VARIABLE pc_libdir OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "pkg-config does not know colib")
   endif()
+  if(flags MATCHES "-std=")
+    message(FATAL_ERROR "colib.pc chooses the language standard: ${flags}")
+  endif()
   separate_arguments(flags UNIX_COMMAND "${flags}")
-  step(${CXX_COMPILER} ${CONSUMER_SOURCE_DIR}/app.cpp ${flags} -o ${WORK_DIR}/app-pc)
-  step(${WORK_DIR}/app-pc)
+  # The two ways the README gives to run such a program.
+  step(${CXX_COMPILER} -std=c++17 ${CONSUMER_SOURCE_DIR}/app.cpp ${flags} -o ${WORK_DIR}/app-pc)
+  step(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${pc_libdir} ${WORK_DIR}/app-pc)
+  step(${CXX_COMPILER} -std=c++20 ${CONSUMER_SOURCE_DIR}/app.cpp ${flags}
+       -Wl,-rpath,${pc_libdir} -o ${WORK_DIR}/app-pc20)
+  step(${WORK_DIR}/app-pc20)
 endif()

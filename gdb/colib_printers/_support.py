@@ -1,0 +1,72 @@
+"""Helpers shared by the printer modules: reaching base classes and
+template arguments, reading the arrays the families are built on."""
+
+import gdb
+
+
+def base_named(val, prefix):
+    """The base-class subobject of val whose type name starts with prefix,
+    searched depth first; None when there is none."""
+    t = val.type.strip_typedefs()
+    if (t.tag or t.name or '').startswith(prefix):
+        return val
+    for f in t.fields():
+        if f.is_base_class:
+            found = base_named(val.cast(f.type), prefix)
+            if found is not None:
+                return found
+    return None
+
+
+def template_arg(val, prefix, n):
+    """Template argument n of the base class of val named prefix<...>."""
+    base = base_named(val, prefix)
+    return base.type.strip_typedefs().template_argument(n)
+
+
+def type_name(val):
+    t = val.type.strip_typedefs()
+    return t.tag or t.name or str(t)
+
+
+def array_of(pointer, n):
+    """The n elements at pointer as one gdb array value (n >= 1)."""
+    return pointer.dereference().cast(pointer.type.target().array(n - 1))
+
+
+def items(pointer, n):
+    for i in range(n):
+        yield '[%d]' % i, pointer[i]
+
+
+def dyn_arr_data(arr):
+    """(data pointer, size) of a dynamic array."""
+    return arr['data_'], int(arr['size_'])
+
+
+def page_arr_element(arr, i):
+    """Element i of a paged array; the element type is taken from its
+    template."""
+    elem = template_arg(arr, 'coPageArrT<', 1)
+    shift = int(arr['shift_'])
+    table = arr['table_']['data_']
+    block = table[i >> shift].cast(elem.pointer())
+    return block[i & ((1 << shift) - 1)]
+
+
+def page_arr_elements(arr):
+    for i in range(int(arr['size_'])):
+        yield '[%d]' % i, page_arr_element(arr, i)
+
+
+class Printer(object):
+    """Base of the container printers: the value and its type name."""
+
+    def __init__(self, val):
+        self.val = val
+        self.name = type_name(val)
+
+
+class ArrayPrinter(Printer):
+    def display_hint(self):
+        return 'array'
