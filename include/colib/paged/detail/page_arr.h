@@ -42,6 +42,7 @@
 #include <iterator>
 #include <ostream>
 #include <type_traits>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -120,6 +121,28 @@ public:
     coPageArrT(const coPageArrT &src) : coPageArrT(utCOPY, static_cast<const Derived &>(src)) {}
     coPageArrT &operator=(const coPageArrT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // Takes src's blocks and table in O(1); src keeps its geometry and is
+    // left empty, without blocks, and usable.
+    coPageArrT(coPageArrT &&src) noexcept
+        : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
+          shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
+          cur_block_(src.cur_block_) {
+        src.forget_blocks();
+    }
+    coPageArrT &operator=(coPageArrT &&src) noexcept {
+        if (this != &src) {
+            free_blocks(0);
+            block_count_ = src.block_count_;
+            size_ = src.size_;
+            block_size_ = src.block_size_;
+            shift_ = src.shift_;
+            table_ = std::move(src.table_);
+            cur_index_ = src.cur_index_;
+            cur_block_ = src.cur_block_;
+            src.forget_blocks();
+        }
         return *this;
     }
     // Frees every block, then the table.
@@ -243,6 +266,12 @@ private:
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);
     void swap_state(coPageArrT &o) noexcept;
+    // After a move: no blocks, size 0, nothing current.
+    void forget_blocks() noexcept {
+        block_count_ = size_ = 0;
+        cur_index_ = -1;
+        cur_block_ = nullptr;
+    }
 
     int block_count_ = 0;
     int size_ = 0;
