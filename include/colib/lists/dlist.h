@@ -59,6 +59,8 @@ class COLIB_API charcoDList : public coDListT<charcoDList, charcoDListBcoCursor,
 public:
     using coDListT::coDListT;
     charcoDList() = default;
+    charcoDList(charcoDList &&) noexcept = default;
+    charcoDList &operator=(charcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -97,6 +99,8 @@ class COLIB_API intcoDList : public coDListT<intcoDList, intcoDListBcoCursor, in
 public:
     using coDListT::coDListT;
     intcoDList() = default;
+    intcoDList(intcoDList &&) noexcept = default;
+    intcoDList &operator=(intcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -138,6 +142,8 @@ class COLIB_API doublecoDList
 public:
     using coDListT::coDListT;
     doublecoDList() = default;
+    doublecoDList(doublecoDList &&) noexcept = default;
+    doublecoDList &operator=(doublecoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -178,6 +184,8 @@ class COLIB_API utAnycoDList : public coDListT<utAnycoDList, utAnycoDListBcoCurs
 public:
     using coDListT::coDListT;
     utAnycoDList() = default;
+    utAnycoDList(utAnycoDList &&) noexcept = default;
+    utAnycoDList &operator=(utAnycoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -221,6 +229,8 @@ class COLIB_API utStringcoDList
 public:
     using coDListT::coDListT;
     utStringcoDList() = default;
+    utStringcoDList(utStringcoDList &&) noexcept = default;
+    utStringcoDList &operator=(utStringcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -270,6 +280,8 @@ class COLIB_API coTreecoDListPtrcoPtrcoDList
 public:
     using coDListT::coDListT;
     coTreecoDListPtrcoPtrcoDList() = default;
+    coTreecoDListPtrcoPtrcoDList(coTreecoDListPtrcoPtrcoDList &&) noexcept = default;
+    coTreecoDListPtrcoPtrcoDList &operator=(coTreecoDListPtrcoPtrcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
