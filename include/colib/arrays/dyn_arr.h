@@ -81,19 +81,19 @@ public:
 };
 
 // The instances compiled once in the library (src/arrays/dyn_arr.cpp).
-#define COLIB_DYN_ARR_INSTANCES(X) \
-    X(coDynArrT<charcoDynArr, char>) \
-    X(coDynArrT<intcoDynArr, int>) \
-    X(coDynArrT<floatcoDynArr, float>) \
-    X(coDynArrT<doublecoDynArr, double>) \
-    X(coDynArrT<utBoolcoDynArr, utBool>) \
-    X(coDynArrT<utStringcoDynArr, utString>) \
-    X(coDynArrT<utAnycoDynArr, utAny>) \
-    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>) \
-    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>) \
-    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>) \
-    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>) \
-    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>) \
-    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>) \
+#define COLIB_DYN_ARR_INSTANCES(X)                                                                 \
+    X(coDynArrT<charcoDynArr, char>)                                                               \
+    X(coDynArrT<intcoDynArr, int>)                                                                 \
+    X(coDynArrT<floatcoDynArr, float>)                                                             \
+    X(coDynArrT<doublecoDynArr, double>)                                                           \
+    X(coDynArrT<utBoolcoDynArr, utBool>)                                                           \
+    X(coDynArrT<utStringcoDynArr, utString>)                                                       \
+    X(coDynArrT<utAnycoDynArr, utAny>)                                                             \
+    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>)                                         \
+    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>)                                           \
+    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>)                                       \
+    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>)                                     \
+    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>)                                     \
+    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>)                                 \
     X(coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>)
 COLIB_DYN_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

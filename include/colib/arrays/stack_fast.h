@@ -10,6 +10,7 @@
 #pragma once
 
 #include <colib/arrays/detail/stack_fast.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoFastStackINTERNALcoDynArr
     : public coDynArrT<charcoFastStackINTERNALcoDynArr, char> {
@@ -94,24 +95,23 @@ public:
     using coStackFastT::coStackFastT;
 };
 
-// Compiled once in the library (src/arrays/stack_fast.cpp).
-extern template class coDynArrT<charcoFastStackINTERNALcoDynArr, char>;
-extern template class coDynArrT<intcoFastStackINTERNALcoDynArr, int>;
-extern template class coDynArrT<doublecoFastStackINTERNALcoDynArr, double>;
-extern template class coDynArrT<utAnycoFastStackINTERNALcoDynArr, utAny>;
-extern template class coDynArrT<utStringcoFastStackINTERNALcoDynArr, utString>;
-extern template class coDynArrIterT<charcoFastStackINTERNALcoDynArrcoIterator,
-                                    charcoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<intcoFastStackINTERNALcoDynArrcoIterator,
-                                    intcoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<doublecoFastStackINTERNALcoDynArrcoIterator,
-                                    doublecoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<utAnycoFastStackINTERNALcoDynArrcoIterator,
-                                    utAnycoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<utStringcoFastStackINTERNALcoDynArrcoIterator,
-                                    utStringcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<doublecoStackFast, doublecoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<utAnycoStackFast, utAnycoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<utStringcoStackFast, utStringcoFastStackINTERNALcoDynArr>;
+// The instances compiled once in the library (src/arrays/stack_fast.cpp).
+#define COLIB_STACK_FAST_INSTANCES(X)                                                              \
+    X(coDynArrT<charcoFastStackINTERNALcoDynArr, char>)                                            \
+    X(coDynArrT<intcoFastStackINTERNALcoDynArr, int>)                                              \
+    X(coDynArrT<doublecoFastStackINTERNALcoDynArr, double>)                                        \
+    X(coDynArrT<utAnycoFastStackINTERNALcoDynArr, utAny>)                                          \
+    X(coDynArrT<utStringcoFastStackINTERNALcoDynArr, utString>)                                    \
+    X(coDynArrIterT<charcoFastStackINTERNALcoDynArrcoIterator, charcoFastStackINTERNALcoDynArr>)   \
+    X(coDynArrIterT<intcoFastStackINTERNALcoDynArrcoIterator, intcoFastStackINTERNALcoDynArr>)     \
+    X(coDynArrIterT<doublecoFastStackINTERNALcoDynArrcoIterator,                                   \
+                    doublecoFastStackINTERNALcoDynArr>)                                            \
+    X(coDynArrIterT<utAnycoFastStackINTERNALcoDynArrcoIterator, utAnycoFastStackINTERNALcoDynArr>) \
+    X(coDynArrIterT<utStringcoFastStackINTERNALcoDynArrcoIterator,                                 \
+                    utStringcoFastStackINTERNALcoDynArr>)                                          \
+    X(coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr>)                              \
+    X(coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr>)                                \
+    X(coStackFastT<doublecoStackFast, doublecoFastStackINTERNALcoDynArr>)                          \
+    X(coStackFastT<utAnycoStackFast, utAnycoFastStackINTERNALcoDynArr>)                            \
+    X(coStackFastT<utStringcoStackFast, utStringcoFastStackINTERNALcoDynArr>)
+COLIB_STACK_FAST_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <colib/arrays/detail/variable_arr.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoVariableArr : public coVariableArrT<charcoVariableArr, char> {
 public:
@@ -56,14 +57,16 @@ public:
     using coVariableArrIterT::coVariableArrIterT;
 };
 
-// Compiled once in the library (src/arrays/variable_arr.cpp).
-extern template class coVariableArrT<charcoVariableArr, char>;
-extern template class coVariableArrT<intcoVariableArr, int>;
-extern template class coVariableArrT<doublecoVariableArr, double>;
-extern template class coVariableArrT<utAnycoVariableArr, utAny>;
-extern template class coVariableArrT<utStringcoVariableArr, utString>;
-extern template class coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>;
-extern template class coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>;
-extern template class coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>;
-extern template class coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>;
-extern template class coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>;
+// The instances compiled once in the library (src/arrays/variable_arr.cpp).
+#define COLIB_VARIABLE_ARR_INSTANCES(X)                                                            \
+    X(coVariableArrT<charcoVariableArr, char>)                                                     \
+    X(coVariableArrT<intcoVariableArr, int>)                                                       \
+    X(coVariableArrT<doublecoVariableArr, double>)                                                 \
+    X(coVariableArrT<utAnycoVariableArr, utAny>)                                                   \
+    X(coVariableArrT<utStringcoVariableArr, utString>)                                             \
+    X(coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>)                          \
+    X(coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>)                            \
+    X(coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>)                      \
+    X(coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>)                        \
+    X(coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>)
+COLIB_VARIABLE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -13,6 +13,7 @@
 // Members: int and double. sizeof(intcoPageDLink) is 12.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/page_dlist.h>
 #include <colib/paged/detail/page_arr.h>
 
@@ -78,17 +79,18 @@ public:
     using coPageDListT::coPageDListT;
 };
 
-// Compiled once in the library (src/lists/page_dlist.cpp).
-extern template class coPageDLinkT<intcoPageDLink, int>;
-extern template class coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>;
-extern template class coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>;
-extern template class coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>;
-extern template class coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
-                                   intcoPageDListcoIterator>;
-extern template class coPageDLinkT<doublecoPageDLink, double>;
-extern template class coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>;
-extern template class coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator,
-                                     doublecoPageDLinkcoPageArr>;
-extern template class coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>;
-extern template class coPageDListT<doublecoPageDList, double, doublecoPageDLink,
-                                   doublecoPageDLinkcoPageArr, doublecoPageDListcoIterator>;
+// The instances compiled once in the library (src/lists/page_dlist.cpp).
+#define COLIB_PAGE_DLIST_INSTANCES(X)                                                              \
+    X(coPageDLinkT<intcoPageDLink, int>)                                                           \
+    X(coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>)                                   \
+    X(coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>)                  \
+    X(coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>)                             \
+    X(coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,                   \
+                   intcoPageDListcoIterator>)                                                      \
+    X(coPageDLinkT<doublecoPageDLink, double>)                                                     \
+    X(coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>)                             \
+    X(coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator, doublecoPageDLinkcoPageArr>)            \
+    X(coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>)                    \
+    X(coPageDListT<doublecoPageDList, double, doublecoPageDLink, doublecoPageDLinkcoPageArr,       \
+                   doublecoPageDListcoIterator>)
+COLIB_PAGE_DLIST_INSTANCES(COLIB_EXTERN_TEMPLATE)
