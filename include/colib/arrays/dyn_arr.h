@@ -5,6 +5,16 @@
 //   a[9] = 5;                 // size 10: the subscript grows the array
 //   std::cout << a;           // "coDynArr {", "  size 10", ..., "}"
 //
+// Growth trap: an array made by default or from a brace list has step 1,
+// so every append past the capacity reallocates and copies the whole
+// array (n appends cost n^2 / 2 element copies). Give it room before a
+// long run of appends: reserve(n) once the final size is known, or a step
+// near the final size when it is made (intcoDynArr a(0, 65536)).
+//
+// Range-for walks the elements in index order; moves take the buffer in
+// O(1) and leave the source empty. An iterator reports stale() once the
+// array was reallocated, resized or moved from.
+//
 // Every member has the operations of coDynArrT (arrays/detail/dyn_arr.h);
 // utAnycoDynArr adds read(). utBoolcoDynArr holds int truth values.
 #pragma once

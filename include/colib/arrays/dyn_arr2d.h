@@ -6,6 +6,14 @@
 //   m(2, 5) = 9;                             // grows to 3 x 6
 //   std::cout << m;                          // "coDynArr2D {", "  size 3 6", ...
 //
+// Growth trap: the steps of a default or brace-list matrix are 1, so a
+// matrix filled one row (or column) past its capacity at a time copies the
+// whole block every time. reserve(a, b) the final extents first, or give
+// steps near them (intcoDynArr2D m(0, 0, 256, 256)).
+//
+// Range-for walks the elements in use row-major ((0, 0), (0, 1), ...),
+// skipping the spare capacity; moves take the block in O(1).
+//
 // Every member has the operations of coDynArr2DT (arrays/detail/dyn_arr2d.h).
 // floatcoDynArr2D copies its elements one by one.
 #pragma once

@@ -5,6 +5,13 @@
 //   a(1, 2, 3) = 7;       // capacities and sizes 2 x 3 x 4
 //   std::cout << a;       // "coDynArr3D {", "  size 2 3 4 ", ...
 //
+// Growth trap: the steps of a default or brace-list array are 1, so growing
+// one index past a capacity at a time copies the whole block every time.
+// reserve(a, b, c) the final extents first, or give steps near them.
+//
+// Range-for walks the elements in use with k fastest, then j, then i,
+// skipping the spare capacity; moves take the block in O(1).
+//
 // Every member has the operations of coDynArr3DT (arrays/detail/dyn_arr3d.h).
 #pragma once
 

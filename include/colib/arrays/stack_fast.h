@@ -7,6 +7,13 @@
 //   s.push(1); s.push(2);
 //   s.top();   // 2
 //   s.pop();   // size 1, buffer kept
+//   for (int x : s) ...   // bottom first
+//
+// The two numbers are the capacity and the step, not elements:
+// intcoStackFast s{1, 2} is an empty stack with capacity 1 and step 2.
+// push grows the buffer by half its size at least, but array().append on a
+// default stack grows one slot at a time (step 1): reserve first, or give a
+// step near the final size.
 #pragma once
 
 #include <colib/arrays/detail/stack_fast.h>

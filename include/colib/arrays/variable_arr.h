@@ -5,6 +5,11 @@
 //   int &first = (a[0] = 1);
 //   a[3000] = 7;        // blocks 0 to 9 made; `first` still refers to a[0]
 //   for (int v : a) ...
+//
+// Growth never copies: blocks grow geometrically to 2048 elements, so there
+// is no step to choose. Beyond 2048 elements every block holds 2048, and
+// the block table grows 10 entries at a time; reserve(n) makes every block
+// at once. Moves take the blocks in O(1) and leave the source empty.
 #pragma once
 
 #include <colib/arrays/detail/variable_arr.h>

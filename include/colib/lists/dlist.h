@@ -12,6 +12,10 @@
 //   while (++it) use(it(), it.index());
 //   for (int x : list) use(x);
 //
+// Iterators read (it() is a const reference); cursors, and a list through
+// its own cursor, write. Moves take the links in O(1) and leave the source
+// empty with its cursor undefined; walkers of the source are then stale.
+//
 // Members: char, int, double, utAny (pointers, not owned), utString, and
 // coTreecoDListPtrcoPtr (pointers to tree nodes, not owned by the list; the
 // tree's children lists), which does not print.

@@ -10,6 +10,13 @@
 //   int x = l[2];                 // 4; the cursor moves there
 //   std::cout << l;               // "coPageDList {", "  size 3", ..., "}"
 //
+// Links come from a paged array of the default geometry (256 per page,
+// table growing 10 entries at a time); a list that will hold millions of
+// elements should be made with (shift, table capacity, step), as the paged
+// arrays are (intcoPageDList l(16, 160, 16)). Range-for walks front to
+// back; a walker reads, the list's read() and operator[] write. Moves take
+// the slots (and the cursor's place) in O(1).
+//
 // Members: int and double. sizeof(intcoPageDLink) is 12.
 #pragma once
 

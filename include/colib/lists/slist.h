@@ -9,6 +9,11 @@
 //
 //   intcoSListBcoIterator it(&list);
 //   while (++it) use(it());
+//   for (int x : list) use(x);   // front to back
+//
+// Iterators read (it() is a const reference); cursors, and a list through
+// its own cursor, write. Moves take the links in O(1) and leave the source
+// empty with its cursor undefined; walkers of the source are then stale.
 //
 // Members: char, int, double, utAny (pointers, not owned) and utString.
 #pragma once

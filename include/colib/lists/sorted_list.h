@@ -6,6 +6,10 @@
 //   c.remove();                      // 1, 2, 3; the cursor on the 1 left
 //   int big = l.remove_last();       // 3
 //   std::cout << l;                  // "coSortedList {", "  1", "  2", "}"
+//   for (int x : l) ...              // ascending, read-only
+//
+// Nothing hands out a writable element: that could break the order. Moves
+// take the elements in O(1) and leave the source empty.
 //
 // Members: int, double and utString; orderings intcoSLCompareP (signed
 // less-than), doublecoSLCompareP (less-than, false for NaNs) and

@@ -7,6 +7,18 @@
 //   a.append(7);             // p stays valid: blocks are never moved
 //   std::cout << a;          // "coPageArr {", "  size 1002", ..., "}"
 //
+// Geometry: the default array has 256 elements per block (shift 8) and a
+// block table of 5 entries growing 10 at a time. That suits thousands of
+// elements; for millions it means tens of thousands of small blocks and a
+// block table copied every 10 blocks. Choose a larger block and a table
+// sized for the final count instead:
+//
+//   intcoPageArr big(16, 160, 16);  // 65536 per block, room for 10M
+//
+// reserve(n) then makes every block at once. Range-for walks the elements
+// in index order; moves take the blocks in O(1) and leave the source empty
+// with its geometry.
+//
 // Every member has the operations of coPageArrT (paged/detail/page_arr.h)
 // and its own iterator. longcoPageArr, floatcoPageArr and utInt64coPageArr
 // do not print. utBoolcoPageArr holds int truth values.
