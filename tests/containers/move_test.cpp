@@ -177,6 +177,10 @@ TEST(Moves, TreesReparentTheirChildren) {
     moved = std::move(root); // a and b's nodes are freed here
     EXPECT_EQ((*moved.begin())->object(), &c);
     EXPECT_EQ((*moved.begin())->parent(), &moved);
+    // A node inside a tree is its parent's to keep.
+    coTree *node = *moved.begin();
+    colib_test::expect_deaths(
+        "coTree::move: ", {{[&] { coTree stolen(std::move(*node)); }, "only a root can be moved"}});
 }
 
 TEST(Moves, SharedHoldersHandOverTheirShare) {
