@@ -2,11 +2,6 @@
 
 #include "fixed_arr.inl"
 
-template class coFixedArrT<charcoFixedArr, char>;
-template class coFixedArrT<intcoFixedArr, int>;
-template class coFixedArrT<doublecoFixedArr, double>;
-template class coFixedArrT<utBoolcoFixedArr, utBool>;
-template class coFixedArrT<utAnycoFixedArr, utAny>;
-template class coFixedArrT<utStringcoFixedArr, utString>;
+COLIB_FIXED_ARR_INSTANCES(COLIB_INSTANTIATE)
 
 doublecoFixedArr::~doublecoFixedArr() = default;

@@ -38,13 +38,4 @@ const int coVariableArr_block_mask[256] = {
     1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023, 1023,
 };
 
-template class coVariableArrT<charcoVariableArr, char>;
-template class coVariableArrT<intcoVariableArr, int>;
-template class coVariableArrT<doublecoVariableArr, double>;
-template class coVariableArrT<utAnycoVariableArr, utAny>;
-template class coVariableArrT<utStringcoVariableArr, utString>;
-template class coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>;
-template class coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>;
-template class coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>;
-template class coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>;
-template class coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>;
+COLIB_VARIABLE_ARR_INSTANCES(COLIB_INSTANTIATE)

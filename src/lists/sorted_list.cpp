@@ -1,17 +1,6 @@
 #include <colib/lists/sorted_list.h>
 
-template class coSortedListT<intcoSortedList, int, intcoSLCompareP>;
-template class coSortedListIterT<intcoSortedListcoIterator, intcoSortedList>;
-template class coSortedListCursorT<intcoSortedListcoCursor, intcoSortedListcoIterator,
-                                   intcoSortedList>;
-template class coSortedListT<doublecoSortedList, double, doublecoSLCompareP>;
-template class coSortedListIterT<doublecoSortedListcoIterator, doublecoSortedList>;
-template class coSortedListCursorT<doublecoSortedListcoCursor, doublecoSortedListcoIterator,
-                                   doublecoSortedList>;
-template class coSortedListT<utStringcoSortedList, utString, utStringcoSLCompareP>;
-template class coSortedListIterT<utStringcoSortedListcoIterator, utStringcoSortedList>;
-template class coSortedListCursorT<utStringcoSortedListcoCursor, utStringcoSortedListcoIterator,
-                                   utStringcoSortedList>;
+COLIB_SORTED_LIST_INSTANCES(COLIB_INSTANTIATE)
 
 intcoSortedListcoCursor intcoSortedList::find(const int &x) {
     intcoSortedListcoCursor c(this);

@@ -1,6 +1,7 @@
 #include <colib/lists/tree.h>
 
 #include <new>
+#include <utility>
 
 namespace {
 using Link = coTreecoDListPtrcoPtrcoDLink;
@@ -16,6 +17,29 @@ coTreeList::~coTreeList() = default;
 
 coTree::coTree() noexcept : object_(nullptr), children_(nullptr), parent_(nullptr) {}
 coTree::coTree(coTreeObj *o) noexcept : object_(o), children_(nullptr), parent_(nullptr) {}
+
+coTree::coTree(coTree &&src) noexcept : object_(nullptr), children_(nullptr), parent_(nullptr) {
+    take_children(src);
+}
+
+coTree &coTree::operator=(coTree &&src) noexcept {
+    if (this != &src) {
+        // The old subtree goes with a temporary root.
+        coTree old(std::move(*this));
+        take_children(src);
+    }
+    return *this;
+}
+
+void coTree::take_children(coTree &src) noexcept {
+    COLIB_EXPECT(parent_ == nullptr && src.parent_ == nullptr, typeid(coTree), "move",
+                 "only a root can be moved");
+    children_ = src.children_;
+    src.children_ = nullptr;
+    if (children_)
+        for (coTree *c : *children_)
+            c->parent_ = this;
+}
 
 coTree::~coTree() {
     // Nodes still to free form a stack threaded through their parent

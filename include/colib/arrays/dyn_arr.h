@@ -5,6 +5,16 @@
 //   a[9] = 5;                 // size 10: the subscript grows the array
 //   std::cout << a;           // "coDynArr {", "  size 10", ..., "}"
 //
+// Growth trap: an array made by default or from a brace list has step 1,
+// so every append past the capacity reallocates and copies the whole
+// array (n appends cost n^2 / 2 element copies). Give it room before a
+// long run of appends: reserve(n) once the final size is known, or a step
+// near the final size when it is made (intcoDynArr a(0, 65536)).
+//
+// Range-for walks the elements in index order; moves take the buffer in
+// O(1) and leave the source empty. An iterator reports stale() once the
+// array was reallocated, resized or moved from.
+//
 // Every member has the operations of coDynArrT (arrays/detail/dyn_arr.h);
 // utAnycoDynArr adds read(). utBoolcoDynArr holds int truth values.
 #pragma once
@@ -81,19 +91,19 @@ public:
 };
 
 // The instances compiled once in the library (src/arrays/dyn_arr.cpp).
-#define COLIB_DYN_ARR_INSTANCES(X) \
-    X(coDynArrT<charcoDynArr, char>) \
-    X(coDynArrT<intcoDynArr, int>) \
-    X(coDynArrT<floatcoDynArr, float>) \
-    X(coDynArrT<doublecoDynArr, double>) \
-    X(coDynArrT<utBoolcoDynArr, utBool>) \
-    X(coDynArrT<utStringcoDynArr, utString>) \
-    X(coDynArrT<utAnycoDynArr, utAny>) \
-    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>) \
-    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>) \
-    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>) \
-    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>) \
-    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>) \
-    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>) \
+#define COLIB_DYN_ARR_INSTANCES(X)                                                                 \
+    X(coDynArrT<charcoDynArr, char>)                                                               \
+    X(coDynArrT<intcoDynArr, int>)                                                                 \
+    X(coDynArrT<floatcoDynArr, float>)                                                             \
+    X(coDynArrT<doublecoDynArr, double>)                                                           \
+    X(coDynArrT<utBoolcoDynArr, utBool>)                                                           \
+    X(coDynArrT<utStringcoDynArr, utString>)                                                       \
+    X(coDynArrT<utAnycoDynArr, utAny>)                                                             \
+    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>)                                         \
+    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>)                                           \
+    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>)                                       \
+    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>)                                     \
+    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>)                                     \
+    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>)                                 \
     X(coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>)
 COLIB_DYN_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -6,11 +6,20 @@
 //   m(2, 5) = 9;                             // grows to 3 x 6
 //   std::cout << m;                          // "coDynArr2D {", "  size 3 6", ...
 //
+// Growth trap: the steps of a default or brace-list matrix are 1, so a
+// matrix filled one row (or column) past its capacity at a time copies the
+// whole block every time. reserve(a, b) the final extents first, or give
+// steps near them (intcoDynArr2D m(0, 0, 256, 256)).
+//
+// Range-for walks the elements in use row-major ((0, 0), (0, 1), ...),
+// skipping the spare capacity; moves take the block in O(1).
+//
 // Every member has the operations of coDynArr2DT (arrays/detail/dyn_arr2d.h).
 // floatcoDynArr2D copies its elements one by one.
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr2d.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoDynArr2D : public coDynArr2DT<charcoDynArr2D, char> {
 public:
@@ -38,16 +47,18 @@ public:
     using coDynArr2DT::coDynArr2DT;
 };
 
-// Compiled once in the library (src/arrays/dyn_arr2d.cpp).
-extern template class coDynGridT<charcoDynArr2D, char, 2>;
-extern template class coDynGridT<intcoDynArr2D, int, 2>;
-extern template class coDynGridT<floatcoDynArr2D, float, 2, 0>;
-extern template class coDynGridT<doublecoDynArr2D, double, 2>;
-extern template class coDynGridT<utAnycoDynArr2D, utAny, 2>;
-extern template class coDynGridT<utStringcoDynArr2D, utString, 2>;
-extern template class coDynArr2DT<charcoDynArr2D, char>;
-extern template class coDynArr2DT<intcoDynArr2D, int>;
-extern template class coDynArr2DT<floatcoDynArr2D, float, 0>;
-extern template class coDynArr2DT<doublecoDynArr2D, double>;
-extern template class coDynArr2DT<utAnycoDynArr2D, utAny>;
-extern template class coDynArr2DT<utStringcoDynArr2D, utString>;
+// The instances compiled once in the library (src/arrays/dyn_arr2d.cpp).
+#define COLIB_DYN_ARR2D_INSTANCES(X)                                                               \
+    X(coDynGridT<charcoDynArr2D, char, 2>)                                                         \
+    X(coDynGridT<intcoDynArr2D, int, 2>)                                                           \
+    X(coDynGridT<floatcoDynArr2D, float, 2, 0>)                                                    \
+    X(coDynGridT<doublecoDynArr2D, double, 2>)                                                     \
+    X(coDynGridT<utAnycoDynArr2D, utAny, 2>)                                                       \
+    X(coDynGridT<utStringcoDynArr2D, utString, 2>)                                                 \
+    X(coDynArr2DT<charcoDynArr2D, char>)                                                           \
+    X(coDynArr2DT<intcoDynArr2D, int>)                                                             \
+    X(coDynArr2DT<floatcoDynArr2D, float, 0>)                                                      \
+    X(coDynArr2DT<doublecoDynArr2D, double>)                                                       \
+    X(coDynArr2DT<utAnycoDynArr2D, utAny>)                                                         \
+    X(coDynArr2DT<utStringcoDynArr2D, utString>)
+COLIB_DYN_ARR2D_INSTANCES(COLIB_EXTERN_TEMPLATE)

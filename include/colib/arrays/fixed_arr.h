@@ -12,6 +12,7 @@
 #pragma once
 
 #include <colib/arrays/detail/fixed_arr.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
 
 class COLIB_API charcoFixedArr : public coFixedArrT<charcoFixedArr, char> {
@@ -61,10 +62,12 @@ public:
     doublecoFixedArrcoPrf() noexcept = default;
 };
 
-// Compiled once in the library (src/arrays/fixed_arr.cpp).
-extern template class coFixedArrT<charcoFixedArr, char>;
-extern template class coFixedArrT<intcoFixedArr, int>;
-extern template class coFixedArrT<doublecoFixedArr, double>;
-extern template class coFixedArrT<utBoolcoFixedArr, utBool>;
-extern template class coFixedArrT<utAnycoFixedArr, utAny>;
-extern template class coFixedArrT<utStringcoFixedArr, utString>;
+// The instances compiled once in the library (src/arrays/fixed_arr.cpp).
+#define COLIB_FIXED_ARR_INSTANCES(X)                                                               \
+    X(coFixedArrT<charcoFixedArr, char>)                                                           \
+    X(coFixedArrT<intcoFixedArr, int>)                                                             \
+    X(coFixedArrT<doublecoFixedArr, double>)                                                       \
+    X(coFixedArrT<utBoolcoFixedArr, utBool>)                                                       \
+    X(coFixedArrT<utAnycoFixedArr, utAny>)                                                         \
+    X(coFixedArrT<utStringcoFixedArr, utString>)
+COLIB_FIXED_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <colib/arrays/detail/fixed_arr2d.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoFixedArr2D : public coFixedArr2DT<charcoFixedArr2D, char> {
 public:
@@ -33,9 +34,11 @@ public:
     using coFixedArr2DT::coFixedArr2DT;
 };
 
-// Compiled once in the library (src/arrays/fixed_arr2d.cpp).
-extern template class coFixedArr2DT<charcoFixedArr2D, char>;
-extern template class coFixedArr2DT<intcoFixedArr2D, int>;
-extern template class coFixedArr2DT<doublecoFixedArr2D, double>;
-extern template class coFixedArr2DT<utAnycoFixedArr2D, utAny>;
-extern template class coFixedArr2DT<utStringcoFixedArr2D, utString>;
+// The instances compiled once in the library (src/arrays/fixed_arr2d.cpp).
+#define COLIB_FIXED_ARR2D_INSTANCES(X)                                                             \
+    X(coFixedArr2DT<charcoFixedArr2D, char>)                                                       \
+    X(coFixedArr2DT<intcoFixedArr2D, int>)                                                         \
+    X(coFixedArr2DT<doublecoFixedArr2D, double>)                                                   \
+    X(coFixedArr2DT<utAnycoFixedArr2D, utAny>)                                                     \
+    X(coFixedArr2DT<utStringcoFixedArr2D, utString>)
+COLIB_FIXED_ARR2D_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <colib/arrays/detail/prg_array.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/types.h>
 
 class COLIB_API boolcoPrgArray : public coPrgArrayT<boolcoPrgArray, bool> {
@@ -34,9 +35,11 @@ public:
     using coPrgArrayT::operator=;
 };
 
-// Compiled once in the library (src/arrays/prg_array.cpp).
-extern template class coPrgArrayT<boolcoPrgArray, bool>;
-extern template class coPrgArrayT<charcoPrgArray, char>;
-extern template class coPrgArrayT<intcoPrgArray, int>;
-extern template class coPrgArrayT<doublecoPrgArray, double>;
-extern template class coPrgArrayT<coBytecoPrgArray, coByte>;
+// The instances compiled once in the library (src/arrays/prg_array.cpp).
+#define COLIB_PRG_ARRAY_INSTANCES(X)                                                               \
+    X(coPrgArrayT<boolcoPrgArray, bool>)                                                           \
+    X(coPrgArrayT<charcoPrgArray, char>)                                                           \
+    X(coPrgArrayT<intcoPrgArray, int>)                                                             \
+    X(coPrgArrayT<doublecoPrgArray, double>)                                                       \
+    X(coPrgArrayT<coBytecoPrgArray, coByte>)
+COLIB_PRG_ARRAY_INSTANCES(COLIB_EXTERN_TEMPLATE)

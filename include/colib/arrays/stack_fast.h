@@ -7,9 +7,17 @@
 //   s.push(1); s.push(2);
 //   s.top();   // 2
 //   s.pop();   // size 1, buffer kept
+//   for (int x : s) ...   // bottom first
+//
+// The two numbers are the capacity and the step, not elements:
+// intcoStackFast s{1, 2} is an empty stack with capacity 1 and step 2.
+// push grows the buffer by half its size at least, but array().append on a
+// default stack grows one slot at a time (step 1): reserve first, or give a
+// step near the final size.
 #pragma once
 
 #include <colib/arrays/detail/stack_fast.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoFastStackINTERNALcoDynArr
     : public coDynArrT<charcoFastStackINTERNALcoDynArr, char> {
@@ -94,24 +102,23 @@ public:
     using coStackFastT::coStackFastT;
 };
 
-// Compiled once in the library (src/arrays/stack_fast.cpp).
-extern template class coDynArrT<charcoFastStackINTERNALcoDynArr, char>;
-extern template class coDynArrT<intcoFastStackINTERNALcoDynArr, int>;
-extern template class coDynArrT<doublecoFastStackINTERNALcoDynArr, double>;
-extern template class coDynArrT<utAnycoFastStackINTERNALcoDynArr, utAny>;
-extern template class coDynArrT<utStringcoFastStackINTERNALcoDynArr, utString>;
-extern template class coDynArrIterT<charcoFastStackINTERNALcoDynArrcoIterator,
-                                    charcoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<intcoFastStackINTERNALcoDynArrcoIterator,
-                                    intcoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<doublecoFastStackINTERNALcoDynArrcoIterator,
-                                    doublecoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<utAnycoFastStackINTERNALcoDynArrcoIterator,
-                                    utAnycoFastStackINTERNALcoDynArr>;
-extern template class coDynArrIterT<utStringcoFastStackINTERNALcoDynArrcoIterator,
-                                    utStringcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<doublecoStackFast, doublecoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<utAnycoStackFast, utAnycoFastStackINTERNALcoDynArr>;
-extern template class coStackFastT<utStringcoStackFast, utStringcoFastStackINTERNALcoDynArr>;
+// The instances compiled once in the library (src/arrays/stack_fast.cpp).
+#define COLIB_STACK_FAST_INSTANCES(X)                                                              \
+    X(coDynArrT<charcoFastStackINTERNALcoDynArr, char>)                                            \
+    X(coDynArrT<intcoFastStackINTERNALcoDynArr, int>)                                              \
+    X(coDynArrT<doublecoFastStackINTERNALcoDynArr, double>)                                        \
+    X(coDynArrT<utAnycoFastStackINTERNALcoDynArr, utAny>)                                          \
+    X(coDynArrT<utStringcoFastStackINTERNALcoDynArr, utString>)                                    \
+    X(coDynArrIterT<charcoFastStackINTERNALcoDynArrcoIterator, charcoFastStackINTERNALcoDynArr>)   \
+    X(coDynArrIterT<intcoFastStackINTERNALcoDynArrcoIterator, intcoFastStackINTERNALcoDynArr>)     \
+    X(coDynArrIterT<doublecoFastStackINTERNALcoDynArrcoIterator,                                   \
+                    doublecoFastStackINTERNALcoDynArr>)                                            \
+    X(coDynArrIterT<utAnycoFastStackINTERNALcoDynArrcoIterator, utAnycoFastStackINTERNALcoDynArr>) \
+    X(coDynArrIterT<utStringcoFastStackINTERNALcoDynArrcoIterator,                                 \
+                    utStringcoFastStackINTERNALcoDynArr>)                                          \
+    X(coStackFastT<charcoStackFast, charcoFastStackINTERNALcoDynArr>)                              \
+    X(coStackFastT<intcoStackFast, intcoFastStackINTERNALcoDynArr>)                                \
+    X(coStackFastT<doublecoStackFast, doublecoFastStackINTERNALcoDynArr>)                          \
+    X(coStackFastT<utAnycoStackFast, utAnycoFastStackINTERNALcoDynArr>)                            \
+    X(coStackFastT<utStringcoStackFast, utStringcoFastStackINTERNALcoDynArr>)
+COLIB_STACK_FAST_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -5,9 +5,15 @@
 //   int &first = (a[0] = 1);
 //   a[3000] = 7;        // blocks 0 to 9 made; `first` still refers to a[0]
 //   for (int v : a) ...
+//
+// Growth never copies: blocks grow geometrically to 2048 elements, so there
+// is no step to choose. Beyond 2048 elements every block holds 2048, and
+// the block table grows 10 entries at a time; reserve(n) makes every block
+// at once. Moves take the blocks in O(1) and leave the source empty.
 #pragma once
 
 #include <colib/arrays/detail/variable_arr.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API charcoVariableArr : public coVariableArrT<charcoVariableArr, char> {
 public:
@@ -56,14 +62,16 @@ public:
     using coVariableArrIterT::coVariableArrIterT;
 };
 
-// Compiled once in the library (src/arrays/variable_arr.cpp).
-extern template class coVariableArrT<charcoVariableArr, char>;
-extern template class coVariableArrT<intcoVariableArr, int>;
-extern template class coVariableArrT<doublecoVariableArr, double>;
-extern template class coVariableArrT<utAnycoVariableArr, utAny>;
-extern template class coVariableArrT<utStringcoVariableArr, utString>;
-extern template class coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>;
-extern template class coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>;
-extern template class coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>;
-extern template class coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>;
-extern template class coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>;
+// The instances compiled once in the library (src/arrays/variable_arr.cpp).
+#define COLIB_VARIABLE_ARR_INSTANCES(X)                                                            \
+    X(coVariableArrT<charcoVariableArr, char>)                                                     \
+    X(coVariableArrT<intcoVariableArr, int>)                                                       \
+    X(coVariableArrT<doublecoVariableArr, double>)                                                 \
+    X(coVariableArrT<utAnycoVariableArr, utAny>)                                                   \
+    X(coVariableArrT<utStringcoVariableArr, utString>)                                             \
+    X(coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>)                          \
+    X(coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>)                            \
+    X(coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>)                      \
+    X(coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>)                        \
+    X(coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>)
+COLIB_VARIABLE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

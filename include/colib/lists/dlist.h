@@ -12,11 +12,16 @@
 //   while (++it) use(it(), it.index());
 //   for (int x : list) use(x);
 //
+// Iterators read (it() is a const reference); cursors, and a list through
+// its own cursor, write. Moves take the links in O(1) and leave the source
+// empty with its cursor undefined; walkers of the source are then stale.
+//
 // Members: char, int, double, utAny (pointers, not owned), utString, and
 // coTreecoDListPtrcoPtr (pointers to tree nodes, not owned by the list; the
 // tree's children lists), which does not print.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/dlist.h>
 
 class COLIB_API coTree;
@@ -59,6 +64,8 @@ class COLIB_API charcoDList : public coDListT<charcoDList, charcoDListBcoCursor,
 public:
     using coDListT::coDListT;
     charcoDList() = default;
+    charcoDList(charcoDList &&) noexcept = default;
+    charcoDList &operator=(charcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -97,6 +104,8 @@ class COLIB_API intcoDList : public coDListT<intcoDList, intcoDListBcoCursor, in
 public:
     using coDListT::coDListT;
     intcoDList() = default;
+    intcoDList(intcoDList &&) noexcept = default;
+    intcoDList &operator=(intcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -138,6 +147,8 @@ class COLIB_API doublecoDList
 public:
     using coDListT::coDListT;
     doublecoDList() = default;
+    doublecoDList(doublecoDList &&) noexcept = default;
+    doublecoDList &operator=(doublecoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -178,6 +189,8 @@ class COLIB_API utAnycoDList : public coDListT<utAnycoDList, utAnycoDListBcoCurs
 public:
     using coDListT::coDListT;
     utAnycoDList() = default;
+    utAnycoDList(utAnycoDList &&) noexcept = default;
+    utAnycoDList &operator=(utAnycoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -221,6 +234,8 @@ class COLIB_API utStringcoDList
 public:
     using coDListT::coDListT;
     utStringcoDList() = default;
+    utStringcoDList(utStringcoDList &&) noexcept = default;
+    utStringcoDList &operator=(utStringcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -270,6 +285,8 @@ class COLIB_API coTreecoDListPtrcoPtrcoDList
 public:
     using coDListT::coDListT;
     coTreecoDListPtrcoPtrcoDList() = default;
+    coTreecoDListPtrcoPtrcoDList(coTreecoDListPtrcoPtrcoDList &&) noexcept = default;
+    coTreecoDListPtrcoPtrcoDList &operator=(coTreecoDListPtrcoPtrcoDList &&) noexcept = default;
 
 protected:
     // Copies go through the utCopy constructor or become; the plain
@@ -286,59 +303,52 @@ public:
         : coTreecoDListPtrcoPtrcoDListBcoIterator(list) {}
 };
 
-// Compiled once in the library (src/lists/dlist.cpp).
-extern template class coDLinkT<charcoDLink, charcoDLinkItem, char>;
-extern template class coDLinkItemT<charcoDLink, char>;
-extern template class coDListBT<charcoDListB, charcoDLink, charcoDLinkItem, char>;
-extern template class coDListIterBT<charcoDListBcoIteratorB, charcoDListB>;
-extern template class coDListIterT<charcoDListBcoIterator, charcoDListBcoIteratorB, charcoDListB>;
-extern template class coDListCursorT<charcoDListBcoCursor, charcoDListBcoIterator, charcoDListB>;
-extern template class coDListT<charcoDList, charcoDListBcoCursor, charcoDListB>;
-extern template class coDLinkT<intcoDLink, intcoDLinkItem, int>;
-extern template class coDLinkItemT<intcoDLink, int>;
-extern template class coDListBT<intcoDListB, intcoDLink, intcoDLinkItem, int>;
-extern template class coDListIterBT<intcoDListBcoIteratorB, intcoDListB>;
-extern template class coDListIterT<intcoDListBcoIterator, intcoDListBcoIteratorB, intcoDListB>;
-extern template class coDListCursorT<intcoDListBcoCursor, intcoDListBcoIterator, intcoDListB>;
-extern template class coDListT<intcoDList, intcoDListBcoCursor, intcoDListB>;
-extern template class coDLinkT<doublecoDLink, doublecoDLinkItem, double>;
-extern template class coDLinkItemT<doublecoDLink, double>;
-extern template class coDListBT<doublecoDListB, doublecoDLink, doublecoDLinkItem, double>;
-extern template class coDListIterBT<doublecoDListBcoIteratorB, doublecoDListB>;
-extern template class coDListIterT<doublecoDListBcoIterator, doublecoDListBcoIteratorB,
-                                   doublecoDListB>;
-extern template class coDListCursorT<doublecoDListBcoCursor, doublecoDListBcoIterator,
-                                     doublecoDListB>;
-extern template class coDListT<doublecoDList, doublecoDListBcoCursor, doublecoDListB>;
-extern template class coDLinkT<utAnycoDLink, utAnycoDLinkItem, utAny>;
-extern template class coDLinkItemT<utAnycoDLink, utAny>;
-extern template class coDListBT<utAnycoDListB, utAnycoDLink, utAnycoDLinkItem, utAny>;
-extern template class coDListIterBT<utAnycoDListBcoIteratorB, utAnycoDListB>;
-extern template class coDListIterT<utAnycoDListBcoIterator, utAnycoDListBcoIteratorB,
-                                   utAnycoDListB>;
-extern template class coDListCursorT<utAnycoDListBcoCursor, utAnycoDListBcoIterator, utAnycoDListB>;
-extern template class coDListT<utAnycoDList, utAnycoDListBcoCursor, utAnycoDListB>;
-extern template class coDLinkT<utStringcoDLink, utStringcoDLinkItem, utString>;
-extern template class coDLinkItemT<utStringcoDLink, utString>;
-extern template class coDListBT<utStringcoDListB, utStringcoDLink, utStringcoDLinkItem, utString>;
-extern template class coDListIterBT<utStringcoDListBcoIteratorB, utStringcoDListB>;
-extern template class coDListIterT<utStringcoDListBcoIterator, utStringcoDListBcoIteratorB,
-                                   utStringcoDListB>;
-extern template class coDListCursorT<utStringcoDListBcoCursor, utStringcoDListBcoIterator,
-                                     utStringcoDListB>;
-extern template class coDListT<utStringcoDList, utStringcoDListBcoCursor, utStringcoDListB>;
-extern template class coDLinkT<coTreecoDListPtrcoPtrcoDLink, coTreecoDListPtrcoPtrcoDLinkItem,
-                               coTree *>;
-extern template class coDLinkItemT<coTreecoDListPtrcoPtrcoDLink, coTree *>;
-extern template class coDListBT<coTreecoDListPtrcoPtrcoDListB, coTreecoDListPtrcoPtrcoDLink,
-                                coTreecoDListPtrcoPtrcoDLinkItem, coTree *, 0>;
-extern template class coDListIterBT<coTreecoDListPtrcoPtrcoDListBcoIteratorB,
-                                    coTreecoDListPtrcoPtrcoDListB>;
-extern template class coDListIterT<coTreecoDListPtrcoPtrcoDListBcoIterator,
-                                   coTreecoDListPtrcoPtrcoDListBcoIteratorB,
-                                   coTreecoDListPtrcoPtrcoDListB>;
-extern template class coDListCursorT<coTreecoDListPtrcoPtrcoDListBcoCursor,
-                                     coTreecoDListPtrcoPtrcoDListBcoIterator,
-                                     coTreecoDListPtrcoPtrcoDListB>;
-extern template class coDListT<coTreecoDListPtrcoPtrcoDList, coTreecoDListPtrcoPtrcoDListBcoCursor,
-                               coTreecoDListPtrcoPtrcoDListB, 0>;
+// The instances compiled once in the library (src/lists/dlist.cpp).
+#define COLIB_DLIST_INSTANCES(X)                                                                   \
+    X(coDLinkT<charcoDLink, charcoDLinkItem, char>)                                                \
+    X(coDLinkItemT<charcoDLink, char>)                                                             \
+    X(coDListBT<charcoDListB, charcoDLink, charcoDLinkItem, char>)                                 \
+    X(coDListIterBT<charcoDListBcoIteratorB, charcoDListB>)                                        \
+    X(coDListIterT<charcoDListBcoIterator, charcoDListBcoIteratorB, charcoDListB>)                 \
+    X(coDListCursorT<charcoDListBcoCursor, charcoDListBcoIterator, charcoDListB>)                  \
+    X(coDListT<charcoDList, charcoDListBcoCursor, charcoDListB>)                                   \
+    X(coDLinkT<intcoDLink, intcoDLinkItem, int>)                                                   \
+    X(coDLinkItemT<intcoDLink, int>)                                                               \
+    X(coDListBT<intcoDListB, intcoDLink, intcoDLinkItem, int>)                                     \
+    X(coDListIterBT<intcoDListBcoIteratorB, intcoDListB>)                                          \
+    X(coDListIterT<intcoDListBcoIterator, intcoDListBcoIteratorB, intcoDListB>)                    \
+    X(coDListCursorT<intcoDListBcoCursor, intcoDListBcoIterator, intcoDListB>)                     \
+    X(coDListT<intcoDList, intcoDListBcoCursor, intcoDListB>)                                      \
+    X(coDLinkT<doublecoDLink, doublecoDLinkItem, double>)                                          \
+    X(coDLinkItemT<doublecoDLink, double>)                                                         \
+    X(coDListBT<doublecoDListB, doublecoDLink, doublecoDLinkItem, double>)                         \
+    X(coDListIterBT<doublecoDListBcoIteratorB, doublecoDListB>)                                    \
+    X(coDListIterT<doublecoDListBcoIterator, doublecoDListBcoIteratorB, doublecoDListB>)           \
+    X(coDListCursorT<doublecoDListBcoCursor, doublecoDListBcoIterator, doublecoDListB>)            \
+    X(coDListT<doublecoDList, doublecoDListBcoCursor, doublecoDListB>)                             \
+    X(coDLinkT<utAnycoDLink, utAnycoDLinkItem, utAny>)                                             \
+    X(coDLinkItemT<utAnycoDLink, utAny>)                                                           \
+    X(coDListBT<utAnycoDListB, utAnycoDLink, utAnycoDLinkItem, utAny>)                             \
+    X(coDListIterBT<utAnycoDListBcoIteratorB, utAnycoDListB>)                                      \
+    X(coDListIterT<utAnycoDListBcoIterator, utAnycoDListBcoIteratorB, utAnycoDListB>)              \
+    X(coDListCursorT<utAnycoDListBcoCursor, utAnycoDListBcoIterator, utAnycoDListB>)               \
+    X(coDListT<utAnycoDList, utAnycoDListBcoCursor, utAnycoDListB>)                                \
+    X(coDLinkT<utStringcoDLink, utStringcoDLinkItem, utString>)                                    \
+    X(coDLinkItemT<utStringcoDLink, utString>)                                                     \
+    X(coDListBT<utStringcoDListB, utStringcoDLink, utStringcoDLinkItem, utString>)                 \
+    X(coDListIterBT<utStringcoDListBcoIteratorB, utStringcoDListB>)                                \
+    X(coDListIterT<utStringcoDListBcoIterator, utStringcoDListBcoIteratorB, utStringcoDListB>)     \
+    X(coDListCursorT<utStringcoDListBcoCursor, utStringcoDListBcoIterator, utStringcoDListB>)      \
+    X(coDListT<utStringcoDList, utStringcoDListBcoCursor, utStringcoDListB>)                       \
+    X(coDLinkT<coTreecoDListPtrcoPtrcoDLink, coTreecoDListPtrcoPtrcoDLinkItem, coTree *>)          \
+    X(coDLinkItemT<coTreecoDListPtrcoPtrcoDLink, coTree *>)                                        \
+    X(coDListBT<coTreecoDListPtrcoPtrcoDListB, coTreecoDListPtrcoPtrcoDLink,                       \
+                coTreecoDListPtrcoPtrcoDLinkItem, coTree *, 0>)                                    \
+    X(coDListIterBT<coTreecoDListPtrcoPtrcoDListBcoIteratorB, coTreecoDListPtrcoPtrcoDListB>)      \
+    X(coDListIterT<coTreecoDListPtrcoPtrcoDListBcoIterator,                                        \
+                   coTreecoDListPtrcoPtrcoDListBcoIteratorB, coTreecoDListPtrcoPtrcoDListB>)       \
+    X(coDListCursorT<coTreecoDListPtrcoPtrcoDListBcoCursor,                                        \
+                     coTreecoDListPtrcoPtrcoDListBcoIterator, coTreecoDListPtrcoPtrcoDListB>)      \
+    X(coDListT<coTreecoDListPtrcoPtrcoDList, coTreecoDListPtrcoPtrcoDListBcoCursor,                \
+               coTreecoDListPtrcoPtrcoDListB, 0>)
+COLIB_DLIST_INSTANCES(COLIB_EXTERN_TEMPLATE)

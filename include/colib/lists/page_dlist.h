@@ -10,9 +10,17 @@
 //   int x = l[2];                 // 4; the cursor moves there
 //   std::cout << l;               // "coPageDList {", "  size 3", ..., "}"
 //
+// Links come from a paged array of the default geometry (256 per page,
+// table growing 10 entries at a time); a list that will hold millions of
+// elements should be made with (shift, table capacity, step), as the paged
+// arrays are (intcoPageDList l(16, 160, 16)). Range-for walks front to
+// back; a walker reads, the list's read() and operator[] write. Moves take
+// the slots (and the cursor's place) in O(1).
+//
 // Members: int and double. sizeof(intcoPageDLink) is 12.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/page_dlist.h>
 #include <colib/paged/detail/page_arr.h>
 
@@ -78,17 +86,18 @@ public:
     using coPageDListT::coPageDListT;
 };
 
-// Compiled once in the library (src/lists/page_dlist.cpp).
-extern template class coPageDLinkT<intcoPageDLink, int>;
-extern template class coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>;
-extern template class coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>;
-extern template class coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>;
-extern template class coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
-                                   intcoPageDListcoIterator>;
-extern template class coPageDLinkT<doublecoPageDLink, double>;
-extern template class coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>;
-extern template class coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator,
-                                     doublecoPageDLinkcoPageArr>;
-extern template class coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>;
-extern template class coPageDListT<doublecoPageDList, double, doublecoPageDLink,
-                                   doublecoPageDLinkcoPageArr, doublecoPageDListcoIterator>;
+// The instances compiled once in the library (src/lists/page_dlist.cpp).
+#define COLIB_PAGE_DLIST_INSTANCES(X)                                                              \
+    X(coPageDLinkT<intcoPageDLink, int>)                                                           \
+    X(coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>)                                   \
+    X(coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>)                  \
+    X(coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>)                             \
+    X(coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,                   \
+                   intcoPageDListcoIterator>)                                                      \
+    X(coPageDLinkT<doublecoPageDLink, double>)                                                     \
+    X(coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>)                             \
+    X(coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator, doublecoPageDLinkcoPageArr>)            \
+    X(coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>)                    \
+    X(coPageDListT<doublecoPageDList, double, doublecoPageDLink, doublecoPageDLinkcoPageArr,       \
+                   doublecoPageDListcoIterator>)
+COLIB_PAGE_DLIST_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -9,10 +9,16 @@
 //
 //   intcoSListBcoIterator it(&list);
 //   while (++it) use(it());
+//   for (int x : list) use(x);   // front to back
+//
+// Iterators read (it() is a const reference); cursors, and a list through
+// its own cursor, write. Moves take the links in O(1) and leave the source
+// empty with its cursor undefined; walkers of the source are then stale.
 //
 // Members: char, int, double, utAny (pointers, not owned) and utString.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/slist.h>
 
 class charcoSLinkItem;
@@ -160,48 +166,46 @@ public:
     using coSListT::coSListT;
 };
 
-// Compiled once in the library (src/lists/slist.cpp).
-extern template class coSLinkT<charcoSLink, charcoSLinkItem, char>;
-extern template class coSLinkItemT<charcoSLink, char>;
-extern template class coSListCoreT<charcoSListB, charcoSLink, charcoSLinkItem, char>;
-extern template class coSListCopyT<charcoSListB, charcoSLink, charcoSLinkItem, char>;
-extern template class coSListBT<charcoSListB, charcoSLink, charcoSLinkItem, char>;
-extern template class coSListIterT<charcoSListBcoIterator, charcoSListB>;
-extern template class coSListCursorT<charcoSListBcoCursor, charcoSListBcoIterator, charcoSListB>;
-extern template class coSListT<charcoSList, charcoSListBcoCursor, charcoSListB>;
-extern template class coSLinkT<intcoSLink, intcoSLinkItem, int>;
-extern template class coSLinkItemT<intcoSLink, int>;
-extern template class coSListCoreT<intcoSListB, intcoSLink, intcoSLinkItem, int>;
-extern template class coSListCopyT<intcoSListB, intcoSLink, intcoSLinkItem, int>;
-extern template class coSListBT<intcoSListB, intcoSLink, intcoSLinkItem, int>;
-extern template class coSListIterT<intcoSListBcoIterator, intcoSListB>;
-extern template class coSListCursorT<intcoSListBcoCursor, intcoSListBcoIterator, intcoSListB>;
-extern template class coSListT<intcoSList, intcoSListBcoCursor, intcoSListB>;
-extern template class coSLinkT<doublecoSLink, doublecoSLinkItem, double>;
-extern template class coSLinkItemT<doublecoSLink, double>;
-extern template class coSListCoreT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>;
-extern template class coSListCopyT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>;
-extern template class coSListBT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>;
-extern template class coSListIterT<doublecoSListBcoIterator, doublecoSListB>;
-extern template class coSListCursorT<doublecoSListBcoCursor, doublecoSListBcoIterator,
-                                     doublecoSListB>;
-extern template class coSListT<doublecoSList, doublecoSListBcoCursor, doublecoSListB>;
-extern template class coSLinkT<utAnycoSLink, utAnycoSLinkItem, utAny>;
-extern template class coSLinkItemT<utAnycoSLink, utAny>;
-extern template class coSListCoreT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>;
-extern template class coSListCopyT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>;
-extern template class coSListBT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>;
-extern template class coSListIterT<utAnycoSListBcoIterator, utAnycoSListB>;
-extern template class coSListCursorT<utAnycoSListBcoCursor, utAnycoSListBcoIterator, utAnycoSListB>;
-extern template class coSListT<utAnycoSList, utAnycoSListBcoCursor, utAnycoSListB>;
-extern template class coSLinkT<utStringcoSLink, utStringcoSLinkItem, utString>;
-extern template class coSLinkItemT<utStringcoSLink, utString>;
-extern template class coSListCoreT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem,
-                                   utString>;
-extern template class coSListCopyT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem,
-                                   utString>;
-extern template class coSListBT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem, utString>;
-extern template class coSListIterT<utStringcoSListBcoIterator, utStringcoSListB>;
-extern template class coSListCursorT<utStringcoSListBcoCursor, utStringcoSListBcoIterator,
-                                     utStringcoSListB>;
-extern template class coSListT<utStringcoSList, utStringcoSListBcoCursor, utStringcoSListB>;
+// The instances compiled once in the library (src/lists/slist.cpp).
+#define COLIB_SLIST_INSTANCES(X)                                                                   \
+    X(coSLinkT<charcoSLink, charcoSLinkItem, char>)                                                \
+    X(coSLinkItemT<charcoSLink, char>)                                                             \
+    X(coSListCoreT<charcoSListB, charcoSLink, charcoSLinkItem, char>)                              \
+    X(coSListCopyT<charcoSListB, charcoSLink, charcoSLinkItem, char>)                              \
+    X(coSListBT<charcoSListB, charcoSLink, charcoSLinkItem, char>)                                 \
+    X(coSListIterT<charcoSListBcoIterator, charcoSListB>)                                          \
+    X(coSListCursorT<charcoSListBcoCursor, charcoSListBcoIterator, charcoSListB>)                  \
+    X(coSListT<charcoSList, charcoSListBcoCursor, charcoSListB>)                                   \
+    X(coSLinkT<intcoSLink, intcoSLinkItem, int>)                                                   \
+    X(coSLinkItemT<intcoSLink, int>)                                                               \
+    X(coSListCoreT<intcoSListB, intcoSLink, intcoSLinkItem, int>)                                  \
+    X(coSListCopyT<intcoSListB, intcoSLink, intcoSLinkItem, int>)                                  \
+    X(coSListBT<intcoSListB, intcoSLink, intcoSLinkItem, int>)                                     \
+    X(coSListIterT<intcoSListBcoIterator, intcoSListB>)                                            \
+    X(coSListCursorT<intcoSListBcoCursor, intcoSListBcoIterator, intcoSListB>)                     \
+    X(coSListT<intcoSList, intcoSListBcoCursor, intcoSListB>)                                      \
+    X(coSLinkT<doublecoSLink, doublecoSLinkItem, double>)                                          \
+    X(coSLinkItemT<doublecoSLink, double>)                                                         \
+    X(coSListCoreT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>)                      \
+    X(coSListCopyT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>)                      \
+    X(coSListBT<doublecoSListB, doublecoSLink, doublecoSLinkItem, double>)                         \
+    X(coSListIterT<doublecoSListBcoIterator, doublecoSListB>)                                      \
+    X(coSListCursorT<doublecoSListBcoCursor, doublecoSListBcoIterator, doublecoSListB>)            \
+    X(coSListT<doublecoSList, doublecoSListBcoCursor, doublecoSListB>)                             \
+    X(coSLinkT<utAnycoSLink, utAnycoSLinkItem, utAny>)                                             \
+    X(coSLinkItemT<utAnycoSLink, utAny>)                                                           \
+    X(coSListCoreT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>)                          \
+    X(coSListCopyT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>)                          \
+    X(coSListBT<utAnycoSListB, utAnycoSLink, utAnycoSLinkItem, utAny>)                             \
+    X(coSListIterT<utAnycoSListBcoIterator, utAnycoSListB>)                                        \
+    X(coSListCursorT<utAnycoSListBcoCursor, utAnycoSListBcoIterator, utAnycoSListB>)               \
+    X(coSListT<utAnycoSList, utAnycoSListBcoCursor, utAnycoSListB>)                                \
+    X(coSLinkT<utStringcoSLink, utStringcoSLinkItem, utString>)                                    \
+    X(coSLinkItemT<utStringcoSLink, utString>)                                                     \
+    X(coSListCoreT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem, utString>)              \
+    X(coSListCopyT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem, utString>)              \
+    X(coSListBT<utStringcoSListB, utStringcoSLink, utStringcoSLinkItem, utString>)                 \
+    X(coSListIterT<utStringcoSListBcoIterator, utStringcoSListB>)                                  \
+    X(coSListCursorT<utStringcoSListBcoCursor, utStringcoSListBcoIterator, utStringcoSListB>)      \
+    X(coSListT<utStringcoSList, utStringcoSListBcoCursor, utStringcoSListB>)
+COLIB_SLIST_INSTANCES(COLIB_EXTERN_TEMPLATE)

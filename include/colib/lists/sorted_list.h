@@ -6,12 +6,17 @@
 //   c.remove();                      // 1, 2, 3; the cursor on the 1 left
 //   int big = l.remove_last();       // 3
 //   std::cout << l;                  // "coSortedList {", "  1", "  2", "}"
+//   for (int x : l) ...              // ascending, read-only
+//
+// Nothing hands out a writable element: that could break the order. Moves
+// take the elements in O(1) and leave the source empty.
 //
 // Members: int, double and utString; orderings intcoSLCompareP (signed
 // less-than), doublecoSLCompareP (less-than, false for NaNs) and
 // utStringcoSLCompareP (unsigned byte order; a string without text first).
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/sorted_list.h>
 
 // Signed integer less-than.
@@ -101,16 +106,17 @@ public:
     friend class utStringcoSortedList;
 };
 
-// Compiled once in the library (src/lists/sorted_list.cpp).
-extern template class coSortedListT<intcoSortedList, int, intcoSLCompareP>;
-extern template class coSortedListIterT<intcoSortedListcoIterator, intcoSortedList>;
-extern template class coSortedListCursorT<intcoSortedListcoCursor, intcoSortedListcoIterator,
-                                          intcoSortedList>;
-extern template class coSortedListT<doublecoSortedList, double, doublecoSLCompareP>;
-extern template class coSortedListIterT<doublecoSortedListcoIterator, doublecoSortedList>;
-extern template class coSortedListCursorT<doublecoSortedListcoCursor, doublecoSortedListcoIterator,
-                                          doublecoSortedList>;
-extern template class coSortedListT<utStringcoSortedList, utString, utStringcoSLCompareP>;
-extern template class coSortedListIterT<utStringcoSortedListcoIterator, utStringcoSortedList>;
-extern template class coSortedListCursorT<utStringcoSortedListcoCursor,
-                                          utStringcoSortedListcoIterator, utStringcoSortedList>;
+// The instances compiled once in the library (src/lists/sorted_list.cpp).
+#define COLIB_SORTED_LIST_INSTANCES(X)                                                             \
+    X(coSortedListT<intcoSortedList, int, intcoSLCompareP>)                                        \
+    X(coSortedListIterT<intcoSortedListcoIterator, intcoSortedList>)                               \
+    X(coSortedListCursorT<intcoSortedListcoCursor, intcoSortedListcoIterator, intcoSortedList>)    \
+    X(coSortedListT<doublecoSortedList, double, doublecoSLCompareP>)                               \
+    X(coSortedListIterT<doublecoSortedListcoIterator, doublecoSortedList>)                         \
+    X(coSortedListCursorT<doublecoSortedListcoCursor, doublecoSortedListcoIterator,                \
+                          doublecoSortedList>)                                                     \
+    X(coSortedListT<utStringcoSortedList, utString, utStringcoSLCompareP>)                         \
+    X(coSortedListIterT<utStringcoSortedListcoIterator, utStringcoSortedList>)                     \
+    X(coSortedListCursorT<utStringcoSortedListcoCursor, utStringcoSortedListcoIterator,            \
+                          utStringcoSortedList>)
+COLIB_SORTED_LIST_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -55,6 +55,10 @@ public:
     coTree() noexcept;
     coTree(const coTree &) = delete;
     coTree &operator=(const coTree &) = delete;
+    // Takes src's whole tree in O(1) (the children are re-parented); src is
+    // left a root without children. Both must be roots.
+    coTree(coTree &&src) noexcept;
+    coTree &operator=(coTree &&src) noexcept;
     // Destroys and frees every node below this one; the objects are not
     // touched.
     ~coTree();
@@ -70,8 +74,25 @@ public:
     coTree *parent() const noexcept { return parent_; }
     int root() const noexcept { return parent_ == nullptr; }
 
+    // Range-for walks the node's children in sibling order (none before the
+    // first child is added):   for (coTree *child : node) ...
+    using iterator = coTreeList::iterator;
+    using const_iterator = coTreeList::const_iterator;
+    iterator begin() noexcept { return children_ ? children_->begin() : iterator(nullptr); }
+    iterator end() noexcept { return children_ ? children_->end() : iterator(nullptr); }
+    const_iterator begin() const noexcept {
+        return children_ ? static_cast<const coTreeList *>(children_)->begin()
+                         : const_iterator(nullptr);
+    }
+    const_iterator end() const noexcept {
+        return children_ ? static_cast<const coTreeList *>(children_)->end()
+                         : const_iterator(nullptr);
+    }
+
 private:
     explicit coTree(coTreeObj *o) noexcept;
+    // Takes src's children into this childless root; src keeps none.
+    void take_children(coTree &src) noexcept;
     // The deepest node that claims node's object, or null when this node
     // does not claim it.
     coTree *find_parent_node(coTree *node);

@@ -7,11 +7,24 @@
 //   a.append(7);             // p stays valid: blocks are never moved
 //   std::cout << a;          // "coPageArr {", "  size 1002", ..., "}"
 //
+// Geometry: the default array has 256 elements per block (shift 8) and a
+// block table of 5 entries growing 10 at a time. That suits thousands of
+// elements; for millions it means tens of thousands of small blocks and a
+// block table copied every 10 blocks. Choose a larger block and a table
+// sized for the final count instead:
+//
+//   intcoPageArr big(16, 160, 16);  // 65536 per block, room for 10M
+//
+// reserve(n) then makes every block at once. Range-for walks the elements
+// in index order; moves take the blocks in O(1) and leave the source empty
+// with its geometry.
+//
 // Every member has the operations of coPageArrT (paged/detail/page_arr.h)
 // and its own iterator. longcoPageArr, floatcoPageArr and utInt64coPageArr
 // do not print. utBoolcoPageArr holds int truth values.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/paged/detail/page_arr.h>
 
 class COLIB_API charcoPageArr : public coPageArrT<charcoPageArr, char> {
@@ -98,29 +111,37 @@ public:
     using coPageArrIterT::coPageArrIterT;
 };
 
-// Compiled once in the library (src/paged/page_arr.cpp).
-extern template class coPageArrT<charcoPageArr, char>;
-extern template utOstream &coPageArrT<charcoPageArr, char>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<charcoPageArrcoIterator, charcoPageArr>;
-extern template class coPageArrT<intcoPageArr, int>;
-extern template utOstream &coPageArrT<intcoPageArr, int>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<intcoPageArrcoIterator, intcoPageArr>;
-extern template class coPageArrT<longcoPageArr, long, coElem<long>::block, 0>;
-extern template class coPageArrIterT<longcoPageArrcoIterator, longcoPageArr>;
-extern template class coPageArrT<floatcoPageArr, float, coElem<float>::block, 0>;
-extern template class coPageArrIterT<floatcoPageArrcoIterator, floatcoPageArr>;
-extern template class coPageArrT<doublecoPageArr, double>;
-extern template utOstream &coPageArrT<doublecoPageArr, double>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<doublecoPageArrcoIterator, doublecoPageArr>;
-extern template class coPageArrT<utBoolcoPageArr, utBool>;
-extern template utOstream &coPageArrT<utBoolcoPageArr, utBool>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<utBoolcoPageArrcoIterator, utBoolcoPageArr>;
-extern template class coPageArrT<utInt64coPageArr, utInt64, coElem<utInt64>::block, 0>;
-extern template class coPageArrIterT<utInt64coPageArrcoIterator, utInt64coPageArr>;
-extern template class coPageArrT<utStringcoPageArr, utString>;
-extern template utOstream &
-coPageArrT<utStringcoPageArr, utString>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<utStringcoPageArrcoIterator, utStringcoPageArr>;
-extern template class coPageArrT<utAnycoPageArr, utAny>;
-extern template utOstream &coPageArrT<utAnycoPageArr, utAny>::print<1, void>(utOstream &) const;
-extern template class coPageArrIterT<utAnycoPageArrcoIterator, utAnycoPageArr>;
+// The instances compiled once in the library (src/paged/page_arr.cpp): the
+// arrays and their iterators, then the printing members' print().
+#define COLIB_PAGE_ARR_INSTANCES(X)                                                                \
+    X(coPageArrT<charcoPageArr, char>)                                                             \
+    X(coPageArrIterT<charcoPageArrcoIterator, charcoPageArr>)                                      \
+    X(coPageArrT<intcoPageArr, int>)                                                               \
+    X(coPageArrIterT<intcoPageArrcoIterator, intcoPageArr>)                                        \
+    X(coPageArrT<longcoPageArr, long, coElem<long>::block, 0>)                                     \
+    X(coPageArrIterT<longcoPageArrcoIterator, longcoPageArr>)                                      \
+    X(coPageArrT<floatcoPageArr, float, coElem<float>::block, 0>)                                  \
+    X(coPageArrIterT<floatcoPageArrcoIterator, floatcoPageArr>)                                    \
+    X(coPageArrT<doublecoPageArr, double>)                                                         \
+    X(coPageArrIterT<doublecoPageArrcoIterator, doublecoPageArr>)                                  \
+    X(coPageArrT<utBoolcoPageArr, utBool>)                                                         \
+    X(coPageArrIterT<utBoolcoPageArrcoIterator, utBoolcoPageArr>)                                  \
+    X(coPageArrT<utInt64coPageArr, utInt64, coElem<utInt64>::block, 0>)                            \
+    X(coPageArrIterT<utInt64coPageArrcoIterator, utInt64coPageArr>)                                \
+    X(coPageArrT<utStringcoPageArr, utString>)                                                     \
+    X(coPageArrIterT<utStringcoPageArrcoIterator, utStringcoPageArr>)                              \
+    X(coPageArrT<utAnycoPageArr, utAny>)                                                           \
+    X(coPageArrIterT<utAnycoPageArrcoIterator, utAnycoPageArr>)
+#define COLIB_PAGE_ARR_PRINTING(X)                                                                 \
+    X(charcoPageArr, char)                                                                         \
+    X(intcoPageArr, int)                                                                           \
+    X(doublecoPageArr, double)                                                                     \
+    X(utBoolcoPageArr, utBool)                                                                     \
+    X(utStringcoPageArr, utString)                                                                 \
+    X(utAnycoPageArr, utAny)
+#define COLIB_PAGE_ARR_EXTERN_PRINT(A, T)                                                          \
+    extern template utOstream &coPageArrT<A, T>::print<1, void>(utOstream &) const;
+#define COLIB_PAGE_ARR_INSTANTIATE_PRINT(A, T)                                                     \
+    template utOstream &coPageArrT<A, T>::print<1, void>(utOstream &) const;
+COLIB_PAGE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
+COLIB_PAGE_ARR_PRINTING(COLIB_PAGE_ARR_EXTERN_PRINT)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr.h>
+#include <colib/foundation/instances.h>
 
 class COLIB_API utAnycoPageArrINTERNALcoDynArr
     : public coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0> {
@@ -29,7 +30,8 @@ public:
     using coDynArrIterT::coDynArrIterT;
 };
 
-// Compiled once in the library (src/paged/page_arr.cpp).
-extern template class coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0>;
-extern template class coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator,
-                                    utAnycoPageArrINTERNALcoDynArr>;
+// The instances compiled once in the library (src/paged/page_arr.cpp).
+#define COLIB_PAGE_TABLE_INSTANCES(X)                                                              \
+    X(coDynArrT<utAnycoPageArrINTERNALcoDynArr, void *, 0, 0>)                                     \
+    X(coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator, utAnycoPageArrINTERNALcoDynArr>)
+COLIB_PAGE_TABLE_INSTANCES(COLIB_EXTERN_TEMPLATE)

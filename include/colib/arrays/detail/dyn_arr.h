@@ -24,7 +24,7 @@
 //
 // Pointers, references and iterators into the array stay valid until the
 // buffer is replaced (growth past the capacity, shrink with release,
-// clear(1)); an iterator also reports itself stale once the size changes.
+// clear(1)); an iterator also reports itself stale() once the size changes.
 #pragma once
 
 #include <initializer_list>
@@ -160,8 +160,8 @@ private:
 };
 
 // Walks a dynamic array from index 0. It remembers the array's buffer and
-// size when made or reset; it is stale (invariant() 0) once the array has
-// been reallocated or resized, and must then be reset before use.
+// size when made or reset; it is stale (stale() 1) once the array has been
+// reallocated, resized or moved from, and must then be reset before use.
 //
 //   for (intcoDynArrcoIterator it(&a); it; ++it) use(*it);
 template <class Derived, class Array> class COLIB_API coDynArrIterT {
@@ -188,6 +188,10 @@ public:
         ++position_;
         return static_cast<Derived &>(*this);
     }
+    // 1 when the array was reallocated, resized or moved from since the
+    // iterator was made or last reset; reading it then aborts in hardened
+    // builds. Cheap enough to check in release builds too.
+    int stale() const noexcept { return !invariant(); }
 
 protected:
     // 1 while the array has neither been reallocated nor resized.

@@ -37,8 +37,11 @@
 // past a capacity, shrink with release, clear(1).
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <ostream>
+#include <type_traits>
 
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
@@ -61,6 +64,61 @@ inline long long grown_extent(int capacity, int step, int n) noexcept {
     return c > 2147483647LL ? -1 : c;
 }
 
+// The range-for iterator of the grids: row-major over the used extents
+// ((0, 0), (0, 1), ... for a matrix; k fastest, then j, then i in three
+// dimensions), skipping the spare capacity. It walks one contiguous row at
+// a time.
+template <class T, int N, class R> class grid_range_iter {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::remove_const_t<R>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = R *;
+    using reference = R &;
+    using table_type = typename grid_table<T, N>::type;
+
+    // At the first element, or at the end (also when an extent is 0).
+    grid_range_iter(table_type t, const int *size, bool at_end) noexcept
+        : t_(t), rows_(N == 2 ? size[0] : size[0] * size[1]), n1_(size[1]), len_(size[N - 1]) {
+        row_ = at_end || rows_ == 0 || len_ == 0 ? rows_ : 0;
+        if (row_ < rows_) enter();
+    }
+    R &operator*() const noexcept { return p_[col_]; }
+    R *operator->() const noexcept { return p_ + col_; }
+    grid_range_iter &operator++() noexcept {
+        if (++col_ == len_) {
+            col_ = 0;
+            if (++row_ < rows_) enter();
+        }
+        return *this;
+    }
+    grid_range_iter operator++(int) noexcept {
+        grid_range_iter old = *this;
+        ++*this;
+        return old;
+    }
+    bool operator==(const grid_range_iter &o) const noexcept {
+        return row_ == o.row_ && col_ == o.col_;
+    }
+    bool operator!=(const grid_range_iter &o) const noexcept { return !(*this == o); }
+
+private:
+    void enter() noexcept {
+        if constexpr (N == 2)
+            p_ = t_[row_];
+        else
+            p_ = t_[row_ / n1_][row_ % n1_];
+    }
+
+    table_type t_;
+    int rows_; // rows of the innermost extent in use: size_i (x size_j)
+    int n1_;
+    int len_;
+    int row_ = 0;
+    int col_ = 0;
+    R *p_ = nullptr;
+};
+
 } // namespace colib_detail
 
 template <class Derived, class T, int N, int B = coElem<T>::block> class COLIB_API coDynGridT {
@@ -70,6 +128,8 @@ public:
     using value_type = T;
     using table_type = typename colib_detail::grid_table<T, N>::type;
     using extents = int[N];
+    using iterator = colib_detail::grid_range_iter<T, N, T>;
+    using const_iterator = colib_detail::grid_range_iter<T, N, const T>;
 
     ~coDynGridT();
 
@@ -87,6 +147,12 @@ public:
     // row-major over the capacities.
     T *block() noexcept { return table_ ? first(table_) : nullptr; }
     const T *block() const noexcept { return table_ ? first(table_) : nullptr; }
+
+    // Range-for: the elements in use, row-major (the last index fastest).
+    iterator begin() noexcept { return iterator(table_, size_, false); }
+    iterator end() noexcept { return iterator(table_, size_, true); }
+    const_iterator begin() const noexcept { return const_iterator(table_, size_, false); }
+    const_iterator end() const noexcept { return const_iterator(table_, size_, true); }
 
 protected:
     coDynGridT() noexcept {

@@ -17,6 +17,7 @@
 // matrix as it was.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <ostream>
 
@@ -72,6 +73,13 @@ public:
     // The start of the element block, row-major; null when invalid.
     T *block() noexcept { return rows_ ? rows_[0] : nullptr; }
     const T *block() const noexcept { return rows_ ? rows_[0] : nullptr; }
+    // Range-for: every element, row-major ((0, 0), (0, 1), ...).
+    T *begin() noexcept { return block(); }
+    T *end() noexcept { return block() + static_cast<std::ptrdiff_t>(size_i_) * size_j_; }
+    const T *begin() const noexcept { return block(); }
+    const T *end() const noexcept {
+        return block() + static_cast<std::ptrdiff_t>(size_i_) * size_j_;
+    }
 
     // "coFixedArr2D {", the size line, one line per row (each element
     // followed by a blank), "}".

@@ -55,6 +55,9 @@ public:
     // The elements, bottom first.
     Array &array() noexcept { return array_; }
     const Array &array() const noexcept { return array_; }
+    // Range-for: bottom first, as the array holds them.
+    value_type *begin() noexcept { return array_.begin(); }
+    value_type *end() noexcept { return array_.end(); }
     const value_type *begin() const noexcept { return array_.begin(); }
     const value_type *end() const noexcept { return array_.end(); }
 

@@ -49,7 +49,9 @@ inline int variable_block_size(int b) noexcept {
 template <class Derived, class T> class COLIB_API coVariableArrT {
 public:
     using value_type = T;
-    class const_iterator;
+    template <class R> class range_iter;
+    using iterator = range_iter<T>;
+    using const_iterator = range_iter<const T>;
 
     coVariableArrT() : blocks_(5, 10) {}
     coVariableArrT(std::initializer_list<T> list);
@@ -121,6 +123,8 @@ public:
         return i < 2048 ? coVariableArr_block_mask[i >> 3] : 2047;
     }
 
+    iterator begin() noexcept { return iterator(this, 0); }
+    iterator end() noexcept { return iterator(this, size()); }
     const_iterator begin() const noexcept { return const_iterator(this, 0); }
     const_iterator end() const noexcept { return const_iterator(this, size()); }
 
@@ -135,48 +139,48 @@ public:
     // Forward iterator for range-for; it steps block by block and compares
     // positions by address. The end of a full last block is that block's
     // end, so no block past the last is ever looked at.
-    class const_iterator {
+    template <class R> class range_iter {
     public:
         using iterator_category = std::forward_iterator_tag;
         using value_type = T;
         using difference_type = std::ptrdiff_t;
-        using pointer = const T *;
-        using reference = const T &;
+        using pointer = R *;
+        using reference = R &;
 
         // The position of index i (the end when i == size).
-        const_iterator(const coVariableArrT *a, int i) noexcept : table_(a->blocks_.data()) {
+        range_iter(const coVariableArrT *a, int i) noexcept : table_(a->blocks_.data()) {
             int n = a->size();
             if (n == 0) return;
             last_ = block_number(n - 1);
             int at = i < n ? i : n - 1;
             block_ = block_number(at);
-            const T *start = static_cast<const T *>(table_[block_]);
+            R *start = static_cast<R *>(table_[block_]);
             at_ = start + (at & block_mask(at)) + (i < n ? 0 : 1);
             block_end_ = start + colib_detail::variable_block_size(block_);
         }
         reference operator*() const noexcept { return *at_; }
         pointer operator->() const noexcept { return at_; }
-        const_iterator &operator++() noexcept {
+        range_iter &operator++() noexcept {
             if (++at_ == block_end_ && block_ != last_) {
-                at_ = static_cast<const T *>(table_[++block_]);
+                at_ = static_cast<R *>(table_[++block_]);
                 block_end_ = at_ + colib_detail::variable_block_size(block_);
             }
             return *this;
         }
-        const_iterator operator++(int) noexcept {
-            const_iterator old = *this;
+        range_iter operator++(int) noexcept {
+            range_iter old = *this;
             ++*this;
             return old;
         }
-        bool operator==(const const_iterator &o) const noexcept { return at_ == o.at_; }
-        bool operator!=(const const_iterator &o) const noexcept { return at_ != o.at_; }
+        bool operator==(const range_iter &o) const noexcept { return at_ == o.at_; }
+        bool operator!=(const range_iter &o) const noexcept { return at_ != o.at_; }
 
     private:
         void *const *table_;
         int block_ = 0;
         int last_ = 0;
-        const T *at_ = nullptr;
-        const T *block_end_ = nullptr;
+        R *at_ = nullptr;
+        R *block_end_ = nullptr;
     };
 
 protected:

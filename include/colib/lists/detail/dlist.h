@@ -35,6 +35,7 @@
 #include <new>
 #include <ostream>
 #include <type_traits>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -164,6 +165,21 @@ public:
     }
     coDListBT &operator=(const coDListBT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // Takes src's links in O(1); src is left empty and usable. Walkers of
+    // src are stale afterwards.
+    coDListBT(coDListBT &&src) noexcept : Link(), n_(src.n_) {
+        this->take_ring(src);
+        src.n_ = 0;
+    }
+    coDListBT &operator=(coDListBT &&src) noexcept {
+        if (this != &src) {
+            clear();
+            this->take_ring(src);
+            n_ = src.n_;
+            src.n_ = 0;
+        }
         return *this;
     }
     // clear(); then the sentinel leaves its (empty) ring.
@@ -310,7 +326,8 @@ public:
             if (!--*this) return 0;
         return 1;
     }
-    value_type &operator()() const {
+    // The element under the walker, read-only; requires one.
+    const value_type &operator()() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined walker");
         return this->current_link()->read();
     }
@@ -346,7 +363,13 @@ public:
 
     explicit coDListCursorT(List *list) noexcept : Iter(list) {}
 
-    value_type &operator()() const {
+    // The element under the cursor; requires one. Read-only through a
+    // const cursor (or a const list with its own cursor).
+    value_type &operator()() {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined cursor");
+        return this->current_link()->read();
+    }
+    const value_type &operator()() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined cursor");
         return this->current_link()->read();
     }
@@ -402,6 +425,20 @@ public:
     coDListT(utCopy, const Derived &src) : Cursor(nullptr), List(utCOPY, src) {
         Cursor::bind(this);
     }
+    // Takes src's elements in O(1); both cursors end undefined and src is
+    // left empty and usable.
+    coDListT(coDListT &&src) noexcept : Cursor(nullptr), List(std::move(static_cast<List &>(src))) {
+        Cursor::bind(this);
+        src.Cursor::reset();
+    }
+    coDListT &operator=(coDListT &&src) noexcept {
+        if (this != &src) {
+            List::operator=(std::move(static_cast<List &>(src)));
+            Cursor::reset();
+            src.Cursor::reset();
+        }
+        return *this;
+    }
 
     // Nothing when src is this list; otherwise the list becomes a copy of
     // src's list part and the cursor is undefined.
@@ -423,7 +460,11 @@ public:
     // The cursor's ++.
     int forwards() noexcept { return Cursor::operator++(); }
     // The element under the cursor; requires it not to be undefined.
-    value_type &read() const {
+    value_type &read() {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "read", "undefined cursor");
+        return this->current_link()->read();
+    }
+    const value_type &read() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "read", "undefined cursor");
         return this->current_link()->read();
     }

@@ -33,6 +33,8 @@
 // walker stays valid while its element stays in the list.
 #pragma once
 
+#include <utility>
+
 #include <cstddef>
 #include <iterator>
 #include <ostream>
@@ -141,6 +143,29 @@ public:
     }
     coPageDListT &operator=(const coPageDListT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    // Takes src's slots in O(1), the built-in cursor's position with them;
+    // src is left empty (no pages, its cursor undefined) and usable.
+    coPageDListT(coPageDListT &&src) noexcept
+        : n_(src.n_), first_(src.first_), last_(src.last_), free_head_(src.free_head_),
+          nodes_(std::move(src.nodes_)), cursor_() {
+        cursor_.become(self());
+        cursor_.current_ = src.cursor_.current_;
+        src.forget();
+    }
+    coPageDListT &operator=(coPageDListT &&src) noexcept {
+        if (this != &src) {
+            n_ = src.n_;
+            first_ = src.first_;
+            last_ = src.last_;
+            free_head_ = src.free_head_;
+            nodes_ = std::move(src.nodes_);
+            cursor_.current_ = src.cursor_.current_;
+            hot_block_ = -1;
+            hot_ = nullptr;
+            src.forget();
+        }
         return *this;
     }
     ~coPageDListT() = default;
@@ -358,6 +383,14 @@ private:
         return s;
     }
     const Derived *self() const noexcept { return static_cast<const Derived *>(this); }
+    // After a move: empty, cursor undefined, no cached block.
+    void forget() noexcept {
+        n_ = 0;
+        first_ = last_ = free_head_ = -1;
+        cursor_.reset();
+        hot_block_ = -1;
+        hot_ = nullptr;
+    }
     void look_up_block(int b) noexcept {
         hot_block_ = b;
         hot_ = const_cast<Link *>(nodes_.block(b));
@@ -412,10 +445,11 @@ public:
     int index() const noexcept;
     // Walks to position i; outside [0, size()) the walker ends undefined.
     void set_index(int i) noexcept;
-    // The element under the walker; requires one.
-    T &operator()() const {
+    // The element under the walker, read-only (the list's read() and
+    // operator[] edit); requires one.
+    const T &operator()() const {
         COLIB_EXPECT(current_ != -1, typeid(Derived), "operator()", "undefined walker");
-        return const_cast<T &>(list_->node(current_).item());
+        return list_->node(current_).item();
     }
     int size() const noexcept { return list_->n_; }
 

@@ -24,8 +24,9 @@ public:
         current_ = current_->next();
         return current_ != list_->end_link();
     }
-    // The element under the walker; requires it not to be undefined.
-    value_type &operator()() const {
+    // The element under the walker, read-only; requires it not to be
+    // undefined. Editing goes through a cursor.
+    const value_type &operator()() const {
         COLIB_EXPECT(!undefined(), typeid(Derived), "operator()", "undefined walker");
         return current_->read();
     }

@@ -36,8 +36,11 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <new>
 #include <ostream>
+#include <type_traits>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -47,6 +50,39 @@
 
 // Picks a link constructor; its value is never read.
 enum coSItem { coSITEM = 0 };
+
+namespace colib_detail {
+
+// The range-for iterator of the singly linked lists: front to back, ending
+// on the head.
+template <class Link, class R> class slist_range_iter {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::remove_const_t<R>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = R *;
+    using reference = R &;
+
+    explicit slist_range_iter(Link *p) noexcept : p_(p) {}
+    R &operator*() const noexcept { return p_->read(); }
+    R *operator->() const noexcept { return &**this; }
+    slist_range_iter &operator++() noexcept {
+        p_ = p_->next();
+        return *this;
+    }
+    slist_range_iter operator++(int) noexcept {
+        slist_range_iter old = *this;
+        p_ = p_->next();
+        return old;
+    }
+    bool operator==(const slist_range_iter &o) const noexcept { return p_ == o.p_; }
+    bool operator!=(const slist_range_iter &o) const noexcept { return p_ != o.p_; }
+
+private:
+    Link *p_;
+};
+
+} // namespace colib_detail
 
 template <class Link, class Item, class T> class COLIB_API coSLinkT {
 public:
@@ -92,10 +128,22 @@ public:
     using value_type = T;
     using link_type = Link;
     using item_type = Item;
+    using iterator = colib_detail::slist_range_iter<Link, T>;
+    using const_iterator = colib_detail::slist_range_iter<Link, const T>;
 
     coSListCoreT() noexcept : n_(0), tail_(&head_) {}
     coSListCoreT(const coSListCoreT &) = delete;
     coSListCoreT &operator=(const coSListCoreT &) = delete;
+    // Takes o's links in O(1); o is left empty and usable. Walkers of o
+    // are stale afterwards.
+    coSListCoreT(coSListCoreT &&o) noexcept : n_(0), tail_(&head_) { take_ring(o); }
+    coSListCoreT &operator=(coSListCoreT &&o) noexcept {
+        if (this != &o) {
+            clear();
+            take_ring(o);
+        }
+        return *this;
+    }
     ~coSListCoreT() { clear(); }
 
     // Removes every element, front first.
@@ -137,14 +185,28 @@ public:
     Link *end_link() const noexcept { return head_link(); }
     Link *tail_link() const noexcept { return tail_; }
     // The first and last elements; require a non-empty list.
-    T &first_item() const {
+    T &first_item() {
         COLIB_EXPECT(n_ != 0, typeid(Derived), "first_item", "empty list");
         return head_.next()->read();
     }
-    T &last_item() const {
+    const T &first_item() const {
+        COLIB_EXPECT(n_ != 0, typeid(Derived), "first_item", "empty list");
+        return head_.next()->read();
+    }
+    T &last_item() {
         COLIB_EXPECT(n_ != 0, typeid(Derived), "last_item", "empty list");
         return tail_->read();
     }
+    const T &last_item() const {
+        COLIB_EXPECT(n_ != 0, typeid(Derived), "last_item", "empty list");
+        return tail_->read();
+    }
+
+    // Front to back.
+    iterator begin() noexcept { return iterator(head_.next()); }
+    iterator end() noexcept { return iterator(&head_); }
+    const_iterator begin() const noexcept { return const_iterator(head_.next()); }
+    const_iterator end() const noexcept { return const_iterator(head_link()); }
 
 protected:
     // A new link holding x whose successor is next; null when no memory
@@ -165,6 +227,17 @@ protected:
 private:
     template <class, class, class> friend class coSListCursorT;
     void set_ring(Link *first, Link *last, int n) noexcept;
+    // Takes o's ring into this empty list; o is left empty.
+    void take_ring(coSListCoreT &o) noexcept {
+        if (o.n_ == 0) return;
+        head_.set_next(o.head_.next());
+        tail_ = o.tail_;
+        tail_->set_next(&head_);
+        n_ = o.n_;
+        o.head_.set_next(&o.head_);
+        o.tail_ = &o.head_;
+        o.n_ = 0;
+    }
 
     int n_;
     Link head_;
@@ -183,6 +256,11 @@ public:
     }
     coSListCopyT &operator=(const coSListCopyT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
+        return *this;
+    }
+    coSListCopyT(coSListCopyT &&src) noexcept : Core(std::move(src)) {}
+    coSListCopyT &operator=(coSListCopyT &&src) noexcept {
+        Core::operator=(std::move(src));
         return *this;
     }
 
@@ -245,7 +323,13 @@ public:
     // k steps, stopping at the first that returns 0; 1 when k < 1.
     int operator+=(int k) noexcept;
     int operator-=(int k) noexcept;
-    value_type &operator()() const {
+    // The element under the cursor; requires one. Read-only through a
+    // const cursor (or a const list with its own cursor).
+    value_type &operator()() {
+        COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined cursor");
+        return this->current_link()->read();
+    }
+    const value_type &operator()() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined cursor");
         return this->current_link()->read();
     }
@@ -306,6 +390,23 @@ public:
         become(utCOPY, static_cast<const Derived &>(src));
         return *this;
     }
+    // Takes src's elements in O(1); both cursors end undefined and src is
+    // left empty and usable.
+    coSListT(coSListT &&src) noexcept : Cursor(nullptr), List(std::move(static_cast<List &>(src))) {
+        Cursor::bind(this);
+        src.Cursor::reset();
+    }
+    coSListT &operator=(coSListT &&src) noexcept {
+        if (this != &src) {
+            List::operator=(std::move(static_cast<List &>(src)));
+            Cursor::reset();
+            src.Cursor::reset();
+        }
+        return *this;
+    }
+
+    using List::begin;
+    using List::end;
 
     // The cursor's end operations, which keep the built-in cursor right.
     using Cursor::insert_first;

@@ -22,6 +22,7 @@
 #include <ostream>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -41,6 +42,20 @@ public:
     coSortedListT(std::initializer_list<T> list) {
         for (const T &x : list)
             add(x);
+    }
+    coSortedListT(const coSortedListT &) = default;
+    coSortedListT &operator=(const coSortedListT &) = default;
+    // Takes src's elements in O(1); src is left empty and usable. Walkers
+    // of src then stand in this list (or are undefined).
+    coSortedListT(coSortedListT &&src) noexcept : items_(std::move(src.items_)) {
+        src.items_.clear();
+    }
+    coSortedListT &operator=(coSortedListT &&src) noexcept {
+        if (this != &src) {
+            items_.swap(src.items_);
+            src.items_.clear();
+        }
+        return *this;
     }
     ~coSortedListT() { clear(); }
 

@@ -15,9 +15,16 @@ public:
     using value_type = typename List::value_type;
     using list_type = List;
 
+    using iterator = typename List::iterator;
+    using const_iterator = typename List::const_iterator;
+
     using List::clear;
     using List::empty;
     using List::size;
+    // Range-for: a stack from the top down, a queue from the head to the
+    // tail.
+    using List::begin;
+    using List::end;
     void become(utCopy, const Derived &src) { List::become(utCOPY, src.list()); }
     // The internal list, first element (top or head) first, for walking.
     const List &list() const noexcept { return *this; }
@@ -58,7 +65,12 @@ public:
         COLIB_EXPECT(!List::empty(), typeid(Derived), "pop", "empty stack");
         List::remove_first();
     }
-    value_type &top() const {
+    // The top element; requires a non-empty stack.
+    value_type &top() {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "top", "empty stack");
+        return List::first_item();
+    }
+    const value_type &top() const {
         COLIB_EXPECT(!List::empty(), typeid(Derived), "top", "empty stack");
         return List::first_item();
     }
@@ -86,11 +98,20 @@ public:
         COLIB_EXPECT(!List::empty(), typeid(Derived), "pop", "empty queue");
         List::remove_first();
     }
-    value_type &head() const {
+    // The first and the last element; require a non-empty queue.
+    value_type &head() {
         COLIB_EXPECT(!List::empty(), typeid(Derived), "head", "empty queue");
         return List::first_item();
     }
-    value_type &tail() const {
+    const value_type &head() const {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "head", "empty queue");
+        return List::first_item();
+    }
+    value_type &tail() {
+        COLIB_EXPECT(!List::empty(), typeid(Derived), "tail", "empty queue");
+        return List::last_item();
+    }
+    const value_type &tail() const {
         COLIB_EXPECT(!List::empty(), typeid(Derived), "tail", "empty queue");
         return List::last_item();
     }

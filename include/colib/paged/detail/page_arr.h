@@ -123,20 +123,25 @@ public:
         become(utCOPY, static_cast<const Derived &>(src));
         return *this;
     }
-    // Takes src's blocks and table in O(1); src is left empty (no blocks,
-    // its block size kept) and usable. Element addresses do not change.
+    // Takes src's blocks and table in O(1); src keeps its geometry and is
+    // left empty, without blocks, and usable.
     coPageArrT(coPageArrT &&src) noexcept
         : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
           shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
           cur_block_(src.cur_block_) {
-        src.block_count_ = src.size_ = 0;
-        src.cur_index_ = -1;
-        src.cur_block_ = nullptr;
+        src.forget_blocks();
     }
     coPageArrT &operator=(coPageArrT &&src) noexcept {
         if (this != &src) {
-            coPageArrT old(std::move(*this)); // frees this array's blocks on return
-            swap_state(src);
+            free_blocks(0);
+            block_count_ = src.block_count_;
+            size_ = src.size_;
+            block_size_ = src.block_size_;
+            shift_ = src.shift_;
+            table_ = std::move(src.table_);
+            cur_index_ = src.cur_index_;
+            cur_block_ = src.cur_block_;
+            src.forget_blocks();
         }
         return *this;
     }
@@ -261,6 +266,12 @@ private:
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);
     void swap_state(coPageArrT &o) noexcept;
+    // After a move: no blocks, size 0, nothing current.
+    void forget_blocks() noexcept {
+        block_count_ = size_ = 0;
+        cur_index_ = -1;
+        cur_block_ = nullptr;
+    }
 
     int block_count_ = 0;
     int size_ = 0;
