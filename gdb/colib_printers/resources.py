@@ -1,6 +1,6 @@
 """gdb views of the typed resources.
 
-intcoResource ... utStringcoResource show their value and key id;
+intcoResource ... utStringcoResource show their value, key id and owner;
 the keys show their id and name; coResourceTable shows its own entries as
 "[id] = resource" in id order with its slot count and parent; the modifiers
 show the key id and what they saved; coResourceIterator shows the slot it

@@ -106,21 +106,6 @@ TEST(Resource, TextConversionsTextFormsAndTypes) {
     EXPECT_EQ(i->ut_is_kind_of(same), 1);
 }
 
-TEST(ResourceTable, AttachedResourcesAndTheirSlots) {
-    intcoResourceKey k;
-    coResourceTable t;
-    {
-        coResourceBase attached(&k, &t);
-        EXPECT_EQ(attached.as_string(), "<empty>");
-        EXPECT_EQ(t.lookup_resource(&k), &attached);
-        EXPECT_EQ(t.size(), k.id() + 1);
-        // Of the wrong type for the int key.
-        EXPECT_EQ(k.read_safe(&t), nullptr);
-    }
-    EXPECT_EQ(t.has_key(&k), 0);
-    EXPECT_EQ(t.size(), k.id() + 1); // tables never shrink
-}
-
 TEST(ResourceTable, MakerFilesGrowsAndReplaces) {
     int base = coResourceKeyBase::next_id();
     std::vector<std::unique_ptr<intcoResourceKey>> keys;
@@ -247,21 +232,6 @@ TEST(ResourceTable, OwnershipOfDisplacedEntries) {
     survivor.reset();
     EXPECT_EQ(deaths, 2);
     u->~coResourceTable();
-}
-
-TEST(ResourceTable, SharedHolder) {
-    intcoResourceKey k("prf.k");
-    coResourceTablecoPrf a(new coResourceTable());
-    coResourceTablecoPrf b = a;
-    coResourceTableMaker::create_entry("prf.k", "9", *b);
-    EXPECT_EQ(*k.read_safe(a.get()), 9);
-    EXPECT_EQ(a.use_count(), 2);
-    coResourceTable mine;
-    coResourceTablecoPrf c(coPRF_EXTERN, &mine);
-    std::shared_ptr<coResourceTable> sp = c;
-    EXPECT_EQ(sp.get(), &mine);
-    coResourceTablecoPrf none;
-    EXPECT_FALSE(none);
 }
 
 } // namespace
