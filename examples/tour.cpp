@@ -129,5 +129,34 @@ int main() {
     for (Range *r : {&tens, &high, &all, &twenties, &low})
         root.add(r);
     print_tree(root, 0);
+    std::cout << "== hashed arrays\n";
+    intcoHashedArr ha; // stores only the indexes written
+    ha[1000000] = 7;
+    ha[-3] = 2;
+    std::cout << "size " << ha.size() << ", stored " << ha.count() << ", ha[5] = " << ha[5] << "\n";
+    intcoHashedArr2D hm;
+    hm[2][3] = 6;
+    std::cout << "hm[2][3] = " << hm.read(2, 3) << ", hm[3][2] = " << hm[3][2] << ", " << hm.count()
+              << " stored\n";
+
+    std::cout << "== resources\n";
+    intcoResourceKey width("width");
+    coResourceTable defaults, user(&defaults); // user falls back to defaults
+    coResourceTableMaker::create_entry("width", "80", defaults);
+    std::cout << "width " << *width.read_safe(&user) << "\n";
+    {
+        intcoResourceModifier wide(132, &width, &user); // for this block only
+        std::cout << "width " << *width.read_safe(&user) << "\n";
+    }
+    std::cout << "width " << *width.read_safe(&user) << "\n";
+
+    std::cout << "== a sender and its receivers\n";
+    coCallReason tick;
+    coSender clock(1);
+    coReceiver face(1);
+    void (*on_tick)(void *) = [](void *) { std::cout << "tick\n"; };
+    clock.calls().add(
+        new coCallFunc(tick, &face, &clock, reinterpret_cast<void (*)()>(on_tick), 0));
+    clock.calls().apply(tick);
     return 0;
 }

@@ -22,6 +22,9 @@
 
 #include <colib/paged/page_arr.h>
 #include <colib/paged/page_table.h>
+#include <colib/paged/hashed_keys.h>
+#include <colib/paged/hashed_arr.h>
+#include <colib/paged/hashed_arr2d.h>
 
 #include <colib/sorting/sort.h>
 
@@ -31,3 +34,10 @@
 #include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
 #include <colib/lists/tree.h>
+
+#include <colib/resources/resource.h>
+#include <colib/resources/resource_table.h>
+
+#include <colib/notify/call_list.h>
+#include <colib/notify/feature_pool.h>
+#include <colib/notify/typed_call.h>
