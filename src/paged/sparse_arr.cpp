@@ -6,10 +6,12 @@
 COLIB_SPARSE_ARR_INSTANCES(COLIB_INSTANTIATE)
 
 basecoSparseArr2D::basecoSparseArr2D(int shift, int capacity, int step)
-    : rows_(shift, capacity, step), cols_(shift, capacity, step), cells_(shift, capacity, step) {}
+    : rows_(shift, capacity, step), cols_(shift, capacity, step), cells_(shift, capacity, step),
+      row_tails_(shift, capacity, step), col_tails_(shift, capacity, step) {}
 
 basecoSparseArr2D::basecoSparseArr2D(basecoSparseArr2D &&src) noexcept(nothrow_move)
-    : rows_(std::move(src.rows_)), cols_(std::move(src.cols_)), cells_(std::move(src.cells_)) {
+    : rows_(std::move(src.rows_)), cols_(std::move(src.cols_)), cells_(std::move(src.cells_)),
+      row_tails_(std::move(src.row_tails_)), col_tails_(std::move(src.col_tails_)) {
     src.clear_index(1);
 }
 
@@ -18,6 +20,8 @@ basecoSparseArr2D &basecoSparseArr2D::operator=(basecoSparseArr2D &&src) noexcep
         rows_ = std::move(src.rows_);
         cols_ = std::move(src.cols_);
         cells_ = std::move(src.cells_);
+        row_tails_ = std::move(src.row_tails_);
+        col_tails_ = std::move(src.col_tails_);
         src.clear_index(1);
     }
     return *this;
@@ -65,12 +69,46 @@ int *basecoSparseArr2D::get_addr_var(coSparseArrRowCol which, int const *const p
 
 int basecoSparseArr2D::allocate(int const *const pos, int *const row_link, int *const column_link) {
     int n = cells_.size();
-    // The links point into the heads or into existing cells; appending a
-    // cell never moves either, so they stay valid across the append.
-    cells_.append(coSparseArrPtrP{pos[0], pos[1], *row_link, *column_link});
+    int row_tails = row_tails_.size();
+    int col_tails = col_tails_.size();
+    try {
+        // The tails' entries first, so that nothing can fail once the cell
+        // is linked in.
+        row_tails_[pos[0]];
+        col_tails_[pos[1]];
+        // The links point into the heads or into existing cells; appending
+        // a cell never moves either, so they stay valid across the append.
+        cells_.append(coSparseArrPtrP{pos[0], pos[1], *row_link, *column_link});
+    } catch (...) {
+        row_tails_.shrink(row_tails, 0);
+        col_tails_.shrink(col_tails, 0);
+        throw;
+    }
     *column_link = n;
     *row_link = n;
+    const coSparseArrPtrP &c = cells_.read(n);
+    if (c.next_in_row < 0) row_tails_.read(pos[0]).index = n;
+    if (c.next_in_column < 0) col_tails_.read(pos[1]).index = n;
     return n;
+}
+
+int *basecoSparseArr2D::link_var(coSparseArrRowCol which, int const *const pos) {
+    // A list with a last cell already has its head; pos beyond that cell
+    // would walk the whole list to end at the same next field.
+    if (which == coSPARSE_ROW) {
+        int t = row_tail(pos[0]);
+        if (t >= 0) {
+            coSparseArrPtrP &c = cells_.read(t);
+            if (c.column < pos[1]) return &c.next_in_row;
+        }
+    } else {
+        int t = column_tail(pos[1]);
+        if (t >= 0) {
+            coSparseArrPtrP &c = cells_.read(t);
+            if (c.row < pos[0]) return &c.next_in_column;
+        }
+    }
+    return get_addr_var(which, pos);
 }
 
 int basecoSparseArr2D::get_index(int row, int column) {
@@ -80,12 +118,12 @@ int basecoSparseArr2D::get_index(int row, int column) {
     int rows = rows_.size();
     int cols = cols_.size();
     try {
-        int *row_link = get_addr_var(coSPARSE_ROW, pos);
+        int *row_link = link_var(coSPARSE_ROW, pos);
         // A cell at the row link's column is the one at (row, column), and
         // the column walk would end on it too.
         int k = *row_link;
         if (k >= 0 && cells_[k].column == column) return k;
-        int *column_link = get_addr_var(coSPARSE_COLUMN, pos);
+        int *column_link = link_var(coSPARSE_COLUMN, pos);
         return allocate(pos, row_link, column_link);
     } catch (...) {
         // Heads grown for a cell that was not made go back to their sizes;
@@ -97,15 +135,14 @@ int basecoSparseArr2D::get_index(int row, int column) {
 }
 
 void basecoSparseArr2D::clear_index(int release) {
-    if (!release) {
-        // Kept blocks must read -1 beyond the heads' sizes again.
-        for (coSparseArrIntP &h : rows_)
-            h.index = -1;
-        for (coSparseArrIntP &h : cols_)
-            h.index = -1;
+    coSparseArrIntPcoPageArr *lists[] = {&rows_, &cols_, &row_tails_, &col_tails_};
+    for (coSparseArrIntPcoPageArr *l : lists) {
+        // Kept blocks must read -1 beyond the size again.
+        if (!release)
+            for (coSparseArrIntP &h : *l)
+                h.index = -1;
+        l->clear(release);
     }
-    rows_.clear(release);
-    cols_.clear(release);
     cells_.clear(release);
 }
 
@@ -116,11 +153,21 @@ int basecoSparseArr2D::reserve_cells(int n) {
 void doublecoSparseArr2D::multiply(const double *x, double *y) const {
     const coSparseArrPtrPcoPageArr &cs = cells();
     const doublecoPageArr &vs = values();
+    int shift = cs.block_shift();
+    int mask = cs.block_size() - 1;
+    // The block of the previous cell is kept: a step along a row is then
+    // one dependent load.
+    int b = -1;
+    const coSparseArrPtrP *block = nullptr;
     int rows = max_row() + 1;
     for (int r = 0; r < rows; ++r) {
         double sum = 0;
         for (int k = row_head(r); k >= 0;) {
-            const coSparseArrPtrP &c = cs[k];
+            if ((k >> shift) != b) {
+                b = k >> shift;
+                block = cs.block(b);
+            }
+            const coSparseArrPtrP &c = block[k & mask];
             sum += vs[k] * x[c.column];
             k = c.next_in_row;
         }

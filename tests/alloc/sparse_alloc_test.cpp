@@ -1,5 +1,6 @@
 // Allocation failure in the sparse matrices: creating a cell needs up to
-// five blocks (row heads, column heads, cells, values and their tables);
+// seven blocks (row and column heads and tails, cells, values) and their
+// tables;
 // whichever cannot be had, the write throws std::bad_alloc and leaves the
 // matrix exactly as it was, and nothing leaks.
 #include <colib/paged/sparse_arr.h>
@@ -17,9 +18,9 @@ using SparseAlloc = alloc_injector::NoLeaks;
 std::string state(const doublecoSparseArr2D &m) {
     std::string s = printed(m);
     for (int r = 0; r <= m.max_row() + 2; ++r)
-        s += " " + std::to_string(m.row_head(r));
+        s += " " + std::to_string(m.row_head(r)) + "/" + std::to_string(m.row_tail(r));
     for (int c = 0; c <= m.max_column() + 2; ++c)
-        s += " " + std::to_string(m.column_head(c));
+        s += " " + std::to_string(m.column_head(c)) + "/" + std::to_string(m.column_tail(c));
     return s + " " + std::to_string(m.row_heads().size()) + " " +
            std::to_string(m.column_heads().size());
 }

@@ -98,8 +98,21 @@ TEST(SparseIndex, MatchesAMapModel) {
         std::map<std::pair<int, int>, int> cells;
         std::map<std::pair<int, int>, double> vals;
         int rows = 0, cols = 0;
+        int r = 0, c = 0;
         for (int step = 0; step < 500; ++step) {
-            int r = static_cast<int>(rng() % span), c = static_cast<int>(rng() % span);
+            // Random positions, and runs along a row or a column that hit
+            // the lists' tails.
+            switch (rng() % 4) {
+            case 0:
+                c = (c + 1 + static_cast<int>(rng() % 3)) % span;
+                break;
+            case 1:
+                r = (r + 1 + static_cast<int>(rng() % 3)) % span;
+                break;
+            default:
+                r = static_cast<int>(rng() % span);
+                c = static_cast<int>(rng() % span);
+            }
             auto it = cells.find({r, c});
             int want = it == cells.end() ? static_cast<int>(cells.size()) : it->second;
             ASSERT_EQ(a.get_index(r, c), want);
@@ -120,10 +133,14 @@ TEST(SparseIndex, MatchesAMapModel) {
                 transposed[{e.first.second, e.first.first}] = e.second;
             for (const auto &e : transposed)
                 by_col[e.first.first].push_back(e.second);
-            for (int i = 0; i < rows; ++i)
+            for (int i = 0; i < rows; ++i) {
                 ASSERT_EQ(list(a, coSPARSE_ROW, i), by_row[i]) << "row " << i;
-            for (int i = 0; i < cols; ++i)
+                ASSERT_EQ(a.row_tail(i), by_row[i].empty() ? -1 : by_row[i].back());
+            }
+            for (int i = 0; i < cols; ++i) {
                 ASSERT_EQ(list(a, coSPARSE_COLUMN, i), by_col[i]) << "column " << i;
+                ASSERT_EQ(a.column_tail(i), by_col[i].empty() ? -1 : by_col[i].back());
+            }
 
             double v = step + 0.5;
             if (step % 3 == 0) {

@@ -22,6 +22,13 @@
 // or a next field of an existing cell) while the cells array grows. That is
 // sound only because paged arrays never move their elements.
 //
+// Two more arrays, the row tails and the column tails, hold the last cell
+// of each list. When the new position lies beyond a list's last cell, the
+// link variable is that cell's next field and get_index takes it without
+// walking the list: assembling a matrix row by row (or column by column)
+// then costs no walk of the other list at all. The links, the numbering
+// and the growth of the heads are exactly those of the walks.
+//
 // Invariants:
 //   - every cell is on exactly one row list and one column list; no
 //     (row, column) pair occurs twice;
@@ -30,6 +37,8 @@
 //   - row heads cover every row index written (size = largest row + 1),
 //     column heads every column index; entries of empty lists are -1, and
 //     so are the entries of the heads' blocks beyond their size;
+//   - row tail r is the last cell of row r's list (next in row -1) or -1,
+//     likewise for columns; entries beyond the tails' sizes are -1;
 //   - cells are never removed one by one; cell count = cells.size();
 //   - coSparseArr2DT: values.size() == cell count, value k belongs to cell k.
 //
@@ -113,6 +122,14 @@ public:
         return c >= 0 && c < cols_.size() ? cols_[c].index : -1;
     }
 
+    // The last cell of row r / column c, -1 as for the heads.
+    int row_tail(int r) const noexcept {
+        return r >= 0 && r < row_tails_.size() ? row_tails_[r].index : -1;
+    }
+    int column_tail(int c) const noexcept {
+        return c >= 0 && c < col_tails_.size() ? col_tails_[c].index : -1;
+    }
+
     const coSparseArrIntPcoPageArr &row_heads() const noexcept { return rows_; }
     const coSparseArrIntPcoPageArr &column_heads() const noexcept { return cols_; }
     const coSparseArrPtrPcoPageArr &cells() const noexcept { return cells_; }
@@ -153,6 +170,9 @@ protected:
     // which must be the ones get_addr_var returned for pos; returns its
     // number. Throws std::bad_alloc with nothing changed.
     int allocate(int const *const pos, int *const row_link, int *const column_link);
+    // get_addr_var, but taking the list's last cell's next field without a
+    // walk when pos lies beyond that cell.
+    int *link_var(coSparseArrRowCol which, int const *const pos);
 
     // Empties the index. With release 0 every block is kept for reuse.
     void clear_index(int release);
@@ -164,6 +184,8 @@ private:
     coSparseArrIntPcoPageArr rows_;
     coSparseArrIntPcoPageArr cols_;
     coSparseArrPtrPcoPageArr cells_;
+    coSparseArrIntPcoPageArr row_tails_;
+    coSparseArrIntPcoPageArr col_tails_;
 };
 
 namespace colib_detail {
@@ -196,7 +218,8 @@ public:
     sparse_iter() noexcept = default;
     sparse_iter(const basecoSparseArr2D *index, Values *values, int k, coSparseArrRowCol which,
                 bool whole) noexcept
-        : index_(index), values_(values), k_(k), which_(which), whole_(whole) {
+        : index_(index), values_(values), k_(k), which_(which), whole_(whole),
+          shift_(index->cells().block_shift()), mask_(index->cells().block_size() - 1) {
         if (whole_) {
             row_ = 0;
             k_ = -1;
@@ -205,13 +228,13 @@ public:
     }
 
     reference operator*() const {
-        const coSparseArrPtrP &c = index_->cell(k_);
+        const coSparseArrPtrP &c = cell_at(k_);
         return {c.row, c.column, value_at(*values_, k_)};
     }
     // The current cell number.
     int cell() const noexcept { return k_; }
     sparse_iter &operator++() {
-        const coSparseArrPtrP &c = index_->cell(k_);
+        const coSparseArrPtrP &c = cell_at(k_);
         k_ = which_ == coSPARSE_ROW ? c.next_in_row : c.next_in_column;
         if (k_ < 0 && whole_) {
             ++row_;
@@ -228,6 +251,16 @@ public:
     bool operator!=(const sparse_iter &o) const noexcept { return k_ != o.k_; }
 
 private:
+    // Cell k, through the block of the previous step when k is in it: a
+    // step along a list is then one dependent load instead of two.
+    const coSparseArrPtrP &cell_at(int k) const {
+        int b = k >> shift_;
+        if (b != block_index_) {
+            block_index_ = b;
+            block_ = index_->cells().block(b);
+        }
+        return block_[k & mask_];
+    }
     void next_row() noexcept {
         int rows = index_->max_row() + 1;
         while (row_ < rows && (k_ = index_->row_head(row_)) < 0)
@@ -240,6 +273,10 @@ private:
     coSparseArrRowCol which_ = coSPARSE_ROW;
     bool whole_ = false;
     int row_ = 0;
+    int shift_ = 0;
+    int mask_ = 0;
+    mutable int block_index_ = -1;
+    mutable const coSparseArrPtrP *block_ = nullptr;
 };
 
 // A begin/end pair for range-for.
