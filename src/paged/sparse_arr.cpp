@@ -68,6 +68,11 @@ int *basecoSparseArr2D::get_addr_var(coSparseArrRowCol which, int const *const p
 }
 
 int basecoSparseArr2D::allocate(int const *const pos, int *const row_link, int *const column_link) {
+    return link_in(pos, row_link, *row_link, column_link, *column_link);
+}
+
+int basecoSparseArr2D::link_in(int const *const pos, int *row_link, int row_next, int *column_link,
+                               int column_next) {
     int n = cells_.size();
     int row_tails = row_tails_.size();
     int col_tails = col_tails_.size();
@@ -78,7 +83,7 @@ int basecoSparseArr2D::allocate(int const *const pos, int *const row_link, int *
         col_tails_[pos[1]];
         // The links point into the heads or into existing cells; appending
         // a cell never moves either, so they stay valid across the append.
-        cells_.append(coSparseArrPtrP{pos[0], pos[1], *row_link, *column_link});
+        cells_.append(coSparseArrPtrP{pos[0], pos[1], row_next, column_next});
     } catch (...) {
         row_tails_.shrink(row_tails, 0);
         col_tails_.shrink(col_tails, 0);
@@ -86,29 +91,37 @@ int basecoSparseArr2D::allocate(int const *const pos, int *const row_link, int *
     }
     *column_link = n;
     *row_link = n;
-    const coSparseArrPtrP &c = cells_.read(n);
-    if (c.next_in_row < 0) row_tails_.read(pos[0]).index = n;
-    if (c.next_in_column < 0) col_tails_.read(pos[1]).index = n;
+    if (row_next < 0) {
+        coSparseArrTailP &t = row_tails_.read(pos[0]);
+        t.cell = n;
+        t.at = pos[1];
+    }
+    if (column_next < 0) {
+        coSparseArrTailP &t = col_tails_.read(pos[1]);
+        t.cell = n;
+        t.at = pos[0];
+    }
     return n;
 }
 
-int *basecoSparseArr2D::link_var(coSparseArrRowCol which, int const *const pos) {
+int *basecoSparseArr2D::link_var(coSparseArrRowCol which, int const *const pos, int &next) {
     // A list with a last cell already has its head; pos beyond that cell
-    // would walk the whole list to end at the same next field.
-    if (which == coSPARSE_ROW) {
-        int t = row_tail(pos[0]);
-        if (t >= 0) {
-            coSparseArrPtrP &c = cells_.read(t);
-            if (c.column < pos[1]) return &c.next_in_row;
-        }
-    } else {
-        int t = column_tail(pos[1]);
-        if (t >= 0) {
-            coSparseArrPtrP &c = cells_.read(t);
-            if (c.row < pos[0]) return &c.next_in_column;
+    // would walk the whole list to end at the same next field, which holds
+    // -1.
+    int key = which == coSPARSE_ROW ? pos[0] : pos[1];
+    int other = which == coSPARSE_ROW ? pos[1] : pos[0];
+    const coSparseArrTailPcoPageArr &tails = which == coSPARSE_ROW ? row_tails_ : col_tails_;
+    if (key < tails.size()) {
+        const coSparseArrTailP &t = tails[key];
+        if (t.cell >= 0 && t.at < other) {
+            next = -1;
+            coSparseArrPtrP &c = cells_.read(t.cell);
+            return which == coSPARSE_ROW ? &c.next_in_row : &c.next_in_column;
         }
     }
-    return get_addr_var(which, pos);
+    int *link = get_addr_var(which, pos);
+    next = *link;
+    return link;
 }
 
 int basecoSparseArr2D::get_index(int row, int column) {
@@ -118,13 +131,13 @@ int basecoSparseArr2D::get_index(int row, int column) {
     int rows = rows_.size();
     int cols = cols_.size();
     try {
-        int *row_link = link_var(coSPARSE_ROW, pos);
+        int row_next, column_next;
+        int *row_link = link_var(coSPARSE_ROW, pos, row_next);
         // A cell at the row link's column is the one at (row, column), and
         // the column walk would end on it too.
-        int k = *row_link;
-        if (k >= 0 && cells_[k].column == column) return k;
-        int *column_link = link_var(coSPARSE_COLUMN, pos);
-        return allocate(pos, row_link, column_link);
+        if (row_next >= 0 && cells_[row_next].column == column) return row_next;
+        int *column_link = link_var(coSPARSE_COLUMN, pos, column_next);
+        return link_in(pos, row_link, row_next, column_link, column_next);
     } catch (...) {
         // Heads grown for a cell that was not made go back to their sizes;
         // the entries beyond were never written and still hold -1.
@@ -135,14 +148,21 @@ int basecoSparseArr2D::get_index(int row, int column) {
 }
 
 void basecoSparseArr2D::clear_index(int release) {
-    coSparseArrIntPcoPageArr *lists[] = {&rows_, &cols_, &row_tails_, &col_tails_};
-    for (coSparseArrIntPcoPageArr *l : lists) {
-        // Kept blocks must read -1 beyond the size again.
-        if (!release)
-            for (coSparseArrIntP &h : *l)
-                h.index = -1;
-        l->clear(release);
+    // Kept blocks must read -1 beyond the sizes again.
+    if (!release) {
+        for (coSparseArrIntP &h : rows_)
+            h.index = -1;
+        for (coSparseArrIntP &h : cols_)
+            h.index = -1;
+        for (coSparseArrTailP &t : row_tails_)
+            t.cell = -1;
+        for (coSparseArrTailP &t : col_tails_)
+            t.cell = -1;
     }
+    rows_.clear(release);
+    cols_.clear(release);
+    row_tails_.clear(release);
+    col_tails_.clear(release);
     cells_.clear(release);
 }
 

@@ -31,6 +31,7 @@
 // The index and its storage (paged/detail/sparse_arr.h):
 //   coSparseArrIntP, coSparseArrPtrP, coSparseArrRowCol   a list head, a cell, the list selector
 //   coSparseArrIntPcoPageArr, coSparseArrPtrPcoPageArr    the heads and the cells (paged arrays)
+//   coSparseArrTailP, coSparseArrTailPcoPageArr           the lists' last cells
 //   basecoSparseArr2D                                     the index; protected get_index,
 //                                                         get_addr_var and allocate
 
@@ -54,6 +55,7 @@ public:
 #define COLIB_SPARSE_ARR_INSTANCES(X)                                                              \
     X(coPageArrT<coSparseArrIntPcoPageArr, coSparseArrIntP, 1, 0>)                                 \
     X(coPageArrT<coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1, 0>)                                 \
+    X(coPageArrT<coSparseArrTailPcoPageArr, coSparseArrTailP, 1, 0>)                               \
     X(coPageArrIterT<coSparseArrIntPcoPageArrcoIterator, coSparseArrIntPcoPageArr>)                \
     X(coPageArrIterT<coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr>)                \
     X(coSparseArr2DT<doublecoSparseArr2D, double, doublecoPageArr>)                                \

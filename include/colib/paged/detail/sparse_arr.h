@@ -23,11 +23,13 @@
 // sound only because paged arrays never move their elements.
 //
 // Two more arrays, the row tails and the column tails, hold the last cell
-// of each list. When the new position lies beyond a list's last cell, the
-// link variable is that cell's next field and get_index takes it without
-// walking the list: assembling a matrix row by row (or column by column)
-// then costs no walk of the other list at all. The links, the numbering
-// and the growth of the heads are exactly those of the walks.
+// of each list with its place along the list. When the new position lies
+// beyond a list's last cell, the link variable is that cell's next field
+// and get_index takes it without walking the list, or even reading the
+// cell: assembling a matrix row by row (or column by column) then costs no
+// walk of the other list at all, only a store into its last cell. The
+// links, the numbering and the growth of the heads are exactly those of
+// the walks.
 //
 // Invariants:
 //   - every cell is on exactly one row list and one column list; no
@@ -37,8 +39,9 @@
 //   - row heads cover every row index written (size = largest row + 1),
 //     column heads every column index; entries of empty lists are -1, and
 //     so are the entries of the heads' blocks beyond their size;
-//   - row tail r is the last cell of row r's list (next in row -1) or -1,
-//     likewise for columns; entries beyond the tails' sizes are -1;
+//   - row tail r is the last cell of row r's list (next in row -1) and its
+//     column, or cell -1; likewise for columns; entries beyond the tails'
+//     sizes have cell -1;
 //   - cells are never removed one by one; cell count = cells.size();
 //   - coSparseArr2DT: values.size() == cell count, value k belongs to cell k.
 //
@@ -74,6 +77,14 @@ struct COLIB_API coSparseArrPtrP {
     int next_in_column; // next cell of the column (larger row), or -1
 };
 
+// The last cell of a list and its place along the list (its column for a
+// row list, its row for a column list); cell -1 for an empty list.
+struct COLIB_API coSparseArrTailP {
+    coSparseArrTailP() noexcept : cell(-1), at(-1) {}
+    int cell;
+    int at;
+};
+
 // Selects the row lists (0: found through the row heads by the row index,
 // ordered by column, linked through next_in_row) or the column lists (1).
 enum coSparseArrRowCol { coSPARSE_ROW = 0, coSPARSE_COLUMN = 1 };
@@ -85,6 +96,11 @@ public:
 };
 class COLIB_API coSparseArrPtrPcoPageArr
     : public coPageArrT<coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1, 0> {
+public:
+    using coPageArrT::coPageArrT;
+};
+class COLIB_API coSparseArrTailPcoPageArr
+    : public coPageArrT<coSparseArrTailPcoPageArr, coSparseArrTailP, 1, 0> {
 public:
     using coPageArrT::coPageArrT;
 };
@@ -124,10 +140,10 @@ public:
 
     // The last cell of row r / column c, -1 as for the heads.
     int row_tail(int r) const noexcept {
-        return r >= 0 && r < row_tails_.size() ? row_tails_[r].index : -1;
+        return r >= 0 && r < row_tails_.size() ? row_tails_[r].cell : -1;
     }
     int column_tail(int c) const noexcept {
-        return c >= 0 && c < col_tails_.size() ? col_tails_[c].index : -1;
+        return c >= 0 && c < col_tails_.size() ? col_tails_[c].cell : -1;
     }
 
     const coSparseArrIntPcoPageArr &row_heads() const noexcept { return rows_; }
@@ -149,7 +165,9 @@ protected:
         std::is_nothrow_move_constructible<coSparseArrIntPcoPageArr>::value &&
         std::is_nothrow_move_assignable<coSparseArrIntPcoPageArr>::value &&
         std::is_nothrow_move_constructible<coSparseArrPtrPcoPageArr>::value &&
-        std::is_nothrow_move_assignable<coSparseArrPtrPcoPageArr>::value;
+        std::is_nothrow_move_assignable<coSparseArrPtrPcoPageArr>::value &&
+        std::is_nothrow_move_constructible<coSparseArrTailPcoPageArr>::value &&
+        std::is_nothrow_move_assignable<coSparseArrTailPcoPageArr>::value;
     // Takes src's arrays; src is left empty and usable.
     basecoSparseArr2D(basecoSparseArr2D &&src) noexcept(nothrow_move);
     basecoSparseArr2D &operator=(basecoSparseArr2D &&src) noexcept(nothrow_move);
@@ -171,8 +189,12 @@ protected:
     // number. Throws std::bad_alloc with nothing changed.
     int allocate(int const *const pos, int *const row_link, int *const column_link);
     // get_addr_var, but taking the list's last cell's next field without a
-    // walk when pos lies beyond that cell.
-    int *link_var(coSparseArrRowCol which, int const *const pos);
+    // walk when pos lies beyond that cell. Sets next to the number the
+    // variable holds.
+    int *link_var(coSparseArrRowCol which, int const *const pos, int &next);
+    // allocate, with the numbers the two variables hold given.
+    int link_in(int const *const pos, int *row_link, int row_next, int *column_link,
+                int column_next);
 
     // Empties the index. With release 0 every block is kept for reuse.
     void clear_index(int release);
@@ -184,8 +206,8 @@ private:
     coSparseArrIntPcoPageArr rows_;
     coSparseArrIntPcoPageArr cols_;
     coSparseArrPtrPcoPageArr cells_;
-    coSparseArrIntPcoPageArr row_tails_;
-    coSparseArrIntPcoPageArr col_tails_;
+    coSparseArrTailPcoPageArr row_tails_;
+    coSparseArrTailPcoPageArr col_tails_;
 };
 
 namespace colib_detail {
