@@ -16,7 +16,8 @@ def _paged_elem(arr, i):
     """Element i of a paged array (coPageArrT), by its block and slot."""
     shift = int(arr["shift_"])
     mask = int(arr["block_size_"]) - 1
-    elem_type = arr.type.strip_typedefs().template_argument(1)
+    # The current block pointer has the element type whatever the member.
+    elem_type = arr["cur_block_"].type.strip_typedefs().target()
     block = arr["table_"]["data_"][i >> shift]
     return block.cast(elem_type.pointer())[i & mask]
 
@@ -100,4 +101,4 @@ def register(collection):
     collection.add_printer("coSparseArr2D", r"^(double|int)coSparseArr2D$", MatrixPrinter)
     collection.add_printer("basecoSparseArr2D", r"^basecoSparseArr2D$", IndexPrinter)
     collection.add_printer("coSparseArrPageArr",
-                           r"^coSparseArr(IntP|PtrP)coPageArr$", PagedRecordsPrinter)
+                           r"^coSparseArr(IntP|PtrP|TailP)coPageArr$", PagedRecordsPrinter)

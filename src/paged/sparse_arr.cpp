@@ -176,9 +176,10 @@ void doublecoSparseArr2D::multiply(const double *x, double *y) const {
     int shift = cs.block_shift();
     int mask = cs.block_size() - 1;
     // The block of the previous cell is kept: a step along a row is then
-    // one dependent load.
+    // one dependent load. Values share the cells' geometry.
     int b = -1;
     const coSparseArrPtrP *block = nullptr;
+    const double *vblock = nullptr;
     int rows = max_row() + 1;
     for (int r = 0; r < rows; ++r) {
         double sum = 0;
@@ -186,9 +187,10 @@ void doublecoSparseArr2D::multiply(const double *x, double *y) const {
             if ((k >> shift) != b) {
                 b = k >> shift;
                 block = cs.block(b);
+                vblock = vs.block(b);
             }
             const coSparseArrPtrP &c = block[k & mask];
-            sum += vs[k] * x[c.column];
+            sum += vblock[k & mask] * x[c.column];
             k = c.next_in_row;
         }
         y[r] = sum;

@@ -43,7 +43,9 @@
 //     column, or cell -1; likewise for columns; entries beyond the tails'
 //     sizes have cell -1;
 //   - cells are never removed one by one; cell count = cells.size();
-//   - coSparseArr2DT: values.size() == cell count, value k belongs to cell k.
+//   - coSparseArr2DT: values.size() == cell count, value k belongs to cell k,
+//     and the values have the cells' block size (walks switch blocks of both
+//     at once).
 //
 // Failure: creating a cell throws std::bad_alloc when a heads block, a cell
 // block or a value block cannot be had; the structure is then exactly as it
@@ -226,8 +228,9 @@ template <class T> struct sparse_entry {
 template <class T, class Values> class sparse_iter {
     using V = std::remove_const_t<Values>;
     // The unchecked, non-growing access to value k.
-    static const typename V::value_type &value_at(const V &v, int k) { return v[k]; }
-    static typename V::value_type &value_at(V &v, int k) { return v.read(k); }
+    // The values' block b (values and cells share one geometry, and every
+    // cell has its value).
+    static T *value_block(const V &v, int b) { return const_cast<T *>(v.block(b)); }
 
 public:
     // Yields entries by value: an input iterator.
@@ -251,7 +254,7 @@ public:
 
     reference operator*() const {
         const coSparseArrPtrP &c = cell_at(k_);
-        return {c.row, c.column, value_at(*values_, k_)};
+        return {c.row, c.column, value_block_[k_ & mask_]};
     }
     // The current cell number.
     int cell() const noexcept { return k_; }
@@ -274,12 +277,14 @@ public:
 
 private:
     // Cell k, through the block of the previous step when k is in it: a
-    // step along a list is then one dependent load instead of two.
+    // step along a list is then one dependent load instead of two. The
+    // value's block is switched with it.
     const coSparseArrPtrP &cell_at(int k) const {
         int b = k >> shift_;
         if (b != block_index_) {
             block_index_ = b;
             block_ = index_->cells().block(b);
+            value_block_ = value_block(*values_, b);
         }
         return block_[k & mask_];
     }
@@ -299,6 +304,7 @@ private:
     int mask_ = 0;
     mutable int block_index_ = -1;
     mutable const coSparseArrPtrP *block_ = nullptr;
+    mutable T *value_block_ = nullptr;
 };
 
 // A begin/end pair for range-for.
