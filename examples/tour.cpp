@@ -139,6 +139,15 @@ int main() {
     std::cout << "hm[2][3] = " << hm.read(2, 3) << ", hm[3][2] = " << hm[3][2] << ", " << hm.count()
               << " stored\n";
 
+    std::cout << "== a sparse matrix\n";
+    doublecoSparseArr2D sparse; // stores only the cells written
+    sparse.write(2, 5, 1.5);
+    sparse(2, 1) = 4.0;
+    for (auto cell : sparse.row(2)) // ascending columns
+        std::cout << "(" << cell.row << ", " << cell.column << ") = " << cell.value << "\n";
+    std::cout << "unwritten cells read " << sparse.read(7, 7) << "; cells: " << sparse.cell_count()
+              << "\n";
+
     std::cout << "== resources\n";
     intcoResourceKey width("width");
     coResourceTable defaults, user(&defaults); // user falls back to defaults

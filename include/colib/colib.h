@@ -25,6 +25,7 @@
 #include <colib/paged/hashed_keys.h>
 #include <colib/paged/hashed_arr.h>
 #include <colib/paged/hashed_arr2d.h>
+#include <colib/paged/sparse_arr.h>
 
 #include <colib/sorting/sort.h>
 
