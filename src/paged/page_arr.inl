@@ -31,7 +31,14 @@ coPageArrT<D, T, B, P>::coPageArrT(std::initializer_list<T> list) : coPageArrT()
 template <class D, class T, int B, int P>
 coPageArrT<D, T, B, P>::coPageArrT(utCopy, const D &src)
     : block_size_(src.block_size_), shift_(src.shift_), table_(src.block_count_, 10) {
-    copy(src, src.size_, 0, 0);
+    // A constructor that throws runs no destructor: the blocks made so far
+    // are freed here.
+    try {
+        copy(src, src.size_, 0, 0);
+    } catch (...) {
+        free_blocks(0);
+        throw;
+    }
 }
 
 template <class D, class T, int B, int P> coPageArrT<D, T, B, P>::~coPageArrT() {

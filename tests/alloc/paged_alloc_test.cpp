@@ -47,6 +47,8 @@ TEST_F(PagedAlloc, ThrowingOperationsKeepSizeAndElements) {
                              }),
               2);
     EXPECT_EQ(s[2], c);
+    // A copy constructor that fails part-way frees the blocks it made.
+    EXPECT_GE(for_each_throw([&] { utStringcoPageArr copy(utCOPY, s); }, [] {}), 3);
 
     intcoPageArr a{1, 2, 3}, src(1, 1, 1);
     {
