@@ -89,7 +89,7 @@ void *coHash::obj_nil() const {
 int coHash::obj_null(void *const obj) const {
     return coArrInterface::obj_null(obj);
 }
-void coHash::arr_move(void *const arr, int from, int to) {
+void coHash::arr_move(void *const arr, int from, int to) const {
     coArrInterface::arr_move(arr, from, to);
 }
 void coHash::update_size(int) {}

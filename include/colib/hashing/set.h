@@ -16,6 +16,7 @@
 // returns a double, utStringcoSet::remove a utString.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
 #include <colib/hashing/detail/set.h>
 
@@ -52,11 +53,13 @@ public:
     using coPrfT::coPrfT;
 };
 
-// Compiled once in the library (src/hashing/set.cpp).
-extern template class coSetT<intcoSet, int>;
-extern template class coSetT<doublecoSet, double>;
-extern template class coSetT<utStringcoSet, utString>;
-extern template class coSetIterT<intcoSetcoIterator, intcoSet>;
-extern template class coSetIterT<doublecoSetcoIterator, doublecoSet>;
-extern template class coSetIterT<utStringcoSetcoIterator, utStringcoSet>;
-extern template class coPrfT<intcoSetcoPrf, intcoSet>;
+// The instances compiled once in the library (src/hashing/set.cpp).
+#define COLIB_SET_INSTANCES(X)                                                                     \
+    X(coSetT<intcoSet, int>)                                                                       \
+    X(coSetT<doublecoSet, double>)                                                                 \
+    X(coSetT<utStringcoSet, utString>)                                                             \
+    X(coSetIterT<intcoSetcoIterator, intcoSet>)                                                    \
+    X(coSetIterT<doublecoSetcoIterator, doublecoSet>)                                              \
+    X(coSetIterT<utStringcoSetcoIterator, utStringcoSet>)                                          \
+    X(coPrfT<intcoSetcoPrf, intcoSet>)
+COLIB_SET_INSTANCES(COLIB_EXTERN_TEMPLATE)
