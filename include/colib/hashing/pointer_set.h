@@ -39,6 +39,11 @@ public:
     voidcoPointerSet();
     // Empty, then add of each address in order.
     voidcoPointerSet(std::initializer_list<void *> list);
+    voidcoPointerSet(const voidcoPointerSet &o) = default;
+    // Takes o's table; o is left empty and usable.
+    voidcoPointerSet(voidcoPointerSet &&o) noexcept = default;
+    voidcoPointerSet &operator=(const voidcoPointerSet &o) = default;
+    voidcoPointerSet &operator=(voidcoPointerSet &&o) noexcept = default;
     ~voidcoPointerSet();
 
     // A null address is not stored.

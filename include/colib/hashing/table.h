@@ -218,8 +218,9 @@ public:
 #define COLIB_TABLE_PAIRS(X)                                                                       \
     X(intintcoTableP)                                                                              \
     X(intdoublecoTableP)                                                                           \
-    X(intutStringcoTableP) X(utStringintcoTableP) X(utStringdoublecoTableP)                        \
-        X(utStringutStringcoTableP) X(utStringcoResourceKeyPtrcoTableP)
+    X(intutStringcoTableP)                                                                         \
+    X(utStringintcoTableP) X(utStringdoublecoTableP) X(utStringutStringcoTableP)                   \
+        X(utStringcoResourceKeyPtrcoTableP)
 COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_HASH)
 COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_TUPLE)
 

@@ -72,13 +72,17 @@ template <class P, class Key> int probe(const P &t, const Key &key) {
 }
 
 // The probe of a table of ints compared by value, with `nil` marking empty
-// slots: the same slots in the same order as probe(), four at a time. The
-// probe runs downward, so slots i-3..i are contiguous while i >= 3; one
-// 16-byte load compares them all with the key and with nil, and the highest
-// matching lane is the first slot the plain probe would stop at. Below slot
-// 3 it steps one slot at a time until it wraps to the top.
+// slots: the same slots in the same order as probe(). The home slot is
+// tested alone (it settles most lookups at low load, and a lone compare
+// keeps the common case short); past it, the probe runs downward through
+// contiguous slots, so while i >= 3 one 16-byte load compares slots i-3..i
+// with the key and with nil at once, and the highest matching lane is the
+// first slot the plain probe would stop at. Below slot 3 it steps one slot
+// at a time until it wraps to the top.
 inline int probe_int(const int *s, int bits, int key, int nil) noexcept {
     int i = hash_home(static_cast<unsigned>(key), bits);
+    if (s[i] == key || s[i] == nil) return i;
+    i = one_less(i, bits);
 #if defined(__SSE2__)
     const __m128i k = _mm_set1_epi32(key);
     const __m128i z = _mm_set1_epi32(nil);
@@ -86,8 +90,8 @@ inline int probe_int(const int *s, int bits, int key, int nil) noexcept {
         while (i >= 3) {
             __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i - 3));
             __m128i hit = _mm_or_si128(_mm_cmpeq_epi32(v, k), _mm_cmpeq_epi32(v, z));
-            int m = _mm_movemask_ps(_mm_castsi128_ps(hit));
-            if (m) return i - 3 + (31 - __builtin_clz(static_cast<unsigned>(m)));
+            unsigned m = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(hit)));
+            if (m) return i - 3 + (31 - __builtin_clz(m));
             i -= 4;
         }
         for (; i >= 0; --i)
