@@ -72,18 +72,22 @@ template <class P, class Key> int probe(const P &t, const Key &key) {
 }
 
 // The probe of a table of ints compared by value, with `nil` marking empty
-// slots: the same slots in the same order as probe(). The home slot is
-// tested alone (it settles most lookups at low load, and a lone compare
-// keeps the common case short); past it, the probe runs downward through
-// contiguous slots, so while i >= 3 one 16-byte load compares slots i-3..i
-// with the key and with nil at once, and the highest matching lane is the
-// first slot the plain probe would stop at. Below slot 3 it steps one slot
-// at a time until it wraps to the top.
-inline int probe_int(const int *s, int bits, int key, int nil) noexcept {
+// slots: the same slots in the same order as probe(). Past the first slot
+// the probe runs downward through contiguous slots, so while i >= 3 one
+// 16-byte load compares slots i-3..i with the key and with nil at once, and
+// the highest matching lane is the first slot the plain probe would stop
+// at. Below slot 3 it steps one slot at a time until it wraps to the top.
+// In a sparse table (`dense` false) the home slot is tested alone first: it
+// settles most lookups there, and the lone compare is cheaper than a group;
+// in a dense one the branch on the home slot would be a coin toss, so the
+// first group starts at the home slot.
+inline int probe_int(const int *s, int bits, int key, int nil, bool dense) noexcept {
     int i = hash_home(static_cast<unsigned>(key), bits);
-    if (s[i] == key || s[i] == nil) return i;
-    i = one_less(i, bits);
 #if defined(__SSE2__)
+    if (!dense) {
+        if (s[i] == key || s[i] == nil) return i;
+        i = one_less(i, bits);
+    }
     const __m128i k = _mm_set1_epi32(key);
     const __m128i z = _mm_set1_epi32(nil);
     for (;;) {
@@ -99,6 +103,7 @@ inline int probe_int(const int *s, int bits, int key, int nil) noexcept {
         i = (1 << bits) - 1;
     }
 #else
+    (void)dense;
     while (s[i] != key && s[i] != nil)
         i = one_less(i, bits);
     return i;

@@ -245,10 +245,12 @@ private:
         return out;
     }
     // The slot holding x or the empty slot where its probe ends. Int sets
-    // compare four slots per step (same slots, same order).
+    // compare four slots per step (same slots, same order), the home slot
+    // alone first while the table is at most 3/8 full.
     int probe(const T &x) const noexcept {
         if constexpr (std::is_same<T, int>::value && std::is_same<Traits, coSetElem<int>>::value)
-            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil());
+            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(),
+                                           8LL * count_ > (3LL << bits_));
         else
             return colib_detail::probe(Inline{slots_, bits_}, x);
     }
