@@ -1,5 +1,5 @@
 // Counting the words of a real text (tests/data: Genesis and Exodus of the
-// King James Version, 380 KB, about 74,000 words, 6,000 distinct) with
+// King James Version, 380 KB, 71,374 words, 3,556 distinct) with
 // ++table[word]. The text is split into words (runs of letters) before
 // timing; the timing covers the counting only.
 //
