@@ -264,12 +264,23 @@ TEST(Model, IntSetSlotExact) {
     EXPECT_GT(wrapped, 100); // chains across slot 0 were exercised
 }
 
+void run_table_model(int bits, int load);
+
+// The table against std::map, from small initial tables at low and high
+// load (growth inside rebuilds, long wrapped chains) to the usual geometry.
 TEST(Model, StringIntTable) {
+    const int geometry[][2] = {{0, 10}, {1, 90}, {2, 50}};
+    for (auto [bits, load] : geometry)
+        run_table_model(bits, load);
+}
+
+void run_table_model(int bits, int load) {
+    SCOPED_TRACE(std::to_string(bits) + "/" + std::to_string(load));
     std::mt19937 rng(7);
-    utStringintcoTable t(2, 50);
+    utStringintcoTable t(bits, load);
     std::map<std::string, int> model;
     auto key = [&] { return "k" + std::to_string(rng() % 700); };
-    for (int step = 0; step < 4000; ++step) {
+    for (int step = 0; step < 1500; ++step) {
         std::string k = key();
         utString uk(k.c_str());
         int op = static_cast<int>(rng() % 6);
