@@ -92,8 +92,10 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
         try {
             rehash(bits_ + 1);
         } catch (...) {
-            // The old table is untouched: take the new element out again.
-            colib_detail::erase_at(t, i);
+            // The old table is untouched and the new element sits in what
+            // was the empty slot ending its probe (nothing else moved):
+            // emptying that slot restores the table, full or not.
+            slots_[i] = nil();
             --count_;
             hash_ ^= h;
             throw;

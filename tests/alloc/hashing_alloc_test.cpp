@@ -118,6 +118,24 @@ TEST_F(HashingAlloc, TableGrowthAndCopies) {
         [] {});
 }
 
+// A rebuild that grows again while re-adding makes one table per size;
+// whichever of them fails, the set is as before and nothing leaks.
+TEST_F(HashingAlloc, GrowthInsideARebuild) {
+    intcoSet s(0, 50);
+    Snapshot<intcoSet> empty(s);
+    int runs =
+        for_each_throw([&] { s.add(7); }, [&] { EXPECT_TRUE(Snapshot<intcoSet>(s) == empty); });
+    EXPECT_GE(runs, 2); // the first table, then the rebuilds
+    EXPECT_EQ(s.bits(), 2);
+
+    intcoSet a(4, 50), b(6, 50); // a union sizes the table first
+    for (int i = 0; i < 5; ++i)
+        a.add(i);
+    Snapshot<intcoSet> before(a);
+    for_each_throw([&] { a += b; }, [&] { EXPECT_TRUE(Snapshot<intcoSet>(a) == before); });
+    EXPECT_EQ(a.bits(), 6);
+}
+
 // Looking texts up allocates nothing; ++t[word] allocates only for a new
 // word (its key text, and the table on the first word).
 TEST_F(HashingAlloc, TextLookupsDoNotAllocate) {
