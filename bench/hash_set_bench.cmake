@@ -2,4 +2,4 @@
 # Debian packages: libabsl-dev, libboost1.81-dev (and libbenchmark-dev).
 find_package(absl REQUIRED)
 find_package(Boost 1.81 REQUIRED)
-target_link_libraries(${name} PRIVATE absl::flat_hash_set absl::flat_hash_map Boost::headers)
+target_link_libraries(${name} PRIVATE absl::flat_hash_set Boost::headers)

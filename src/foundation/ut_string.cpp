@@ -46,6 +46,10 @@ utString::utString(const std::string &s) : utString(s.data(), static_cast<int>(s
 utString::utString(const char *s, int n) {
     if (!s) return;
     if (n < 0) n = 0;
+    // Text is NUL-terminated: whatever follows a NUL inside the n bytes is
+    // dropped, so length, hash, comparison and printing see the same text.
+    if (const void *nul = std::memchr(s, '\0', static_cast<std::size_t>(n)))
+        n = static_cast<int>(static_cast<const char *>(nul) - s);
     char *block = new char[kHeader + static_cast<std::size_t>(n) + 1];
     auto *count = new (block) utRef::counter(1);
     text_ = block + kHeader;

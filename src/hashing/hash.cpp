@@ -53,9 +53,10 @@ void *coHash::add(void *const key) {
     try {
         update_size(count_);
     } catch (...) {
-        // Growth failed with the table as it was: take the new element out.
-        Virtual v{*this};
-        colib_detail::erase_at(v, i);
+        // Growth failed with the table as it was, the new element in what
+        // was the empty slot ending its probe: emptying it restores the
+        // table (a removal would never end in a full one).
+        arr_put_copy(nullptr, obj_nil(), i);
         --count_;
         throw;
     }
@@ -89,7 +90,7 @@ void *coHash::obj_nil() const {
 int coHash::obj_null(void *const obj) const {
     return coArrInterface::obj_null(obj);
 }
-void coHash::arr_move(void *const arr, int from, int to) {
+void coHash::arr_move(void *const arr, int from, int to) const {
     coArrInterface::arr_move(arr, from, to);
 }
 void coHash::update_size(int) {}

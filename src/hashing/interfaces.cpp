@@ -30,18 +30,18 @@ void coArrInterface::arr_destroy(void *const, int) const {}
 int coArrInterface::arr_size(void *const) const {
     return 0;
 }
-void coArrInterface::arr_put_copy(void *const, void *const, int) {}
+void coArrInterface::arr_put_copy(void *const, void *const, int) const {}
 void *coArrInterface::arr_get(void *const, int) const {
     return nullptr;
 }
 
-void coArrInterface::arr_swap(void *const arr, int i, int j) {
+void coArrInterface::arr_swap(void *const arr, int i, int j) const {
     void *keep = obj_create_copy(arr_get(arr, i));
     arr_move(arr, j, i);
     arr_put_copy(arr, keep, j);
     obj_destroy(keep);
 }
 
-void coArrInterface::arr_move(void *const arr, int from, int to) {
+void coArrInterface::arr_move(void *const arr, int from, int to) const {
     arr_put_copy(arr, arr_get(arr, from), to);
 }

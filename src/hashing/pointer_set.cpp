@@ -2,8 +2,7 @@
 
 #include "set.inl"
 
-template class coSetT<coPointerSetPtrcoSet, coPointerSetObject *>;
-template class coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet>;
+COLIB_POINTER_SET_INSTANCES(COLIB_INSTANTIATE)
 
 int coPointerSetPtrcoSet::operator==(const coPointerSetPtrcoSet &o) const {
     return compare_base(o) && *this <= o ? 1 : 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -91,8 +92,10 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
         try {
             rehash(bits_ + 1);
         } catch (...) {
-            // The old table is untouched: take the new element out again.
-            colib_detail::erase_at(t, i);
+            // The old table is untouched and the new element sits in what
+            // was the empty slot ending its probe (nothing else moved):
+            // emptying that slot restores the table, full or not.
+            slots_[i] = nil();
             --count_;
             hash_ ^= h;
             throw;
@@ -152,25 +155,39 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::clear(int reallocat
     resize(initial_bits_, reallocate);
 }
 
+template <class D, class T, class Tr>
+std::unique_ptr<T[]> coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
+    if (bits > 30) throw std::bad_alloc();
+    std::unique_ptr<T[]> t(new_table(bits));
+    int n = 0;
+    for (int i = 0; i < src_slots; ++i) {
+        if (Tr::is_nil(src[i])) continue;
+        // The elements are distinct: each goes to the end of its probe.
+        int j = colib_detail::hash_home(Tr::hash(src[i]), bits);
+        while (!Tr::is_nil(t[j]))
+            j = colib_detail::one_less(j, bits);
+        t[j] = src[i];
+        // Re-adding counts again, so the rebuild itself may reach the load
+        // limit of its new size: it then rebuilds what it holds so far one
+        // size up and goes on adding the rest there.
+        if (load_limit(++n, bits)) {
+            int up = bits + 1;
+            std::unique_ptr<T[]> g = rebuild(t.get(), 1 << bits, up);
+            t = std::move(g);
+            bits = up;
+        }
+    }
+    return t;
+}
+
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::rehash(int new_bits) {
-    if (new_bits > 30) throw std::bad_alloc();
-    if (!slots_) {
-        bits_ = new_bits;
-        return;
-    }
-    T *fresh = new_table(new_bits);
-    // The elements come over in slot order, each at the end of its probe in
-    // the new table: exactly where adding them in that order puts them.
-    int n = hash_size();
-    for (int i = 0; i < n; ++i) {
-        if (Tr::is_nil(slots_[i])) continue;
-        int j = colib_detail::hash_home(Tr::hash(slots_[i]), new_bits);
-        while (!Tr::is_nil(fresh[j]))
-            j = colib_detail::one_less(j, new_bits);
-        fresh[j] = std::move(slots_[i]);
-    }
+    // Everything is built aside and the old table released last, so a
+    // failure leaves the set as it was. A set without storage gets its
+    // (empty) table now: a later clear(0) keeps that size.
+    std::unique_ptr<T[]> fresh =
+        slots_ ? rebuild(slots_, hash_size(), new_bits) : rebuild(nullptr, 0, new_bits);
     delete[] slots_;
-    slots_ = fresh;
+    slots_ = fresh.release();
     bits_ = new_bits;
 }
 
@@ -251,9 +268,13 @@ unsigned int coSetT<D, T, Tr>::obj_hash(void *const obj) const {
 }
 
 template <class D, class T, class Tr>
-void coSetT<D, T, Tr>::arr_put_copy(void *const, void *const obj, int i) {
-    if (!slots_) slots_ = new_table(bits_);
-    slots_[i] = *static_cast<const T *>(obj);
+void coSetT<D, T, Tr>::arr_put_copy(void *const, void *const obj, int i) const {
+    // const like every slot operation of the interface; the engine stores
+    // only from its non-const add, so the set itself is never a const
+    // object here.
+    coSetT *self = const_cast<coSetT *>(this);
+    if (!self->slots_) self->slots_ = new_table(bits_);
+    self->slots_[i] = *static_cast<const T *>(obj);
 }
 
 template <class D, class T, class Tr> void *coSetT<D, T, Tr>::arr_get(void *const, int i) const {

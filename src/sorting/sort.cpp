@@ -34,10 +34,10 @@ void *coQuickSort::obj_create_copy(void *const obj) const {
 void coQuickSort::obj_destroy(void *const obj) const {
     coArrInterface::obj_destroy(obj);
 }
-void coQuickSort::arr_put_copy(void *const arr, void *const obj, int i) {
+void coQuickSort::arr_put_copy(void *const arr, void *const obj, int i) const {
     coArrInterface::arr_put_copy(arr, obj, i);
 }
-void coQuickSort::arr_swap(void *const arr, int i, int j) {
+void coQuickSort::arr_swap(void *const arr, int i, int j) const {
     coArrInterface::arr_swap(arr, i, j);
 }
 
@@ -145,13 +145,13 @@ void *doublecoQuickSortIndex::arr_get(void *const, int i) const {
     return carry(indices_->read(i));
 }
 
-void doublecoQuickSortIndex::arr_swap(void *const, int i, int j) {
+void doublecoQuickSortIndex::arr_swap(void *const, int i, int j) const {
     std::swap(indices_->read(i), indices_->read(j));
 }
 
 // ---- coHeapSort --------------------------------------------------------------
 
-void coHeapSort::arr_move(void *const arr, int from, int to) {
+void coHeapSort::arr_move(void *const arr, int from, int to) const {
     coArrInterface::arr_move(arr, from, to);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "alloc/alloc_injector.h"
@@ -115,6 +116,47 @@ TEST_F(HashingAlloc, TableGrowthAndCopies) {
             utStringcoSet list{"p", "q", "r"};
         },
         [] {});
+}
+
+// A rebuild that grows again while re-adding makes one table per size;
+// whichever of them fails, the set is as before and nothing leaks.
+TEST_F(HashingAlloc, GrowthInsideARebuild) {
+    intcoSet s(0, 50);
+    Snapshot<intcoSet> empty(s);
+    int runs =
+        for_each_throw([&] { s.add(7); }, [&] { EXPECT_TRUE(Snapshot<intcoSet>(s) == empty); });
+    EXPECT_GE(runs, 2); // the first table, then the rebuilds
+    EXPECT_EQ(s.bits(), 2);
+
+    intcoSet a(4, 50), b(6, 50); // a union sizes the table first
+    for (int i = 0; i < 5; ++i)
+        a.add(i);
+    Snapshot<intcoSet> before(a);
+    for_each_throw([&] { a += b; }, [&] { EXPECT_TRUE(Snapshot<intcoSet>(a) == before); });
+    EXPECT_EQ(a.bits(), 6);
+}
+
+// Looking texts up allocates nothing; ++t[word] allocates only for a new
+// word (its key text, and the table on the first word).
+TEST_F(HashingAlloc, TextLookupsDoNotAllocate) {
+    utStringintcoTable t(4, 50);
+    utStringcoSet s(4, 50);
+    ++t["alpha"];
+    s.add(utString("alpha"));
+    std::string word = "alpha";
+    long before = alloc_injector::total();
+    for (int i = 0; i < 10; ++i) {
+        ++t[std::string_view(word)];
+        ++t[word.c_str()];
+        EXPECT_EQ(t.read(word), 1 + 2 * (i + 1));
+        EXPECT_EQ(t.member("beta"), 0);
+        EXPECT_EQ(s.member(word), 1);
+        EXPECT_FALSE(s.find("alpha").invalid());
+        EXPECT_EQ(t.remove("gamma") + s.remove(std::string_view("gamma")).length(), 0);
+    }
+    EXPECT_EQ(alloc_injector::total(), before);
+    ++t["beta"];
+    EXPECT_EQ(alloc_injector::total(), before + 1);
 }
 
 } // namespace

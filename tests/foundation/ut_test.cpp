@@ -3,6 +3,7 @@
 #include <colib/foundation/types.h>
 #include <colib/foundation/ut.h>
 #include <colib/foundation/ut_ostream.h>
+#include <colib/hashing/set.h>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -60,6 +61,25 @@ TEST(UtString, CopiesShareTextAndOutliveTheOriginal) {
     EXPECT_EQ(lit.ref().use_count(), 0);
     utString lit_copy = lit;
     EXPECT_STREQ(lit_copy, "literal");
+}
+
+// Text ends at its first NUL byte whatever the constructor, so length,
+// hashing, comparison and printing agree, and a set holds such a string
+// once.
+TEST(UtString, CountedConstructorsStopAtTheFirstNul) {
+    utString a(std::string("k\0one", 5)), b("k\0two", 5), k("k");
+    EXPECT_EQ(a.length(), 1);
+    EXPECT_EQ(a.compare(k), 0);
+    EXPECT_EQ(co_hash(a), co_hash(k));
+    EXPECT_EQ(co_hash(b), co_hash(k));
+    std::ostringstream os;
+    os << a;
+    EXPECT_EQ(os.str(), "k");
+    utStringcoSet s{a, b, k};
+    EXPECT_EQ(s.size(), 1);
+    EXPECT_EQ(utString("\0x", 2).length(), 0);
+    EXPECT_FALSE(utString("\0x", 2).invalid()); // the empty text, not no text
+    EXPECT_EQ(utString("abc", 2).length(), 2);  // a count below the NUL still cuts
 }
 
 TEST(UtString, ParseTakesOnlyWholeNumbers) {

@@ -14,7 +14,7 @@ namespace {
 // divided by 100 by default, so keys 100..199 share one hash).
 class Table16 : public coHash {
 public:
-    std::vector<int> slots = std::vector<int>(16, INT_MIN);
+    mutable std::vector<int> slots = std::vector<int>(16, INT_MIN);
     std::vector<int> sizes;
     unsigned (*hash_fn)(int) = [](int v) { return static_cast<unsigned>(v / 100); };
     int nil = INT_MIN;
@@ -41,7 +41,7 @@ protected:
     }
     unsigned obj_hash(void *const o) const override { return hash_fn(*static_cast<int *>(o)); }
     int arr_size(void *const) const override { return 4; }
-    void arr_put_copy(void *const, void *const o, int i) override {
+    void arr_put_copy(void *const, void *const o, int i) const override {
         slots[i] = *static_cast<int *>(o);
     }
     void *arr_get(void *const, int i) const override { return const_cast<int *>(&slots[i]); }
@@ -141,7 +141,7 @@ TEST(Hash, RemovalMovesLaterChainMembersBack) {
 // calls so the order of the slots they go through can be checked.
 class Strings : public coArrInterface {
 public:
-    std::vector<std::string> v;
+    mutable std::vector<std::string> v;
     mutable std::vector<std::string> log;
 
     void *obj_create_copy(void *const obj) const override {
@@ -156,7 +156,7 @@ public:
         log.push_back("get " + std::to_string(i));
         return const_cast<std::string *>(&v[i]);
     }
-    void arr_put_copy(void *const, void *const obj, int i) override {
+    void arr_put_copy(void *const, void *const obj, int i) const override {
         log.push_back("put " + std::to_string(i));
         v[i] = *static_cast<std::string *>(obj);
     }

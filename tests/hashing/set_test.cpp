@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -192,6 +193,74 @@ TEST(IntSet, WorkedExampleOrderAndPrintout) {
     d.clear();
     EXPECT_EQ(d.slot_count(), 16);
     EXPECT_EQ(utStringintcoTable().pairs().load_percent(), 50);
+}
+
+// Re-adding the elements during a rebuild counts them again, so a rebuild
+// can reach the load limit of its own new size and must grow once more.
+TEST(IntSet, GrowthContinuesInsideARebuild) {
+    intcoSet zero(0, 50);
+    zero.add(7); // 1 slot: 1 >= 0.5, rebuild at 1 bit; re-adding: 1 >= 1, 2 bits
+    EXPECT_EQ(zero.bits(), 2);
+    EXPECT_EQ(zero.member(7), 1);
+
+    intcoSet s(2, 10);
+    std::vector<int> bits;
+    for (int i = 1; i <= 4; ++i) {
+        s.add(i);
+        bits.push_back(s.bits());
+    }
+    EXPECT_EQ(bits, (std::vector<int>{4, 5, 5, 6}));
+
+    // The untyped engine path and a table grow the same way.
+    intcoSet untyped(0, 50);
+    int seven = 7;
+    static_cast<basecoSet &>(untyped).add(&seven);
+    EXPECT_EQ(untyped.bits(), 2);
+    intintcoTable t(0, 50);
+    t[7] = 1;
+    EXPECT_EQ(t.pairs().bits(), 2);
+}
+
+// A union into a set without storage gives it the other's table size, and
+// clear(0) keeps that table.
+TEST(IntSet, UnionSizesATableWithoutStorage) {
+    intcoSet a(4, 50), b(6, 50);
+    a += b;
+    EXPECT_EQ(a.bits(), 6);
+    a.clear(0);
+    a.add(3);
+    a.add(37);
+    EXPECT_EQ(a.bits(), 6);
+    EXPECT_EQ(elems(a), (std::vector<int>{3, 37}));
+    a.clear(1);
+    EXPECT_EQ(a.bits(), 4);
+}
+
+// Removal where the chain wraps from slot 0 to the top: 10 and 31 have home
+// 2, 13 and 34 home 0 (16 slots), so they sit at 2, 1, 0 and 15. Removing
+// 10 moves 31 up; 13 and 34 must stay, 34 because walking up from slot 15
+// wraps to its home 0 before the hole at 1.
+TEST(IntSet, RemovalKeepsAWrappedChainReachable) {
+    intcoSet s(4, 50);
+    for (int k : {10, 31, 13, 34})
+        s.add(k);
+    auto slots = [](const intcoSet &set) {
+        std::vector<std::pair<int, int>> at;
+        intcoSetcoIterator it(&set);
+        while (++it)
+            at.emplace_back(it.index(), it());
+        return at;
+    };
+    using At = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(slots(s), (At{{0, 13}, {1, 31}, {2, 10}, {15, 34}}));
+    EXPECT_EQ(s.remove(10), 10);
+    EXPECT_EQ(slots(s), (At{{0, 13}, {2, 31}, {15, 34}}));
+    for (int k : {31, 13, 34})
+        EXPECT_EQ(s.member(k), 1) << k;
+    // Removing the chain's slot-0 member pulls the wrapped one down.
+    EXPECT_EQ(s.remove(13), 13);
+    EXPECT_EQ(slots(s), (At{{0, 34}, {2, 31}}));
+    EXPECT_EQ(s.member(34), 1);
 }
 
 TEST(DoubleAndStringSets, EqualityIsTheElements) {

@@ -14,8 +14,8 @@ using Swaps = std::vector<std::pair<int, int>>;
 // calls; copies of elements are new ints.
 template <class Base> class Ints : public Base {
 public:
-    std::vector<int> v;
-    std::vector<int> puts;
+    mutable std::vector<int> v;
+    mutable std::vector<int> puts;
     mutable int compares = 0, gets = 0, created = 0, destroyed = 0;
 
     int obj_compare(void *const a, void *const b) const override {
@@ -35,7 +35,7 @@ public:
         ++destroyed;
         delete static_cast<int *>(obj);
     }
-    void arr_put_copy(void *const, void *const obj, int i) override {
+    void arr_put_copy(void *const, void *const obj, int i) const override {
         puts.push_back(i);
         v[i] = *static_cast<int *>(obj);
     }
@@ -46,9 +46,9 @@ public:
 class IntSort : public Ints<coQuickSort> {
 public:
     using coQuickSort::lran;
-    Swaps swaps;
+    mutable Swaps swaps;
     bool base_swap = false;
-    void arr_swap(void *const a, int i, int j) override {
+    void arr_swap(void *const a, int i, int j) const override {
         if (base_swap) return coQuickSort::arr_swap(a, i, j);
         swaps.emplace_back(i, j);
         std::swap(v[i], v[j]);
@@ -209,7 +209,7 @@ TEST(QuickSortIndex, OrdersIndexesByKeys) {
 // Heap sort of a vector of ints, the temporary being a new int.
 class IntHeapSort : public Ints<coHeapSort> {
 public:
-    std::vector<std::pair<int, int>> moves;
+    mutable std::vector<std::pair<int, int>> moves;
     void *obj_create() const override {
         ++created;
         return new int(0);
@@ -217,7 +217,7 @@ public:
     void obj_assign(void *const d, void *const s) const override {
         *static_cast<int *>(d) = *static_cast<int *>(s);
     }
-    void arr_move(void *const arr, int from, int to) override {
+    void arr_move(void *const arr, int from, int to) const override {
         moves.emplace_back(from, to);
         coHeapSort::arr_move(arr, from, to);
     }

@@ -79,7 +79,11 @@ public:
     // Copies the text; a null pointer gives a string without text.
     utString(const char *s);
     utString(utCopy, const char *s) : utString(s) {}
+    // The first n bytes of s, or fewer: the text ends at the first NUL
+    // byte, as every text of the library does (std::string("k\0one", 5)
+    // gives the text "k", length 1). A null s gives a string without text.
     utString(const char *s, int n);
+    // s.c_str() up to its first NUL byte (see above).
     utString(const std::string &s);
     utString(const utString &o) noexcept
         : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {

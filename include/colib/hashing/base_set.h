@@ -63,8 +63,10 @@ protected:
     }
     int hash_size() const noexcept { return 1 << bits_; }
     // True when count n asks for the table to double.
-    bool at_load_limit(int n) const noexcept {
-        return n >= static_cast<double>(load_percent_) / 100.0 * static_cast<double>(hash_size());
+    bool at_load_limit(int n) const noexcept { return load_limit(n, bits_); }
+    // The same for a table of 2^bits slots.
+    bool load_limit(int n, int bits) const noexcept {
+        return n >= static_cast<double>(load_percent_) / 100.0 * static_cast<double>(1 << bits);
     }
 
     // The current bits (the engine's B).

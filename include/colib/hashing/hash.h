@@ -64,7 +64,7 @@ protected:
 
     void *obj_nil() const override;
     int obj_null(void *const obj) const override;
-    void arr_move(void *const arr, int from, int to) override;
+    void arr_move(void *const arr, int from, int to) const override;
     // Told the new count after every insertion and removal. Does nothing.
     virtual void update_size(int n);
 
@@ -72,7 +72,7 @@ protected:
     int obj_compare(void *const a, void *const b) const override = 0;
     unsigned int obj_hash(void *const obj) const override = 0;
     int arr_size(void *const arr) const override = 0;
-    void arr_put_copy(void *const arr, void *const obj, int i) override = 0;
+    void arr_put_copy(void *const arr, void *const obj, int i) const override = 0;
     void *arr_get(void *const arr, int i) const override = 0;
 
     int count_ = 0;

@@ -18,8 +18,11 @@
 //    7 obj_destroy
 //    8 destructor
 //
-// Every operation has a body here, so a derived class overrides only what
-// it needs. arr_move and arr_swap are built on the other slots: a class that
+// Every operation here is const: an implementer that keeps its storage
+// elsewhere (or mutable) stores and swaps through a const object; only the
+// hash engine's update_size, which may rebuild a table, is not. Every
+// operation has a body here, so a derived class overrides only what it
+// needs. arr_move and arr_swap are built on the other slots: a class that
 // overrides arr_get, arr_put_copy, obj_create_copy and obj_destroy gets
 // working moves and swaps. The `arr` handle names the array an operation
 // works on; the hash sets ignore it and pass null (their own slots).
@@ -71,16 +74,16 @@ public:
     // own: the number of index bits of its table. Default: 0.
     virtual int arr_size(void *const arr) const;
     // Assigns a copy of obj into slot i. Default: nothing.
-    virtual void arr_put_copy(void *const arr, void *const obj, int i);
+    virtual void arr_put_copy(void *const arr, void *const obj, int i) const;
     // Handle of the element at i. Default: null.
     virtual void *arr_get(void *const arr, int i) const;
     // Exchanges the elements at i and j through a temporary made with
     // obj_create_copy: copy out i, move j over i, store the copy at j,
     // destroy the copy. Needs a working obj_create_copy.
-    virtual void arr_swap(void *const arr, int i, int j);
+    virtual void arr_swap(void *const arr, int i, int j) const;
     // Copies the element at `from` into `to` (arr_get, then arr_put_copy);
     // the source keeps its value.
-    virtual void arr_move(void *const arr, int from, int to);
+    virtual void arr_move(void *const arr, int from, int to) const;
 
 protected:
     coArrInterface() noexcept = default;

@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 
+#include <colib/foundation/instances.h>
 #include <colib/hashing/detail/set.h>
 
 // The hash set of coPointerSetObject pointers (coPointerSetObject is only a
@@ -38,6 +39,11 @@ public:
     voidcoPointerSet();
     // Empty, then add of each address in order.
     voidcoPointerSet(std::initializer_list<void *> list);
+    voidcoPointerSet(const voidcoPointerSet &o) = default;
+    // Takes o's table; o is left empty and usable.
+    voidcoPointerSet(voidcoPointerSet &&o) noexcept = default;
+    voidcoPointerSet &operator=(const voidcoPointerSet &o) = default;
+    voidcoPointerSet &operator=(voidcoPointerSet &&o) noexcept = default;
     ~voidcoPointerSet();
 
     // A null address is not stored.
@@ -73,5 +79,8 @@ private:
     coPointerSetPtrcoSet set_;
 };
 
-extern template class coSetT<coPointerSetPtrcoSet, coPointerSetObject *>;
-extern template class coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet>;
+// The instances compiled once in the library (src/hashing/pointer_set.cpp).
+#define COLIB_POINTER_SET_INSTANCES(X)                                                             \
+    X(coSetT<coPointerSetPtrcoSet, coPointerSetObject *>)                                          \
+    X(coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet>)
+COLIB_POINTER_SET_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -7,18 +7,26 @@
 //   for (int x : s) ...  // slot order, not insertion order
 //   std::cout << s;      // "coSet {", "  size 1", "  7", "}"
 //
+//   utStringcoSet seen;
+//   seen.add(utString("cat"));
+//   seen.member("cat");                    // 1: text looked up in place,
+//   seen.member(std::string_view("dog"));  // no utString built
+//
 // Each nil value (int -2147483648, double -1.7976931348623157e308, the
 // string without text) marks empty slots and can never be a member: adding
 // it stores nothing, and lookups that find nothing answer with it. A double
 // NaN equals nothing, so each NaN added is stored anew and never found;
 // +0.0 and -0.0 are equal but hash differently, so both can be stored.
-// All members are those of coSetT (detail/set.h); doublecoSet::remove
-// returns a double, utStringcoSet::remove a utString.
+// A set moves in O(1) without throwing, leaving the source empty. All
+// members are those of coSetT (detail/set.h); doublecoSet::remove returns a
+// double, utStringcoSet::remove a utString.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
 #include <colib/hashing/detail/set.h>
 
+// Sets of ints (nil -2147483648), doubles and strings.
 class COLIB_API intcoSet : public coSetT<intcoSet, int> {
 public:
     using coSetT::coSetT;
@@ -32,6 +40,7 @@ public:
     using coSetT::coSetT;
 };
 
+// Walkers in slot order; operator() gives the current element or nil().
 class COLIB_API intcoSetcoIterator : public coSetIterT<intcoSetcoIterator, intcoSet> {
 public:
     using coSetIterT::coSetIterT;
@@ -52,11 +61,13 @@ public:
     using coPrfT::coPrfT;
 };
 
-// Compiled once in the library (src/hashing/set.cpp).
-extern template class coSetT<intcoSet, int>;
-extern template class coSetT<doublecoSet, double>;
-extern template class coSetT<utStringcoSet, utString>;
-extern template class coSetIterT<intcoSetcoIterator, intcoSet>;
-extern template class coSetIterT<doublecoSetcoIterator, doublecoSet>;
-extern template class coSetIterT<utStringcoSetcoIterator, utStringcoSet>;
-extern template class coPrfT<intcoSetcoPrf, intcoSet>;
+// The instances compiled once in the library (src/hashing/set.cpp).
+#define COLIB_SET_INSTANCES(X)                                                                     \
+    X(coSetT<intcoSet, int>)                                                                       \
+    X(coSetT<doublecoSet, double>)                                                                 \
+    X(coSetT<utStringcoSet, utString>)                                                             \
+    X(coSetIterT<intcoSetcoIterator, intcoSet>)                                                    \
+    X(coSetIterT<doublecoSetcoIterator, doublecoSet>)                                              \
+    X(coSetIterT<utStringcoSetcoIterator, utStringcoSet>)                                          \
+    X(coPrfT<intcoSetcoPrf, intcoSet>)
+COLIB_SET_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -10,17 +10,25 @@
 //   t.remove(5);      // 1
 //   std::cout << t;   // "coTable {", "  size 0", "}"
 //
+//   utStringintcoTable words;
+//   ++words["the"];                       // a string key is built only here
+//   words.read(std::string_view("the"));  // 1: looked up in place
+//   for (const auto &[word, n] : words)   // slot order; references to the
+//       std::cout << word << " " << n;    // stored key and value
+//
 // Nil keys (int -2147483648, the string without text) are never stored:
 // read gives the default value, operator[] a per-table scratch value (see
 // detail/table.h). The resource-key table does not own the keys its values
 // point to, and does not print.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/hashing/detail/table.h>
 
 // Defined with the resources; the tables only point at it.
 class COLIB_API coResourceKeyBase;
 
+// intintcoTable: int keys, int values.
 class COLIB_API intintcoTableP : public coTablePT<intintcoTableP, int, int> {
 public:
     using coTablePT::coTablePT;
@@ -39,14 +47,13 @@ class COLIB_API intintcoTable : public coTableT<intintcoTable, intintcoTablePcoS
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const intintcoTableP &p);
 class COLIB_API intintcoTablecoIterator2
     : public coTableIter2T<intintcoTablecoIterator2, intintcoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// intdoublecoTable: int keys, double values.
 class COLIB_API intdoublecoTableP : public coTablePT<intdoublecoTableP, int, double> {
 public:
     using coTablePT::coTablePT;
@@ -65,14 +72,13 @@ class COLIB_API intdoublecoTable : public coTableT<intdoublecoTable, intdoubleco
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const intdoublecoTableP &p);
 class COLIB_API doubleintcoTablecoIterator2
     : public coTableIter2T<doubleintcoTablecoIterator2, intdoublecoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// intutStringcoTable: int keys, utString values.
 class COLIB_API intutStringcoTableP : public coTablePT<intutStringcoTableP, int, utString> {
 public:
     using coTablePT::coTablePT;
@@ -93,14 +99,13 @@ class COLIB_API intutStringcoTable
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const intutStringcoTableP &p);
 class COLIB_API utStringintcoTablecoIterator2
     : public coTableIter2T<utStringintcoTablecoIterator2, intutStringcoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// utStringintcoTable: string keys, int values (a word counter: ++t["word"]).
 class COLIB_API utStringintcoTableP : public coTablePT<utStringintcoTableP, utString, int> {
 public:
     using coTablePT::coTablePT;
@@ -121,14 +126,13 @@ class COLIB_API utStringintcoTable
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const utStringintcoTableP &p);
 class COLIB_API intutStringcoTablecoIterator2
     : public coTableIter2T<intutStringcoTablecoIterator2, utStringintcoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// utStringdoublecoTable: string keys, double values.
 class COLIB_API utStringdoublecoTableP
     : public coTablePT<utStringdoublecoTableP, utString, double> {
 public:
@@ -150,14 +154,13 @@ class COLIB_API utStringdoublecoTable
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const utStringdoublecoTableP &p);
 class COLIB_API doubleutStringcoTablecoIterator2
     : public coTableIter2T<doubleutStringcoTablecoIterator2, utStringdoublecoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// utStringutStringcoTable: string keys, string values.
 class COLIB_API utStringutStringcoTableP
     : public coTablePT<utStringutStringcoTableP, utString, utString> {
 public:
@@ -179,14 +182,14 @@ class COLIB_API utStringutStringcoTable
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const utStringutStringcoTableP &p);
 class COLIB_API utStringutStringcoTablecoIterator2
     : public coTableIter2T<utStringutStringcoTablecoIterator2, utStringutStringcoTable> {
 public:
     using coTableIter2T::coTableIter2T;
 };
 
+// utStringcoResourceKeyPtrcoTable: string keys, resource-key pointers it does not own; does not
+// print and has no key/value iterator (the registry of named resource keys).
 class COLIB_API utStringcoResourceKeyPtrcoTableP
     : public coTablePT<utStringcoResourceKeyPtrcoTableP, utString, coResourceKeyBase *> {
 public:
@@ -210,52 +213,55 @@ class COLIB_API utStringcoResourceKeyPtrcoTable
 public:
     using coTableT::coTableT;
 };
-// The hash of the key alone.
-COLIB_API unsigned int co_hash(const utStringcoResourceKeyPtrcoTableP &p);
+// co_hash of a pair: the hash of its key alone.
+#define COLIB_TABLE_PAIR_HASH(P) COLIB_API unsigned int co_hash(const P &p);
+#define COLIB_TABLE_PAIRS(X)                                                                       \
+    X(intintcoTableP)                                                                              \
+    X(intdoublecoTableP)                                                                           \
+    X(intutStringcoTableP)                                                                         \
+    X(utStringintcoTableP) X(utStringdoublecoTableP) X(utStringutStringcoTableP)                   \
+        X(utStringcoResourceKeyPtrcoTableP)
+COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_HASH)
+COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_TUPLE)
 
-// Compiled once in the library (src/hashing/table.cpp).
-extern template class coTablePT<intintcoTableP, int, int>;
-extern template class coSetT<intintcoTablePcoSet, intintcoTableP, coTablePElem<intintcoTableP>>;
-extern template class coSetIterT<intintcoTablePcoSetcoIterator, intintcoTablePcoSet>;
-extern template class coTableT<intintcoTable, intintcoTablePcoSet, true>;
-extern template class coTableIter2T<intintcoTablecoIterator2, intintcoTable>;
-extern template class coTablePT<intdoublecoTableP, int, double>;
-extern template class coSetT<intdoublecoTablePcoSet, intdoublecoTableP,
-                             coTablePElem<intdoublecoTableP>>;
-extern template class coSetIterT<intdoublecoTablePcoSetcoIterator, intdoublecoTablePcoSet>;
-extern template class coTableT<intdoublecoTable, intdoublecoTablePcoSet, true>;
-extern template class coTableIter2T<doubleintcoTablecoIterator2, intdoublecoTable>;
-extern template class coTablePT<intutStringcoTableP, int, utString>;
-extern template class coSetT<intutStringcoTablePcoSet, intutStringcoTableP,
-                             coTablePElem<intutStringcoTableP>>;
-extern template class coSetIterT<intutStringcoTablePcoSetcoIterator, intutStringcoTablePcoSet>;
-extern template class coTableT<intutStringcoTable, intutStringcoTablePcoSet, true>;
-extern template class coTableIter2T<utStringintcoTablecoIterator2, intutStringcoTable>;
-extern template class coTablePT<utStringintcoTableP, utString, int>;
-extern template class coSetT<utStringintcoTablePcoSet, utStringintcoTableP,
-                             coTablePElem<utStringintcoTableP>>;
-extern template class coSetIterT<utStringintcoTablePcoSetcoIterator, utStringintcoTablePcoSet>;
-extern template class coTableT<utStringintcoTable, utStringintcoTablePcoSet, true>;
-extern template class coTableIter2T<intutStringcoTablecoIterator2, utStringintcoTable>;
-extern template class coTablePT<utStringdoublecoTableP, utString, double>;
-extern template class coSetT<utStringdoublecoTablePcoSet, utStringdoublecoTableP,
-                             coTablePElem<utStringdoublecoTableP>>;
-extern template class coSetIterT<utStringdoublecoTablePcoSetcoIterator,
-                                 utStringdoublecoTablePcoSet>;
-extern template class coTableT<utStringdoublecoTable, utStringdoublecoTablePcoSet, true>;
-extern template class coTableIter2T<doubleutStringcoTablecoIterator2, utStringdoublecoTable>;
-extern template class coTablePT<utStringutStringcoTableP, utString, utString>;
-extern template class coSetT<utStringutStringcoTablePcoSet, utStringutStringcoTableP,
-                             coTablePElem<utStringutStringcoTableP>>;
-extern template class coSetIterT<utStringutStringcoTablePcoSetcoIterator,
-                                 utStringutStringcoTablePcoSet>;
-extern template class coTableT<utStringutStringcoTable, utStringutStringcoTablePcoSet, true>;
-extern template class coTableIter2T<utStringutStringcoTablecoIterator2, utStringutStringcoTable>;
-extern template class coTablePT<utStringcoResourceKeyPtrcoTableP, utString, coResourceKeyBase *>;
-extern template class coSetT<utStringcoResourceKeyPtrcoTablePcoSet,
-                             utStringcoResourceKeyPtrcoTableP,
-                             coTablePElem<utStringcoResourceKeyPtrcoTableP>>;
-extern template class coSetIterT<utStringcoResourceKeyPtrcoTablePcoSetcoIterator,
-                                 utStringcoResourceKeyPtrcoTablePcoSet>;
-extern template class coTableT<utStringcoResourceKeyPtrcoTable,
-                               utStringcoResourceKeyPtrcoTablePcoSet, false>;
+// The instances compiled once in the library (src/hashing/table.cpp).
+#define COLIB_TABLE_INSTANCES(X)                                                                   \
+    X(coTablePT<intintcoTableP, int, int>)                                                         \
+    X(coSetT<intintcoTablePcoSet, intintcoTableP, coTablePElem<intintcoTableP>>)                   \
+    X(coSetIterT<intintcoTablePcoSetcoIterator, intintcoTablePcoSet>)                              \
+    X(coTableT<intintcoTable, intintcoTablePcoSet, true>)                                          \
+    X(coTableIter2T<intintcoTablecoIterator2, intintcoTable>)                                      \
+    X(coTablePT<intdoublecoTableP, int, double>)                                                   \
+    X(coSetT<intdoublecoTablePcoSet, intdoublecoTableP, coTablePElem<intdoublecoTableP>>)          \
+    X(coSetIterT<intdoublecoTablePcoSetcoIterator, intdoublecoTablePcoSet>)                        \
+    X(coTableT<intdoublecoTable, intdoublecoTablePcoSet, true>)                                    \
+    X(coTableIter2T<doubleintcoTablecoIterator2, intdoublecoTable>)                                \
+    X(coTablePT<intutStringcoTableP, int, utString>)                                               \
+    X(coSetT<intutStringcoTablePcoSet, intutStringcoTableP, coTablePElem<intutStringcoTableP>>)    \
+    X(coSetIterT<intutStringcoTablePcoSetcoIterator, intutStringcoTablePcoSet>)                    \
+    X(coTableT<intutStringcoTable, intutStringcoTablePcoSet, true>)                                \
+    X(coTableIter2T<utStringintcoTablecoIterator2, intutStringcoTable>)                            \
+    X(coTablePT<utStringintcoTableP, utString, int>)                                               \
+    X(coSetT<utStringintcoTablePcoSet, utStringintcoTableP, coTablePElem<utStringintcoTableP>>)    \
+    X(coSetIterT<utStringintcoTablePcoSetcoIterator, utStringintcoTablePcoSet>)                    \
+    X(coTableT<utStringintcoTable, utStringintcoTablePcoSet, true>)                                \
+    X(coTableIter2T<intutStringcoTablecoIterator2, utStringintcoTable>)                            \
+    X(coTablePT<utStringdoublecoTableP, utString, double>)                                         \
+    X(coSetT<utStringdoublecoTablePcoSet, utStringdoublecoTableP,                                  \
+             coTablePElem<utStringdoublecoTableP>>)                                                \
+    X(coSetIterT<utStringdoublecoTablePcoSetcoIterator, utStringdoublecoTablePcoSet>)              \
+    X(coTableT<utStringdoublecoTable, utStringdoublecoTablePcoSet, true>)                          \
+    X(coTableIter2T<doubleutStringcoTablecoIterator2, utStringdoublecoTable>)                      \
+    X(coTablePT<utStringutStringcoTableP, utString, utString>)                                     \
+    X(coSetT<utStringutStringcoTablePcoSet, utStringutStringcoTableP,                              \
+             coTablePElem<utStringutStringcoTableP>>)                                              \
+    X(coSetIterT<utStringutStringcoTablePcoSetcoIterator, utStringutStringcoTablePcoSet>)          \
+    X(coTableT<utStringutStringcoTable, utStringutStringcoTablePcoSet, true>)                      \
+    X(coTableIter2T<utStringutStringcoTablecoIterator2, utStringutStringcoTable>)                  \
+    X(coTablePT<utStringcoResourceKeyPtrcoTableP, utString, coResourceKeyBase *>)                  \
+    X(coSetT<utStringcoResourceKeyPtrcoTablePcoSet, utStringcoResourceKeyPtrcoTableP,              \
+             coTablePElem<utStringcoResourceKeyPtrcoTableP>>)                                      \
+    X(coSetIterT<utStringcoResourceKeyPtrcoTablePcoSetcoIterator,                                  \
+                 utStringcoResourceKeyPtrcoTablePcoSet>)                                           \
+    X(coTableT<utStringcoResourceKeyPtrcoTable, utStringcoResourceKeyPtrcoTablePcoSet, false>)
+COLIB_TABLE_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -53,8 +53,8 @@ protected:
     // The base bodies.
     void *obj_create_copy(void *const obj) const override;
     void obj_destroy(void *const obj) const override;
-    void arr_put_copy(void *const arr, void *const obj, int i) override;
-    void arr_swap(void *const arr, int i, int j) override;
+    void arr_put_copy(void *const arr, void *const obj, int i) const override;
+    void arr_swap(void *const arr, int i, int j) const override;
     // A concrete sorter supplies these: a negative, zero or positive order.
     int obj_compare(void *const a, void *const b) const override = 0;
     void *arr_get(void *const arr, int i) const override = 0;
@@ -90,7 +90,7 @@ protected:
     // The index value indices[i], carried in the handle; arr is ignored.
     void *arr_get(void *const arr, int i) const override;
     // Exchanges indices[i] and indices[j] in place; arr is ignored.
-    void arr_swap(void *const arr, int i, int j) override;
+    void arr_swap(void *const arr, int i, int j) const override;
 
 private:
     const doublecoPageArr *keys_;
@@ -107,5 +107,5 @@ public:
 protected:
     coHeapSort() noexcept = default;
     // The base body: arr_get, then arr_put_copy.
-    void arr_move(void *const arr, int from, int to) override;
+    void arr_move(void *const arr, int from, int to) const override;
 };

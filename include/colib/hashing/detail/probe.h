@@ -20,6 +20,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace colib_detail {
 
 inline constexpr std::uint32_t fibonacci_multiplier = 2654435769u;
@@ -65,6 +69,45 @@ template <class P, class Key> int probe(const P &t, const Key &key) {
     while (!t.is_nil(i) && !t.equal(key, i))
         i = one_less(i, bits);
     return i;
+}
+
+// The probe of a table of ints compared by value, with `nil` marking empty
+// slots: the same slots in the same order as probe(). Past the first slot
+// the probe runs downward through contiguous slots, so while i >= 3 one
+// 16-byte load compares slots i-3..i with the key and with nil at once, and
+// the highest matching lane is the first slot the plain probe would stop
+// at. Below slot 3 it steps one slot at a time until it wraps to the top.
+// In a sparse table (`dense` false) the home slot is tested alone first: it
+// settles most lookups there, and the lone compare is cheaper than a group;
+// in a dense one the branch on the home slot would be a coin toss, so the
+// first group starts at the home slot.
+inline int probe_int(const int *s, int bits, int key, int nil, bool dense) noexcept {
+    int i = hash_home(static_cast<unsigned>(key), bits);
+#if defined(__SSE2__)
+    if (!dense) {
+        if (s[i] == key || s[i] == nil) return i;
+        i = one_less(i, bits);
+    }
+    const __m128i k = _mm_set1_epi32(key);
+    const __m128i z = _mm_set1_epi32(nil);
+    for (;;) {
+        while (i >= 3) {
+            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i - 3));
+            __m128i hit = _mm_or_si128(_mm_cmpeq_epi32(v, k), _mm_cmpeq_epi32(v, z));
+            unsigned m = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(hit)));
+            if (m) return i - 3 + (31 - __builtin_clz(m));
+            i -= 4;
+        }
+        for (; i >= 0; --i)
+            if (s[i] == key || s[i] == nil) return i;
+        i = (1 << bits) - 1;
+    }
+#else
+    (void)dense;
+    while (s[i] != key && s[i] != nil)
+        i = one_less(i, bits);
+    return i;
+#endif
 }
 
 // Empties slot `hole` without leaving a marker: later members of its probe

@@ -32,7 +32,9 @@
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <ostream>
+#include <type_traits>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/print.h>
@@ -79,6 +81,19 @@ private:
     const T *end_;
 };
 
+namespace colib_detail {
+// A set's table seen by text, for lookups that hash and compare the bytes
+// in place (Traits with text_keys).
+template <class T, class Traits> struct ByText {
+    const T *s;
+    int b;
+    int bits() const noexcept { return b; }
+    unsigned hash(std::string_view k) const noexcept { return Traits::hash_text(k); }
+    bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
+    bool equal(std::string_view k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
+};
+} // namespace colib_detail
+
 template <class Derived, class T, class Traits = coSetElem<T>>
 class COLIB_API coSetT : public basecoSet, public coSetPrint<Derived, Traits::printable> {
 public:
@@ -114,7 +129,7 @@ public:
         // Fast path, inline: storage exists and the insertion stays below
         // the load limit. Everything else goes through place().
         if (slots_ && !Traits::is_nil(x)) {
-            int i = colib_detail::probe(Inline{slots_, bits_}, x);
+            int i = probe(x);
             if (!Traits::is_nil(slots_[i])) return slots_[i];
             if (!at_load_limit(count_ + 1)) {
                 slots_[i] = x;
@@ -137,6 +152,25 @@ public:
     // Removes and returns the element in the lowest occupied slot; the nil
     // value when empty.
     T remove_any();
+    // The string sets look texts up without building a utString: the
+    // argument is a const char * (null stands for the string without text,
+    // never a member), a std::string_view or a std::string, hashed and
+    // compared in place. Like every text of the library it ends at its
+    // first NUL byte.
+    template <class S, colib_detail::if_text_lookup<Traits, S> = 0>
+    const T &find(const S &text) const {
+        int i = index_of_text(text);
+        return i < 0 ? nil() : slots_[i];
+    }
+    template <class S, colib_detail::if_text_lookup<Traits, S> = 0>
+    int member(const S &text) const {
+        return index_of_text(text) < 0 ? 0 : 1;
+    }
+    template <class S, colib_detail::if_text_lookup<Traits, S> = 0> T remove(const S &text) {
+        int i = index_of_text(text);
+        return i < 0 ? nil() : take(i);
+    }
+
     // Empties the set. With reallocate non-zero the table is given back and
     // the set returns to 2^(initial bits) slots, allocated again at the
     // next insertion; with 0 the grown table is kept for reuse.
@@ -169,7 +203,7 @@ protected:
     void obj_assign(void *const destination, void *const source) const override;
     int obj_compare(void *const a, void *const b) const override;
     unsigned int obj_hash(void *const obj) const override;
-    void arr_put_copy(void *const arr, void *const obj, int i) override;
+    void arr_put_copy(void *const arr, void *const obj, int i) const override;
     void *arr_get(void *const arr, int i) const override;
     // Doubles the table at the load limit.
     void update_size(int n) override;
@@ -192,8 +226,33 @@ private:
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
         if (!slots_ || Traits::is_nil(x)) return -1;
-        int i = colib_detail::probe(Inline{slots_, bits_}, x);
+        int i = probe(x);
         return Traits::is_nil(slots_[i]) ? -1 : i;
+    }
+    // The slot holding the element whose text is `text`, or -1.
+    template <class S> int index_of_text(const S &text) const {
+        bool nil_text;
+        std::string_view t = colib_detail::text_of(text, nil_text);
+        if (!slots_ || nil_text) return -1;
+        int i = colib_detail::probe(colib_detail::ByText<T, Traits>{slots_, bits_}, t);
+        return Traits::is_nil(slots_[i]) ? -1 : i;
+    }
+    // Removes the element in slot i and returns it.
+    T take(int i) {
+        T out = slots_[i];
+        erase_slot(i);
+        hash_ ^= Traits::hash(out);
+        return out;
+    }
+    // The slot holding x or the empty slot where its probe ends. Int sets
+    // compare four slots per step (same slots, same order), the home slot
+    // alone first while the table is at most 3/8 full.
+    int probe(const T &x) const noexcept {
+        if constexpr (std::is_same<T, int>::value && std::is_same<Traits, coSetElem<int>>::value)
+            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(),
+                                           8LL * count_ > (3LL << bits_));
+        else
+            return colib_detail::probe(Inline{slots_, bits_}, x);
     }
     const T &add_slow(const T &x);
 
@@ -201,9 +260,13 @@ private:
     // A new table of 2^bits nil slots (throws std::bad_alloc).
     static T *new_table(int bits);
     // Rebuilds the elements, in slot order, into a table of 2^new_bits
-    // slots. Past 30 bits, throws std::bad_alloc. Without storage only the
-    // bits change.
+    // slots, or more when re-adding them reaches the load limit again.
+    // Allocates the table also when the set has none yet. Past 30 bits,
+    // throws std::bad_alloc.
     void rehash(int new_bits);
+    // A new table of 2^bits slots holding the elements of src added in slot
+    // order, bits raised as often as the additions reach the load limit.
+    std::unique_ptr<T[]> rebuild(const T *src, int src_slots, int &bits) const;
     // Empties the set and sets the geometry (see clear).
     void resize(int bits, int reallocate);
     // The slot of x, inserting it when absent; -1 for the nil value.

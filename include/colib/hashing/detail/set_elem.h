@@ -13,6 +13,9 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <type_traits>
 
 #include <colib/foundation/elem.h>
 #include <colib/hashing/detail/probe.h>
@@ -60,6 +63,18 @@ template <> struct COLIB_API coSetElem<utString> {
         return v.invalid() ? 0u : colib_detail::byte_hash(static_cast<const char *>(v), v.length());
     }
     static void print(utOstream &os, const utString &v) { os << v; }
+
+    // Lookups by text in place: the hash and equality a utString holding
+    // the text would have (the text has no NUL byte, see coTextArg).
+    static constexpr bool text_keys = true;
+    static unsigned hash_text(std::string_view t) noexcept {
+        return colib_detail::byte_hash(t.data(), static_cast<int>(t.size()));
+    }
+    static bool equal_text(std::string_view t, const utString &v) noexcept {
+        const char *x = v;
+        return x && v.length() == static_cast<int>(t.size()) &&
+               (t.empty() || std::memcmp(x, t.data(), t.size()) == 0);
+    }
 };
 
 template <> struct COLIB_API coSetElem<coPointerSetObject *> {
@@ -76,3 +91,37 @@ template <> struct COLIB_API coSetElem<coPointerSetObject *> {
         os << static_cast<const void *>(v);
     }
 };
+
+// Which element traits offer lookups by text (hash_text, equal_text).
+template <class Tr, class = void> struct coTextKeys : std::false_type {};
+template <class Tr> struct coTextKeys<Tr, std::enable_if_t<Tr::text_keys>> : std::true_type {};
+
+namespace colib_detail {
+
+// The argument types a text lookup accepts: const char * (null meaning the
+// string without text), std::string_view and std::string.
+template <class S>
+inline constexpr bool is_text_arg_v =
+    std::is_same_v<std::decay_t<S>, const char *> || std::is_same_v<std::decay_t<S>, char *> ||
+    std::is_same_v<std::decay_t<S>, std::string_view> ||
+    std::is_same_v<std::decay_t<S>, std::string>;
+template <class Tr, class S>
+using if_text_lookup = std::enable_if_t<coTextKeys<Tr>::value && is_text_arg_v<S>, int>;
+
+// The text a lookup argument stands for, cut at its first NUL byte as a
+// utString made from it would be; nil is set for a null pointer.
+inline std::string_view text_of(const char *p, bool &nil) noexcept {
+    nil = p == nullptr;
+    return p ? std::string_view(p) : std::string_view();
+}
+inline std::string_view text_of(std::string_view t, bool &nil) noexcept {
+    nil = false;
+    if (const void *z = t.empty() ? nullptr : std::memchr(t.data(), '\0', t.size()))
+        t = t.substr(0, static_cast<std::size_t>(static_cast<const char *>(z) - t.data()));
+    return t;
+}
+inline std::string_view text_of(const std::string &t, bool &nil) noexcept {
+    return text_of(std::string_view(t), nil);
+}
+
+} // namespace colib_detail

@@ -22,8 +22,12 @@
 // pairs).
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <ostream>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 #include <colib/hashing/detail/set.h>
 
@@ -45,10 +49,41 @@ public:
     const V &get_obj() const noexcept { return obj_; }
     V &get_obj() noexcept { return obj_; }
 
+    // The tuple protocol, so that a pair unpacks: for (const auto &[key,
+    // value] : table) binds references to the stored pair; the key is
+    // always const.
+    template <std::size_t I> decltype(auto) get() &noexcept {
+        if constexpr (I == 0)
+            return static_cast<const K &>(key_);
+        else
+            return static_cast<V &>(obj_);
+    }
+    template <std::size_t I> decltype(auto) get() const &noexcept {
+        if constexpr (I == 0)
+            return static_cast<const K &>(key_);
+        else
+            return static_cast<const V &>(obj_);
+    }
+    template <std::size_t I> decltype(auto) get() &&noexcept {
+        if constexpr (I == 0)
+            return static_cast<const K &&>(key_);
+        else
+            return static_cast<V &&>(obj_);
+    }
+
 private:
     K key_;
     V obj_;
 };
+
+// Declares a pair class a two-element tuple (key, value) for structured
+// bindings; used once per pair class in table.h.
+#define COLIB_TABLE_PAIR_TUPLE(P)                                                                  \
+    namespace std {                                                                                \
+    template <> struct tuple_size<P> : integral_constant<size_t, 2> {};                            \
+    template <> struct tuple_element<0, P> { using type = const P::key_type; };                    \
+    template <> struct tuple_element<1, P> { using type = P::mapped_type; };                       \
+    }
 
 template <class P> struct COLIB_API coTablePElem {
     using key_traits = coSetElem<typename P::key_type>;
@@ -60,6 +95,12 @@ template <class P> struct COLIB_API coTablePElem {
     }
     static unsigned hash(const P &p) noexcept { return key_traits::hash(p.get_key()); }
     static void print(utOstream &, const P &) {}
+    // Text lookups where the key is a string.
+    static constexpr bool text_keys = coTextKeys<key_traits>::value;
+    static unsigned hash_text(std::string_view t) noexcept { return key_traits::hash_text(t); }
+    static bool equal_text(std::string_view t, const P &p) noexcept {
+        return key_traits::equal_text(t, p.get_key());
+    }
 };
 
 // Gives the printing tables their two output operators.
@@ -109,6 +150,36 @@ public:
     int size() const noexcept { return set_.size(); }
     int empty() const noexcept { return set_.empty(); }
     int member(const key_type &key) const;
+
+    // The string-keyed tables look texts up without building a utString
+    // (see coSetT::find): a const char * (null: the nil key), a
+    // std::string_view or a std::string, ending at its first NUL byte.
+    // operator[] builds the key only when it inserts.
+    template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
+    mapped_type &operator[](const S &text) {
+        int at = set_.index_of_text(text);
+        if (at >= 0) return set_.slots_[at].get_obj();
+        bool nil_text;
+        std::string_view t = colib_detail::text_of(text, nil_text);
+        if (nil_text) return (*this)[key_type()];
+        return (*this)[key_type(t.data(), static_cast<int>(t.size()))];
+    }
+    template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
+    const mapped_type &read(const S &text) const {
+        int at = set_.index_of_text(text);
+        return at >= 0 ? set_.slots_[at].get_obj() : set_.nil().get_obj();
+    }
+    template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
+    int member(const S &text) const {
+        return set_.index_of_text(text) >= 0 ? 1 : 0;
+    }
+    template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
+    int remove(const S &text) {
+        int at = set_.index_of_text(text);
+        if (at < 0) return 0;
+        set_.take(at);
+        return 1;
+    }
 
     // The pair set, for its geometry and for walking the pairs.
     const Set &pairs() const noexcept { return set_; }
