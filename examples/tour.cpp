@@ -2,6 +2,7 @@
 #include <colib/colib.h>
 
 #include <iostream>
+#include <string_view>
 
 // Tree objects: a range of numbers claims the ranges inside it.
 class Range : public coTreeObj {
@@ -72,15 +73,14 @@ int main() {
     utStringcoSet seen;
     for (const char *w : {"to", "be", "or", "not", "to", "be"})
         seen.add(w);
-    std::cout << seen.size() << " distinct words; \"not\" seen: " << seen.member(utString("not"))
-              << ", \"maybe\" seen: " << seen.member(utString("maybe")) << "\n";
+    std::cout << seen.size() << " distinct words; \"not\" seen: " << seen.member("not")
+              << ", \"maybe\" seen: " << seen.member("maybe") << "\n";
 
     utStringintcoTable counts;
-    for (const char *w : {"to", "be", "or", "not", "to", "be"})
-        ++counts[w];
-    std::cout << "\"to\" " << counts.read(utString("to")) << " times, \"or\" "
-              << counts.read(utString("or")) << " time, \"maybe\" "
-              << counts.read(utString("maybe")) << " times\n";
+    for (std::string_view w : {"to", "be", "or", "not", "to", "be"})
+        ++counts[w]; // looks the word up in place: no utString per word
+    std::cout << "\"to\" " << counts.read("to") << " times, \"or\" " << counts.read("or")
+              << " time, \"maybe\" " << counts.read("maybe") << " times\n";
 
     std::cout << "== a paged array\n";
     // Elements never move: blocks are added as the array grows. For millions
