@@ -110,6 +110,24 @@ int main() {
     tree.add(&one);
     tree.add(&low);
 
+    intcoHashedArr hashed;
+    hashed[2] = 9;
+    hashed[-7] = 1;
+    intcoHashedArr2D hashed2d;
+    hashed2d[1][2] = 3;
+    doublecoSparseArr2D sparse;
+    sparse.write(2, 5, 1.5);
+    sparse.write(2, 1, 4);
+
+    intcoResourceKey width("width");
+    coResourceTable settings;
+    coResourceTableMaker::create_entry("width", "80", settings);
+
+    coCallReason tick;
+    coSender sender(1);
+    coReceiver receiver(1);
+    sender.calls().add(new coCallFunc(tick, &receiver, &sender, nullptr, 0));
+
     stop_here();
     return 0;
 }
