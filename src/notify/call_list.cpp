@@ -185,19 +185,14 @@ int coCallList::remove_matching_sender(coSender *s) {
                          [](coCallFunc *f) { f->cancel_receiver(); });
 }
 
-void coCallList::sender_clear() {
+template <class Leave> void coCallList::leave_all(Leave leave) {
     Link *const head = head_link();
     for (Link *at = head->next(); at != head; at = at->next()) {
         coCallFunc *f = at->read();
         if (!f) continue;
-        // Emptied first: the receiver's collection below may free f.
+        // Emptied first: the other side's collection in leave may free f.
         at->read() = nullptr;
-        if (coReceiver *r = f->receiver()) {
-            f->cancel_sender();
-            r->manage_receiver_garbage();
-        } else {
-            delete f;
-        }
+        if (!leave(f)) delete f;
     }
     if (walk_)
         pending_ |= kEmptied;
@@ -205,23 +200,24 @@ void coCallList::sender_clear() {
         clear();
 }
 
+void coCallList::sender_clear() {
+    leave_all([](coCallFunc *f) {
+        coReceiver *r = f->receiver();
+        if (!r) return false;
+        f->cancel_sender();
+        r->manage_receiver_garbage();
+        return true;
+    });
+}
+
 void coCallList::receiver_clear() {
-    Link *const head = head_link();
-    for (Link *at = head->next(); at != head; at = at->next()) {
-        coCallFunc *f = at->read();
-        if (!f) continue;
-        at->read() = nullptr;
-        if (coSender *s = f->sender()) {
-            f->cancel_receiver();
-            s->manage_sender_garbage();
-        } else {
-            delete f;
-        }
-    }
-    if (walk_)
-        pending_ |= kEmptied;
-    else
-        clear();
+    leave_all([](coCallFunc *f) {
+        coSender *s = f->sender();
+        if (!s) return false;
+        f->cancel_receiver();
+        s->manage_sender_garbage();
+        return true;
+    });
 }
 
 void coCallList::settle() noexcept {

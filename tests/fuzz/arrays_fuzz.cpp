@@ -6,6 +6,7 @@
 // the array allocated but never wrote holds an unknown int (skipped by the
 // comparison) or a string without text (compared).
 #include "fuzz_input.h"
+#include "slot_kinds.h"
 
 #include <colib/arrays/dyn_arr.h>
 #include <colib/arrays/variable_arr.h>
@@ -15,33 +16,11 @@
 #include <utility>
 #include <vector>
 
+using colib_fuzz::IntKind;
 using colib_fuzz::Reader;
+using colib_fuzz::StringKind;
 
 namespace {
-
-// An element as the model sees it: nullopt is a slot never written (an
-// unknown int) or the string without text.
-struct IntKind {
-    using T = int;
-    using M = std::optional<int>;
-    static T make(Reader &in) { return in.small_int(); }
-    static M model(const T &x) { return x; }
-    static bool same(const M &m, const T &x) { return !m || *m == x; }
-};
-
-struct StringKind {
-    using T = utString;
-    using M = std::optional<std::string>;
-    static T make(Reader &in) {
-        if (in.below(16) == 0) return utString();
-        return utString(in.word());
-    }
-    static M model(const T &x) {
-        if (x.invalid()) return std::nullopt;
-        return std::string(x.c_str(), static_cast<size_t>(x.length()));
-    }
-    static bool same(const M &m, const T &x) { return m == model(x); }
-};
 
 // ---- dynamic array ----
 

@@ -8,6 +8,7 @@
 // A slot of a fresh block holds an unknown int (not compared) or a string
 // without text (compared).
 #include "fuzz_input.h"
+#include "slot_kinds.h"
 
 #include <colib/paged/page_arr.h>
 
@@ -18,31 +19,11 @@
 #include <utility>
 #include <vector>
 
+using colib_fuzz::IntKind;
 using colib_fuzz::Reader;
+using colib_fuzz::StringKind;
 
 namespace {
-
-struct IntKind {
-    using T = int;
-    using M = std::optional<int>;
-    static T make(Reader &in) { return in.small_int(); }
-    static M model(const T &x) { return x; }
-    static bool same(const M &m, const T &x) { return !m || *m == x; }
-};
-
-struct StringKind {
-    using T = utString;
-    using M = std::optional<std::string>;
-    static T make(Reader &in) {
-        if (in.below(16) == 0) return utString();
-        return utString(in.word());
-    }
-    static M model(const T &x) {
-        if (x.invalid()) return std::nullopt;
-        return std::string(x.c_str(), static_cast<size_t>(x.length()));
-    }
-    static bool same(const M &m, const T &x) { return m == model(x); }
-};
 
 template <class K> struct Model {
     using M = typename K::M;

@@ -261,6 +261,10 @@ private:
     // leave(f) for every registration with side(f), unlinking (or, during a
     // walk, emptying) its link; 1 when any matched.
     template <class Side, class Leave> int drop_matching(Side side, Leave leave);
+    // Every registration leaves this side: leave(f) hands f to the other
+    // side (false when that side has already left, and f is freed); then
+    // the list is emptied, or its links are swept when the walk ends.
+    template <class Leave> void leave_all(Leave leave);
     // Removes the links emptied during a walk and runs the noted
     // collections; runs when the outermost walk ends.
     void settle() noexcept;
