@@ -13,7 +13,9 @@
 // Links come from a paged array of the default geometry (256 per page,
 // table growing 10 entries at a time); a list that will hold millions of
 // elements should be made with (shift, table capacity, step), as the paged
-// arrays are (intcoPageDList l(16, 160, 16)). Range-for walks front to
+// arrays are (intcoPageDList l(16, 160, 16)). Braces pick that constructor
+// too: intcoPageDList l{7, 8, 9} is shift 7, capacity 8, step 9 and an
+// empty list, not the elements 7, 8, 9. Range-for walks front to
 // back; a walker reads, the list's read() and operator[] write. Moves take
 // the slots (and the cursor's place) in O(1).
 //
