@@ -8,12 +8,6 @@
 
 template <class D, class T, class S, class P> const T coHashedArrT<D, T, S, P>::s_default = T();
 
-template <class D, class T, class S, class P> void coHashedArrT<D, T, S, P>::make_block(int n) {
-    // reserve makes the block without touching the size; on failure the
-    // storage is as it was (apart from spare capacity in its block table).
-    if (!store_.reserve(n + 1)) throw std::bad_alloc();
-}
-
 template <class D, class T, class S, class P>
 utOstream &coHashedArrT<D, T, S, P>::print(utOstream &os) const {
     os << "coHashedArr {" << std::endl;

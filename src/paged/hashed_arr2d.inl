@@ -7,7 +7,3 @@
 #include <colib/paged/detail/hashed_arr2d.h>
 
 template <class D, class T, class S, class P> const T coHashedArr2DT<D, T, S, P>::s_default = T();
-
-template <class D, class T, class S, class P> void coHashedArr2DT<D, T, S, P>::make_block(int n) {
-    if (!store_.reserve(n + 1)) throw std::bad_alloc();
-}

@@ -21,8 +21,7 @@ int coSparseArr2DT<D, T, V>::create(int row, int column, const T &x, const char 
     int n = cell_count();
     // The value's slot is had first: once get_index has made the cell,
     // nothing may fail.
-    if ((n >> values_.block_shift()) >= values_.block_count() && !values_.reserve(n + 1))
-        throw std::bad_alloc();
+    colib_detail::next_page_slot<T>(values_);
     int k = get_index(row, column);
     if (k == n) values_.append(x);
     return k;

@@ -93,12 +93,6 @@ private:
     KeyIt it_;
 };
 
-// The address of element n of a paged array whose block for n exists.
-template <class T, class Store> T *page_slot(const Store &s, int n) noexcept {
-    return const_cast<T *>(static_cast<const T *>(s.block_table().data()[n >> s.block_shift()])) +
-           (n & (s.block_size() - 1));
-}
-
 } // namespace colib_detail
 
 template <class Derived, class Array> class coHashedArrProxyT;
@@ -188,9 +182,7 @@ protected:
     // k == -1 aborts. Throws std::bad_alloc with k still unwritten.
     T &get_index(int k) {
         COLIB_EXPECT(k != -1, typeid(Derived), "write", "index -1 is the nil index");
-        int n = store_.size();
-        if ((n >> store_.block_shift()) >= store_.block_count()) make_block(n);
-        T *slot = colib_detail::page_slot<T>(store_, n);
+        T *slot = colib_detail::next_page_slot<T>(store_);
         void *prev = keys_.add(coHashedArrP(k, slot)).get_object();
         if (prev) return *static_cast<T *>(prev);
         // The key is in: take the slot (its block exists, so no allocation).
@@ -208,8 +200,6 @@ protected:
 
 private:
     template <class, class> friend class coHashedArrProxyT;
-    // Makes the storage block of element n (throws std::bad_alloc).
-    void make_block(int n);
 
     // The zero element that reads of unwritten indexes return, one per
     // member, defined in the library.

@@ -133,9 +133,7 @@ private:
     T &get_index(int i, int j) {
         COLIB_EXPECT(i != -1 || j != -1, typeid(Derived), "write",
                      "the pair (-1, -1) is the nil pair");
-        int n = store_.size();
-        if ((n >> store_.block_shift()) >= store_.block_count()) make_block(n);
-        T *slot = colib_detail::page_slot<T>(store_, n);
+        T *slot = colib_detail::next_page_slot<T>(store_);
         void *prev = keys_.add(coHashedArr2DP(i, j, slot)).get_obj();
         if (prev) return *static_cast<T *>(prev);
         store_.append(T());
@@ -151,8 +149,6 @@ private:
                      i, j);
         return *static_cast<T *>(p);
     }
-    // Makes the storage block of element n (throws std::bad_alloc).
-    void make_block(int n);
 
     // The zero element that reads of unwritten pairs return, one per
     // member, defined in the library.

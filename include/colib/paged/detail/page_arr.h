@@ -40,6 +40,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <new>
 #include <ostream>
 #include <type_traits>
 #include <utility>
@@ -370,3 +371,23 @@ private:
     const value_type *next_ = nullptr;
     const value_type *stop_ = nullptr;
 };
+
+namespace colib_detail {
+
+// The address of element n of a paged array whose block for n exists.
+template <class T, class Store> T *page_slot(const Store &s, int n) noexcept {
+    return const_cast<T *>(static_cast<const T *>(s.block_table().data()[n >> s.block_shift()])) +
+           (n & (s.block_size() - 1));
+}
+
+// The address element store.size() will have once appended, its block made
+// first (throws std::bad_alloc with the store unchanged, apart from spare
+// capacity in its block table), so that the append allocates nothing.
+template <class T, class Store> T *next_page_slot(Store &store) {
+    int n = store.size();
+    if ((n >> store.block_shift()) >= store.block_count() && !store.reserve(n + 1))
+        throw std::bad_alloc();
+    return page_slot<T>(store, n);
+}
+
+} // namespace colib_detail
