@@ -10,7 +10,6 @@
 
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -70,23 +69,13 @@ template <class S> class SetProtocol : public ::testing::Test {};
 using Sets = ::testing::Types<intcoSet, doublecoSet, utStringcoSet>;
 TYPED_TEST_SUITE(SetProtocol, Sets, );
 
-// Range-for visits what the walker visits, in the same order; a move hands
-// the table over and leaves an empty set that still works.
-TYPED_TEST(SetProtocol, RangeForMatchesTheWalkerAndMovesEmptyTheSource) {
+// A move hands the table over and leaves an empty set that still works.
+TYPED_TEST(SetProtocol, MovesEmptyTheSource) {
     using S = TypeParam;
     using T = typename S::value_type;
     S s(1, 75);
     for (int i = 0; i < 40; ++i)
         s.add(colib_test::value<T>(i * 3));
-    const S &cs = s;
-    std::vector<T> ranged, walked;
-    for (const T &x : cs)
-        ranged.push_back(x);
-    basecoSetcoIterator it(&cs);
-    while (++it)
-        walked.push_back(*static_cast<const T *>(it()));
-    EXPECT_EQ(ranged, walked);
-
     int bits = s.bits();
     const T *first = &*s.begin();
     S moved(std::move(s));
