@@ -4,7 +4,7 @@
 // they were and nothing leaks.
 #include <colib/arrays/variable_arr.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 #include "arrays/grid.h"
 #include "support/values.h"
 

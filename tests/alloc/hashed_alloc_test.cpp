@@ -4,7 +4,7 @@
 #include <colib/paged/hashed_arr.h>
 #include <colib/paged/hashed_arr2d.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 
 #include <map>
 #include <utility>

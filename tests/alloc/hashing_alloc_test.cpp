@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 
 namespace {
 using alloc_injector::for_each_throw;

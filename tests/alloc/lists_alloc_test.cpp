@@ -5,7 +5,7 @@
 #include <colib/lists/sorted_list.h>
 #include <colib/lists/stack_queue.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 #include "lists/list_model.h"
 #include "lists/tree_shape.h"
 

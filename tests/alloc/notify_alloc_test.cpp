@@ -6,7 +6,7 @@
 #include <colib/notify/feature_pool.h>
 #include <colib/notify/typed_call.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 #include "notify/call_model.h"
 
 #include <algorithm>

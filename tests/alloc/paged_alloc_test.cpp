@@ -4,7 +4,7 @@
 #include <colib/paged/page_arr.h>
 #include <colib/sorting/sort.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 #include "support/values.h"
 
 #include <vector>

@@ -4,7 +4,7 @@
 // and nothing leaks.
 #include <colib/resources/resource_table.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 
 #include <memory>
 #include <sstream>

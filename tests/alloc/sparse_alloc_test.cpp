@@ -5,7 +5,7 @@
 // matrix exactly as it was, and nothing leaks.
 #include <colib/paged/sparse_arr.h>
 
-#include "alloc/alloc_injector.h"
+#include "alloc/legacy.h"
 #include "support/values.h"
 
 namespace {

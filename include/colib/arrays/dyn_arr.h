@@ -20,90 +20,17 @@
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr.h>
-#include <colib/foundation/instances.h>
 
-class COLIB_API charcoDynArr : public coDynArrT<charcoDynArr, char> {
-public:
-    using coDynArrT::coDynArrT;
-};
-class COLIB_API intcoDynArr : public coDynArrT<intcoDynArr, int> {
-public:
-    using coDynArrT::coDynArrT;
-};
-class COLIB_API floatcoDynArr : public coDynArrT<floatcoDynArr, float> {
-public:
-    using coDynArrT::coDynArrT;
-};
-class COLIB_API doublecoDynArr : public coDynArrT<doublecoDynArr, double> {
-public:
-    using coDynArrT::coDynArrT;
-};
-class COLIB_API utBoolcoDynArr : public coDynArrT<utBoolcoDynArr, utBool> {
-public:
-    using coDynArrT::coDynArrT;
-};
-class COLIB_API utStringcoDynArr : public coDynArrT<utStringcoDynArr, utString> {
-public:
-    using coDynArrT::coDynArrT;
-};
-// Holds pointers it never owns.
-class COLIB_API utAnycoDynArr : public coDynArrT<utAnycoDynArr, utAny> {
-public:
-    using coDynArrT::coDynArrT;
-    // Slot i, unchecked, as the const operator[].
-    utAny &read(int i) { return const_cast<utAny &>(checked(i, "read")); }
-    const utAny &read(int i) const { return checked(i, "read"); }
-};
+// The members: M(X, prefix, element type). utAnycoDynArr holds pointers it
+// never owns.
+#define COLIB_DYN_ARR_MEMBERS(M, X)                                                                \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, float, float)                                                                             \
+    M(X, double, double)                                                                           \
+    M(X, utBool, utBool)                                                                           \
+    M(X, utString, utString)                                                                       \
+    M(X, utAny, utAny)
 
-class COLIB_API charcoDynArrcoIterator
-    : public coDynArrIterT<charcoDynArrcoIterator, charcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API intcoDynArrcoIterator : public coDynArrIterT<intcoDynArrcoIterator, intcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API floatcoDynArrcoIterator
-    : public coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API doublecoDynArrcoIterator
-    : public coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API utBoolcoDynArrcoIterator
-    : public coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API utStringcoDynArrcoIterator
-    : public coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-class COLIB_API utAnycoDynArrcoIterator
-    : public coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
-
-// The instances compiled once in the library (src/arrays/dyn_arr.cpp).
-#define COLIB_DYN_ARR_INSTANCES(X)                                                                 \
-    X(coDynArrT<charcoDynArr, char>)                                                               \
-    X(coDynArrT<intcoDynArr, int>)                                                                 \
-    X(coDynArrT<floatcoDynArr, float>)                                                             \
-    X(coDynArrT<doublecoDynArr, double>)                                                           \
-    X(coDynArrT<utBoolcoDynArr, utBool>)                                                           \
-    X(coDynArrT<utStringcoDynArr, utString>)                                                       \
-    X(coDynArrT<utAnycoDynArr, utAny>)                                                             \
-    X(coDynArrIterT<charcoDynArrcoIterator, charcoDynArr>)                                         \
-    X(coDynArrIterT<intcoDynArrcoIterator, intcoDynArr>)                                           \
-    X(coDynArrIterT<floatcoDynArrcoIterator, floatcoDynArr>)                                       \
-    X(coDynArrIterT<doublecoDynArrcoIterator, doublecoDynArr>)                                     \
-    X(coDynArrIterT<utBoolcoDynArrcoIterator, utBoolcoDynArr>)                                     \
-    X(coDynArrIterT<utStringcoDynArrcoIterator, utStringcoDynArr>)                                 \
-    X(coDynArrIterT<utAnycoDynArrcoIterator, utAnycoDynArr>)
-COLIB_DYN_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoDynArr, intcoDynArrcoIterator, ..., each compiled once in the library.
+COLIB_DYN_ARR_MEMBERS(COLIB_DYN_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -50,4 +50,16 @@ template <class C> std::ostream &print_std(std::ostream &os, const C &c) {
     return os;
 }
 
+// The two stream operators of a printing container, as hidden friends found
+// through Derived: a family template derives from printable<Derived> and
+// gives Derived a public print(utOstream &) const. printable_if<Derived,
+// false> gives members that do not print operators that can never be called.
+template <class D> class printable {
+public:
+    friend utOstream &operator<<(utOstream &os, const D &c) { return c.print(os); }
+    friend std::ostream &operator<<(std::ostream &os, const D &c) { return print_std(os, c); }
+};
+template <class D, bool Prints = true>
+using printable_if = printable<std::conditional_t<Prints, D, not_printable<D>>>;
+
 } // namespace colib_detail

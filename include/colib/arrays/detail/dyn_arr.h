@@ -34,11 +34,11 @@
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 
-template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coDynArrT {
-    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
-
+template <class Derived, class T, int B = coElem<T>::block, int P = 1>
+class COLIB_API coDynArrT : public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = T;
 
@@ -122,13 +122,18 @@ public:
     const T *begin() const noexcept { return data_; }
     const T *end() const noexcept { return data_ + size_; }
 
-    // The common printout, headed "coDynArr {".
+    // The common printout, headed "coDynArr {"; members made with P = 0
+    // (the paged arrays' block table) do not print.
     utOstream &print(utOstream &os) const;
 
-    // Members made with P = 0 (the paged arrays' block table) have none.
-    friend utOstream &operator<<(utOstream &os, const print_arg &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const print_arg &a) {
-        return colib_detail::print_std(os, a);
+    // Slot i, unchecked, as the const operator[] (the utAny member's read).
+    template <class U = T, std::enable_if_t<std::is_same_v<U, utAny>, int> = 0>
+    utAny &read(int i) {
+        return const_cast<utAny &>(checked(i, "read"));
+    }
+    template <class U = T, std::enable_if_t<std::is_same_v<U, utAny>, int> = 0>
+    const utAny &read(int i) const {
+        return checked(i, "read");
     }
 
 protected:
@@ -214,3 +219,13 @@ private:
     const value_type *end_;
     std::uint64_t position_;
 };
+
+// One member of the family (arrays/dyn_arr.h lists them): the array and its
+// iterator.
+#define COLIB_DYN_ARR_CLASSES(X, P, T)                                                             \
+    COLIB_THIN_CLASS(P##coDynArr, coDynArrT, P##coDynArr, T)                                       \
+    COLIB_THIN_CLASS(P##coDynArrcoIterator, coDynArrIterT, P##coDynArrcoIterator, P##coDynArr)     \
+    COLIB_DYN_ARR_INSTANCES(X, P, T)
+#define COLIB_DYN_ARR_INSTANCES(X, P, T)                                                           \
+    X(coDynArrT<P##coDynArr, T>)                                                                   \
+    X(coDynArrIterT<P##coDynArrcoIterator, P##coDynArr>)

@@ -1,6 +1,7 @@
-#include "alloc/alloc_injector.h"
+#include "support/alloc_injector.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <new>
 

@@ -1,0 +1,125 @@
+// One differential driver per family group, fed two ways.
+//
+// A driver is a function void run(colib_test::Input &) that decodes its
+// input into legal operations on colib containers and on an independent
+// model of them, and stops at the first step after which the two disagree
+// (MODEL_CHECK). The unit tests feed it a seeded pseudo-random stream
+// (Input(seed, length)); the group's libFuzzer target, and the replay of its
+// corpus, feed it the fuzz bytes (Input(data, size)). An exhausted input
+// reads as zeros, so every prefix of an input is itself an input.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace colib_test {
+
+class Input;
+inline const Input *&current_input() {
+    static const Input *in = nullptr;
+    return in;
+}
+
+class Input {
+public:
+    // The fuzz bytes, read once through.
+    Input(const uint8_t *data, size_t size) : p_(data), begin_(data), end_(data + size) {
+        current_input() = this;
+    }
+    // length bytes of a fixed pseudo-random stream (splitmix64): the same
+    // seed gives the same bytes on every platform.
+    Input(uint64_t seed, size_t length) : own_(length), seed_(seed) {
+        for (size_t i = 0; i < length; ++i) {
+            seed += 0x9e3779b97f4a7c15ull;
+            uint64_t z = seed;
+            z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+            z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+            own_[i] = static_cast<uint8_t>((z ^ (z >> 31)) >> 56);
+        }
+        p_ = begin_ = own_.data();
+        end_ = begin_ + length;
+        current_input() = this;
+    }
+    ~Input() {
+        if (current_input() == this) current_input() = nullptr;
+    }
+    Input(const Input &) = delete;
+    Input &operator=(const Input &) = delete;
+
+    bool done() const { return p_ == end_; }
+    uint8_t byte() { return p_ == end_ ? 0 : *p_++; }
+    // A value in [0, n), n in [1, 65536].
+    int below(int n) {
+        unsigned v = n <= 256 ? byte() : static_cast<unsigned>(byte()) << 8 | byte();
+        return static_cast<int>(v % static_cast<unsigned>(n));
+    }
+    // A value in [lo, hi].
+    int range(int lo, int hi) { return lo + below(hi - lo + 1); }
+    bool flag() { return (byte() & 1) != 0; }
+    // True about once in n reads.
+    bool one_in(int n) { return below(n) == 0; }
+
+    // A small signed int with the edges of the int range mixed in: many
+    // equal and colliding values, and now and then the extremes.
+    int small_int() {
+        uint8_t b = byte();
+        switch (b) {
+        case 0:
+            return INT32_MIN;
+        case 1:
+            return INT32_MAX;
+        case 2:
+            return INT32_MIN + 1;
+        default:
+            return static_cast<int>(b % 64) - 16;
+        }
+    }
+    // Short words over a three-letter alphabet, so that equal words recur.
+    std::string word() {
+        uint8_t b = byte();
+        int len = b % 4;
+        int digits = b / 4;
+        std::string s;
+        for (int i = 0; i < len; ++i) {
+            s += static_cast<char>('a' + digits % 3);
+            digits /= 3;
+        }
+        return s;
+    }
+
+    // Where the driver is, for the mismatch report.
+    void where(FILE *f) const {
+        if (own_.empty())
+            std::fprintf(f, "at byte %zu of %zu fuzz bytes\n", size_t(p_ - begin_),
+                         size_t(end_ - begin_));
+        else
+            std::fprintf(f, "at byte %zu of the stream of seed %llu\n", size_t(p_ - begin_),
+                         static_cast<unsigned long long>(seed_));
+    }
+
+private:
+    std::vector<uint8_t> own_;
+    uint64_t seed_ = 0;
+    const uint8_t *p_ = nullptr;
+    const uint8_t *begin_ = nullptr;
+    const uint8_t *end_ = nullptr;
+};
+
+[[noreturn]] inline void mismatch(const char *file, int line, const char *what) {
+    std::fprintf(stderr, "%s:%d: container and model differ: %s\n", file, line, what);
+    if (current_input()) current_input()->where(stderr);
+    std::fflush(stderr);
+    std::abort();
+}
+
+// Stops the run when cond is false; the message names the broken relation.
+#define MODEL_CHECK(cond)                                                                          \
+    do {                                                                                           \
+        if (!(cond)) ::colib_test::mismatch(__FILE__, __LINE__, #cond);                            \
+    } while (0)
+
+} // namespace colib_test
