@@ -2,22 +2,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using colib_test::notify::Data, colib_test::notify::Driver, colib_test::notify::Recv;
 
-using namespace colib_test::notify;
-
-// What the typed registration accepts: a coReceiver class first, at most
-// two more pointers.
-void wrong_first(int *, Data *) {}
-void too_many(Recv *, int *, int *, int *) {}
-static_assert(co_is_call_target<Fn::t0> && co_is_call_target<&Fn::t2>);
+static void wrong_first(int *, Data *) {}            // a typed call takes a coReceiver class first
+static void too_many(Recv *, int *, int *, int *) {} // and at most two more pointers
+static_assert(co_is_call_target<Driver::t0> && co_is_call_target<&Driver::t2>);
 static_assert(!co_is_call_target<wrong_first> && !co_is_call_target<too_many>);
 
 TEST(NotifyModel, CallListsAndFeaturePoolFollowTheModel) {
     for (uint64_t seed = 1; seed <= 40; ++seed) {
         colib_test::Input in(seed, 5000);
-        run_notify(in);
+        colib_test::notify::run_notify(in);
     }
 }
-
-} // namespace
