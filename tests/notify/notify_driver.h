@@ -329,10 +329,12 @@ struct Driver : coCBReceiveMultipleSets {
                             ? asker.invalid()
                             : asker.data() == std::next(P.begin(), at - m.begin())->data());
         }
+        const void *first = P.empty() ? nullptr : P.begin()->data();
         if ((op == 4 || op == 5) && !alloc_injector::fail_at(fail, [&] {
                 op == 4 ? void(P.become(utCOPY, pools[q])) : void(P = Pool(utCOPY, pools[q]));
             }))
             m = mp[q];
+        MODEL_CHECK(op != 4 || p != q || P.empty() || P.begin()->data() == first); // kept
         if (op == 6) P.clear(), m.clear();
         if (op == 7) P = std::move(pools[q]), m = std::exchange(mp[q], Held());
         if (op == 8) { // make, check_out
