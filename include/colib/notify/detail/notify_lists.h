@@ -4,15 +4,18 @@
 // Each member P with element type T owns five classes of its own, distinct
 // from the public lists: P##coSLink, P##coSLinkItem, P##coSListB (over
 // Layer: coSListCopyT for a list that can be copied, coSListCoreT for one
-// that cannot) and its coIterator and coCursor. The family headers name
-// their member in a list M(X, P, element, layer):
+// that cannot) and its coIterator and coCursor. Each family names its member
+// once, as M(X, P, element, layer), in the lists below:
 //
-//   COLIB_CALL_LIST_MEMBERS      coCallFunccoSListBPtrcoPtr, coCallFunc *
-//   COLIB_FEATURE_POOL_MEMBERS   basecoFeaturecoSListBPrgcoPrg, its holder
+//   COLIB_CALL_LIST_MEMBERS      the registration pointers under coCallList,
+//                                stamped by detail/call_list.h
+//   COLIB_FEATURE_POOL_MEMBERS   the owner holders under coFeaturePool,
+//                                stamped by feature_pool.h once the holder
+//                                is complete
 //
-// applied to COLIB_NOTIFY_LIST_CLASSES with COLIB_EXTERN_TEMPLATE in the
-// header and to COLIB_NOTIFY_LIST_INSTANCES with COLIB_INSTANTIATE in the
-// family's .cpp. Neither member has size() or prints.
+// A header applies its list to COLIB_NOTIFY_LIST_CLASSES with
+// COLIB_EXTERN_TEMPLATE, the family's .cpp to COLIB_NOTIFY_LIST_INSTANCES with
+// COLIB_INSTANTIATE. Neither member has size() or prints.
 #pragma once
 
 #include <colib/foundation/instances.h>
