@@ -188,14 +188,21 @@ int coCallList::remove_matching_sender(coSender *s) {
         [](coCallFunc *f) { f->cancel_receiver(); }, kCollectOnReceiverList);
 }
 
-template <class Leave> void coCallList::leave_all(Leave leave) {
+template <class Other, class Leave, class Count>
+void coCallList::leave_all(Other other, Leave leave, Count count) {
     Link *const head = head_link();
     for (Link *at = head->next(); at != head; at = at->next()) {
         coCallFunc *f = at->read();
         if (!f) continue;
-        // Emptied first: the other side's collection in leave may free f.
+        // Emptied first: the other side's collection in count may free f.
         at->read() = nullptr;
-        if (!leave(f)) delete f;
+        auto *end = other(f);
+        if (!end) {
+            delete f; // the other side left first
+            continue;
+        }
+        leave(f);
+        count(end);
     }
     if (walk_)
         pending_ |= kEmptied;
@@ -204,23 +211,15 @@ template <class Leave> void coCallList::leave_all(Leave leave) {
 }
 
 void coCallList::sender_clear() {
-    leave_all([](coCallFunc *f) {
-        coReceiver *r = f->receiver();
-        if (!r) return false;
-        f->cancel_sender();
-        r->manage_receiver_garbage();
-        return true;
-    });
+    leave_all([](const coCallFunc *f) { return f->receiver(); },
+              [](coCallFunc *f) { f->cancel_sender(); },
+              [](coReceiver *r) { r->manage_receiver_garbage(); });
 }
 
 void coCallList::receiver_clear() {
-    leave_all([](coCallFunc *f) {
-        coSender *s = f->sender();
-        if (!s) return false;
-        f->cancel_receiver();
-        s->manage_sender_garbage();
-        return true;
-    });
+    leave_all([](const coCallFunc *f) { return f->sender(); },
+              [](coCallFunc *f) { f->cancel_receiver(); },
+              [](coSender *s) { s->manage_sender_garbage(); });
 }
 
 void coCallList::settle() noexcept {

@@ -226,10 +226,12 @@ private:
     // frees those the other side has left (during a walk: notes `collect`).
     template <class Other, class Leave>
     int remove_matching(const void *end, Other other, Leave leave, unsigned collect);
-    // Every registration leaves this side: leave(f) hands f to the other
-    // side (false when that side has already left, and f is freed); then
-    // the list is emptied, or its links are swept when the walk ends.
-    template <class Leave> void leave_all(Leave leave);
+    // Every registration leaves this side: one whose other end other(f) has
+    // left is freed, the others are left (leave(f)) and counted as garbage
+    // at their other end (count); then the list is emptied, or its links
+    // are swept when the walk ends.
+    template <class Other, class Leave, class Count>
+    void leave_all(Other other, Leave leave, Count count);
     // Removes the links emptied during a walk and runs the noted
     // collections; runs when the outermost walk ends.
     void settle() noexcept;
