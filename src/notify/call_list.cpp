@@ -5,7 +5,7 @@
 
 #include "lists/slist.inl"
 
-COLIB_CALL_LIST_INSTANCES(COLIB_INSTANTIATE)
+COLIB_CALL_LIST_MEMBERS(COLIB_NOTIFY_LIST_INSTANCES, COLIB_INSTANTIATE)
 
 namespace {
 
@@ -15,6 +15,15 @@ std::atomic<int> reason_counter{0};
 coCBReceiveMultipleSets *multiple_sets_hook_ptr = nullptr;
 
 using Cursor = coCallFunccoSListBPtrcoPtrcoSListBcoCursor;
+
+// Counts one dropped registration against an end's garbage limit (0: no
+// automatic collection); true when the count reached the limit, which
+// starts it again.
+bool garbage_due(int limit, int &count) {
+    if (limit == 0 || ++count != limit) return false;
+    count = 0;
+    return true;
+}
 
 } // namespace
 
@@ -153,46 +162,47 @@ template <class Side, class Leave> int coCallList::drop_matching(Side side, Leav
     return removed;
 }
 
-int coCallList::remove_matching_receiver(coReceiver *r) {
-    if (!r) {
-        auto left = [](const coCallFunc *f) { return f->receiver() == nullptr; };
-        if (walk_) { // collected when the walk ends
-            int any = 0;
-            for (coCallFunc *f : *this)
-                any |= f && left(f);
-            if (any) pending_ |= kCollectOnSenderList;
-            return any;
-        }
-        return drop_matching(left, [](coCallFunc *f) { delete f; });
+template <class Other, class Leave>
+int coCallList::remove_matching(const void *end, Other other, Leave leave, unsigned collect) {
+    if (end) return drop_matching([&](const coCallFunc *f) { return other(f) == end; }, leave);
+    auto left = [&](const coCallFunc *f) { return other(f) == nullptr; };
+    if (walk_) { // collected when the walk ends
+        int any = 0;
+        for (coCallFunc *f : *this)
+            any |= f && left(f);
+        if (any) pending_ |= collect;
+        return any;
     }
-    return drop_matching([r](const coCallFunc *f) { return f->receiver() == r; },
-                         [](coCallFunc *f) { f->cancel_sender(); });
+    return drop_matching(left, [](coCallFunc *f) { delete f; });
+}
+
+int coCallList::remove_matching_receiver(coReceiver *r) {
+    return remove_matching(
+        r, [](const coCallFunc *f) { return f->receiver(); },
+        [](coCallFunc *f) { f->cancel_sender(); }, kCollectOnSenderList);
 }
 
 int coCallList::remove_matching_sender(coSender *s) {
-    if (!s) {
-        auto left = [](const coCallFunc *f) { return f->sender() == nullptr; };
-        if (walk_) {
-            int any = 0;
-            for (coCallFunc *f : *this)
-                any |= f && left(f);
-            if (any) pending_ |= kCollectOnReceiverList;
-            return any;
-        }
-        return drop_matching(left, [](coCallFunc *f) { delete f; });
-    }
-    return drop_matching([s](const coCallFunc *f) { return f->sender() == s; },
-                         [](coCallFunc *f) { f->cancel_receiver(); });
+    return remove_matching(
+        s, [](const coCallFunc *f) { return f->sender(); },
+        [](coCallFunc *f) { f->cancel_receiver(); }, kCollectOnReceiverList);
 }
 
-template <class Leave> void coCallList::leave_all(Leave leave) {
+template <class Other, class Leave, class Count>
+void coCallList::leave_all(Other other, Leave leave, Count count) {
     Link *const head = head_link();
     for (Link *at = head->next(); at != head; at = at->next()) {
         coCallFunc *f = at->read();
         if (!f) continue;
-        // Emptied first: the other side's collection in leave may free f.
+        // Emptied first: the other side's collection in count may free f.
         at->read() = nullptr;
-        if (!leave(f)) delete f;
+        auto *end = other(f);
+        if (!end) {
+            delete f; // the other side left first
+            continue;
+        }
+        leave(f);
+        count(end);
     }
     if (walk_)
         pending_ |= kEmptied;
@@ -201,23 +211,15 @@ template <class Leave> void coCallList::leave_all(Leave leave) {
 }
 
 void coCallList::sender_clear() {
-    leave_all([](coCallFunc *f) {
-        coReceiver *r = f->receiver();
-        if (!r) return false;
-        f->cancel_sender();
-        r->manage_receiver_garbage();
-        return true;
-    });
+    leave_all([](const coCallFunc *f) { return f->receiver(); },
+              [](coCallFunc *f) { f->cancel_sender(); },
+              [](coReceiver *r) { r->manage_receiver_garbage(); });
 }
 
 void coCallList::receiver_clear() {
-    leave_all([](coCallFunc *f) {
-        coSender *s = f->sender();
-        if (!s) return false;
-        f->cancel_receiver();
-        s->manage_sender_garbage();
-        return true;
-    });
+    leave_all([](const coCallFunc *f) { return f->sender(); },
+              [](coCallFunc *f) { f->cancel_receiver(); },
+              [](coSender *s) { s->manage_sender_garbage(); });
 }
 
 void coCallList::settle() noexcept {
@@ -232,12 +234,7 @@ void coCallList::settle() noexcept {
             delete f;
             drop = true;
         }
-        if (drop) {
-            c.remove();
-            more = !c.undefined();
-        } else {
-            more = ++c;
-        }
+        more = drop ? unlink_or_empty(c) : ++c;
     }
 }
 
@@ -248,11 +245,7 @@ coReceiver::~coReceiver() {
 }
 
 void coReceiver::manage_receiver_garbage() {
-    if (garbage_limit_ == 0) return;
-    if (++garbage_count_ == garbage_limit_) {
-        garbage_count_ = 0;
-        remove_matching_sender(nullptr);
-    }
+    if (garbage_due(garbage_limit_, garbage_count_)) remove_matching_sender(nullptr);
 }
 
 coSender::~coSender() {
@@ -260,9 +253,5 @@ coSender::~coSender() {
 }
 
 void coSender::manage_sender_garbage() {
-    if (garbage_limit_ == 0) return;
-    if (++garbage_count_ == garbage_limit_) {
-        garbage_count_ = 0;
-        calls_.remove_matching_receiver(nullptr);
-    }
+    if (garbage_due(garbage_limit_, garbage_count_)) calls_.remove_matching_receiver(nullptr);
 }

@@ -5,7 +5,7 @@
 
 #include "lists/slist.inl"
 
-COLIB_FEATURE_POOL_INSTANCES(COLIB_INSTANTIATE)
+COLIB_FEATURE_POOL_MEMBERS(COLIB_NOTIFY_LIST_INSTANCES, COLIB_INSTANTIATE)
 
 namespace {
 using Cursor = basecoFeaturecoSListBPrgcoPrgcoSListBcoCursor;

@@ -45,54 +45,14 @@
 //   coCBReceiveMultipleSets  hook told about duplicate registrations
 //   coCallFunccoSListBPtrcoPtrcoSListB (+ link, link item, iterator, cursor):
 //                         the singly linked list of registration pointers under
-//                         coCallList (no size())
+//                         coCallList (no size()), stamped in detail/call_list.h
 #pragma once
 
-#include <colib/foundation/instances.h>
-#include <colib/lists/detail/slist.h>
-#include <colib/notify/detail/call_walk.h>
+#include <colib/notify/detail/call_list.h>
 
-class coCallFunc;
 class coCallList;
 class coReceiver;
 class coSender;
-
-// ---- the list of registration pointers -------------------------------------
-
-class coCallFunccoSListBPtrcoPtrcoSLinkItem;
-
-class COLIB_API coCallFunccoSListBPtrcoPtrcoSLink
-    : public coSLinkT<coCallFunccoSListBPtrcoPtrcoSLink, coCallFunccoSListBPtrcoPtrcoSLinkItem,
-                      coCallFunc *> {
-public:
-    using coSLinkT::coSLinkT;
-};
-class COLIB_API coCallFunccoSListBPtrcoPtrcoSLinkItem
-    : public coSLinkItemT<coCallFunccoSListBPtrcoPtrcoSLink, coCallFunc *> {
-public:
-    using coSLinkItemT::coSLinkItemT;
-};
-// Pointers only: the list never frees a registration (coCallList does, by
-// the ownership rule). No size().
-class COLIB_API coCallFunccoSListBPtrcoPtrcoSListB
-    : public coSListCopyT<coCallFunccoSListBPtrcoPtrcoSListB, coCallFunccoSListBPtrcoPtrcoSLink,
-                          coCallFunccoSListBPtrcoPtrcoSLinkItem, coCallFunc *> {
-public:
-    using coSListCopyT::coSListCopyT;
-};
-class COLIB_API coCallFunccoSListBPtrcoPtrcoSListBcoIterator
-    : public coSListIterT<coCallFunccoSListBPtrcoPtrcoSListBcoIterator,
-                          coCallFunccoSListBPtrcoPtrcoSListB> {
-public:
-    using coSListIterT::coSListIterT;
-};
-class COLIB_API coCallFunccoSListBPtrcoPtrcoSListBcoCursor
-    : public coSListCursorT<coCallFunccoSListBPtrcoPtrcoSListBcoCursor,
-                            coCallFunccoSListBPtrcoPtrcoSListBcoIterator,
-                            coCallFunccoSListBPtrcoPtrcoSListB> {
-public:
-    using coSListCursorT::coSListCursorT;
-};
 
 // ---- reasons and registrations ---------------------------------------------
 
@@ -261,10 +221,17 @@ private:
     // leave(f) for every registration with side(f), unlinking (or, during a
     // walk, emptying) its link; 1 when any matched.
     template <class Side, class Leave> int drop_matching(Side side, Leave leave);
-    // Every registration leaves this side: leave(f) hands f to the other
-    // side (false when that side has already left, and f is freed); then
-    // the list is emptied, or its links are swept when the walk ends.
-    template <class Leave> void leave_all(Leave leave);
+    // The two remove_matching_...: other(f) is f's end on the other side.
+    // end set: this side leaves the registrations reaching it; end null:
+    // frees those the other side has left (during a walk: notes `collect`).
+    template <class Other, class Leave>
+    int remove_matching(const void *end, Other other, Leave leave, unsigned collect);
+    // Every registration leaves this side: one whose other end other(f) has
+    // left is freed, the others are left (leave(f)) and counted as garbage
+    // at their other end (count); then the list is emptied, or its links
+    // are swept when the walk ends.
+    template <class Other, class Leave, class Count>
+    void leave_all(Other other, Leave leave, Count count);
     // Removes the links emptied during a walk and runs the noted
     // collections; runs when the outermost walk ends.
     void settle() noexcept;
@@ -372,19 +339,3 @@ inline int coCallFunc::active() const noexcept {
 inline void *coCallFunc::receiver_ptr() const noexcept {
     return static_cast<void *>(receiver_);
 }
-
-// The instances compiled once in the library (src/notify/call_list.cpp).
-#define COLIB_CALL_LIST_INSTANCES(X)                                                               \
-    X(coSLinkT<coCallFunccoSListBPtrcoPtrcoSLink, coCallFunccoSListBPtrcoPtrcoSLinkItem,           \
-               coCallFunc *>)                                                                      \
-    X(coSLinkItemT<coCallFunccoSListBPtrcoPtrcoSLink, coCallFunc *>)                               \
-    X(coSListCoreT<coCallFunccoSListBPtrcoPtrcoSListB, coCallFunccoSListBPtrcoPtrcoSLink,          \
-                   coCallFunccoSListBPtrcoPtrcoSLinkItem, coCallFunc *>)                           \
-    X(coSListCopyT<coCallFunccoSListBPtrcoPtrcoSListB, coCallFunccoSListBPtrcoPtrcoSLink,          \
-                   coCallFunccoSListBPtrcoPtrcoSLinkItem, coCallFunc *>)                           \
-    X(coSListIterT<coCallFunccoSListBPtrcoPtrcoSListBcoIterator,                                   \
-                   coCallFunccoSListBPtrcoPtrcoSListB>)                                            \
-    X(coSListCursorT<coCallFunccoSListBPtrcoPtrcoSListBcoCursor,                                   \
-                     coCallFunccoSListBPtrcoPtrcoSListBcoIterator,                                 \
-                     coCallFunccoSListBPtrcoPtrcoSListB>)
-COLIB_CALL_LIST_INSTANCES(COLIB_EXTERN_TEMPLATE)

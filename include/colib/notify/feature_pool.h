@@ -35,14 +35,14 @@
 //   coFeaturePool                  the pool, a list of holders
 //   basecoFeaturecoSListBPrgcoPrgcoSListB (+ link, link item, iterator,
 //                                  cursor): the list of holders (no size(),
-//                                  become() or copying constructor)
+//                                  become() or copying constructor), stamped
+//                                  from detail/notify_lists.h
 #pragma once
 
 #include <cstddef>
 
-#include <colib/foundation/instances.h>
-#include <colib/lists/detail/slist.h>
 #include <colib/notify/detail/call_walk.h>
+#include <colib/notify/detail/notify_lists.h>
 
 class coFeaturePool;
 
@@ -127,42 +127,8 @@ private:
     mutable basecoFeature *pointer_ = nullptr;
 };
 
-// ---- the list of holders ---------------------------------------------------
-
-class basecoFeaturecoSListBPrgcoPrgcoSLinkItem;
-
-class COLIB_API basecoFeaturecoSListBPrgcoPrgcoSLink
-    : public coSLinkT<basecoFeaturecoSListBPrgcoPrgcoSLink,
-                      basecoFeaturecoSListBPrgcoPrgcoSLinkItem, basecoFeaturecoSListBPrgcoPrg> {
-public:
-    using coSLinkT::coSLinkT;
-};
-class COLIB_API basecoFeaturecoSListBPrgcoPrgcoSLinkItem
-    : public coSLinkItemT<basecoFeaturecoSListBPrgcoPrgcoSLink, basecoFeaturecoSListBPrgcoPrg> {
-public:
-    using coSLinkItemT::coSLinkItemT;
-};
-// Owns its holders and so the features. No size(), become() or copying.
-class COLIB_API basecoFeaturecoSListBPrgcoPrgcoSListB
-    : public coSListCoreT<basecoFeaturecoSListBPrgcoPrgcoSListB,
-                          basecoFeaturecoSListBPrgcoPrgcoSLink,
-                          basecoFeaturecoSListBPrgcoPrgcoSLinkItem, basecoFeaturecoSListBPrgcoPrg> {
-public:
-    using coSListCoreT::coSListCoreT;
-};
-class COLIB_API basecoFeaturecoSListBPrgcoPrgcoSListBcoIterator
-    : public coSListIterT<basecoFeaturecoSListBPrgcoPrgcoSListBcoIterator,
-                          basecoFeaturecoSListBPrgcoPrgcoSListB> {
-public:
-    using coSListIterT::coSListIterT;
-};
-class COLIB_API basecoFeaturecoSListBPrgcoPrgcoSListBcoCursor
-    : public coSListCursorT<basecoFeaturecoSListBPrgcoPrgcoSListBcoCursor,
-                            basecoFeaturecoSListBPrgcoPrgcoSListBcoIterator,
-                            basecoFeaturecoSListBPrgcoPrgcoSListB> {
-public:
-    using coSListCursorT::coSListCursorT;
-};
+// The list of holders under the pool (detail/notify_lists.h).
+COLIB_FEATURE_POOL_MEMBERS(COLIB_NOTIFY_LIST_CLASSES, COLIB_EXTERN_TEMPLATE)
 
 // ---- the pool --------------------------------------------------------------
 
@@ -220,17 +186,3 @@ private:
     // Removes the first held feature of id, never the link stop.
     int remove_id(coFeatureID id, const Link *stop);
 };
-
-// The instances compiled once in the library (src/notify/feature_pool.cpp).
-#define COLIB_FEATURE_POOL_INSTANCES(X)                                                            \
-    X(coSLinkT<basecoFeaturecoSListBPrgcoPrgcoSLink, basecoFeaturecoSListBPrgcoPrgcoSLinkItem,     \
-               basecoFeaturecoSListBPrgcoPrg>)                                                     \
-    X(coSLinkItemT<basecoFeaturecoSListBPrgcoPrgcoSLink, basecoFeaturecoSListBPrgcoPrg>)           \
-    X(coSListCoreT<basecoFeaturecoSListBPrgcoPrgcoSListB, basecoFeaturecoSListBPrgcoPrgcoSLink,    \
-                   basecoFeaturecoSListBPrgcoPrgcoSLinkItem, basecoFeaturecoSListBPrgcoPrg>)       \
-    X(coSListIterT<basecoFeaturecoSListBPrgcoPrgcoSListBcoIterator,                                \
-                   basecoFeaturecoSListBPrgcoPrgcoSListB>)                                         \
-    X(coSListCursorT<basecoFeaturecoSListBPrgcoPrgcoSListBcoCursor,                                \
-                     basecoFeaturecoSListBPrgcoPrgcoSListBcoIterator,                              \
-                     basecoFeaturecoSListBPrgcoPrgcoSListB>)
-COLIB_FEATURE_POOL_INSTANCES(COLIB_EXTERN_TEMPLATE)

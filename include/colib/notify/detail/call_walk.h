@@ -29,11 +29,10 @@
 //     all of them on the stack of the one thread that walks the list.
 #pragma once
 
-#include <cstddef>
-#include <iterator>
 #include <thread>
 
 #include <colib/foundation/config.h>
+#include <colib/foundation/range_iter.h>
 
 namespace colib_detail {
 
@@ -52,28 +51,19 @@ struct coCallWalk {
 
 // A forward iterator over the elements of a ring-linked list, front to
 // back; Get maps a link to the value handed out.
-template <class Link, class Value, class Get> class coRingRange {
+template <class Link, class Value, class Get>
+class coRingRange : public range_iter<coRingRange<Link, Value, Get>, Value> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = Value;
-    using difference_type = std::ptrdiff_t;
-    using pointer = void;
-    using reference = Value;
+    using range_iter<coRingRange, Value>::operator++;
 
     coRingRange() noexcept = default;
     explicit coRingRange(Link *at) noexcept : at_(at) {}
-    reference operator*() const { return Get()(at_); }
+    Value operator*() const { return Get()(at_); }
     coRingRange &operator++() noexcept {
         at_ = at_->next();
         return *this;
     }
-    coRingRange operator++(int) noexcept {
-        coRingRange old = *this;
-        ++*this;
-        return old;
-    }
     friend bool operator==(coRingRange a, coRingRange b) noexcept { return a.at_ == b.at_; }
-    friend bool operator!=(coRingRange a, coRingRange b) noexcept { return a.at_ != b.at_; }
 
 private:
     Link *at_ = nullptr;
