@@ -7,7 +7,39 @@
 // Invariant: the current link is the end link or a link of the list's ring.
 #pragma once
 
+#include <iterator>
+#include <type_traits>
+
 #include <colib/foundation/contract.h>
+#include <colib/foundation/range_iter.h>
+
+namespace colib_detail {
+
+// The range-for iterator of the ring-linked lists: follows next() from the
+// first element and ends on the list's end link. Bidirectional rings also
+// step back through prev().
+template <class Link, class R, class Category = std::forward_iterator_tag>
+class ring_range_iter : public range_iter<ring_range_iter<Link, R, Category>, R &, Category> {
+public:
+    explicit ring_range_iter(Link *p) noexcept : p_(p) {}
+    R &operator*() const noexcept { return p_->read(); }
+    ring_range_iter &operator++() noexcept {
+        p_ = p_->next();
+        return *this;
+    }
+    template <class C = Category,
+              std::enable_if_t<std::is_same_v<C, std::bidirectional_iterator_tag>, int> = 0>
+    ring_range_iter &operator--() noexcept {
+        p_ = p_->prev();
+        return *this;
+    }
+    bool operator==(const ring_range_iter &o) const noexcept { return p_ == o.p_; }
+
+private:
+    Link *p_;
+};
+
+} // namespace colib_detail
 
 template <class Derived, class List> class COLIB_API coRingWalkerT {
 public:
