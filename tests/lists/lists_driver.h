@@ -64,15 +64,11 @@ template <class C> std::string print_of(const C &c) {
     os << c;
     return os.str();
 }
-// Runs op, with its n-th allocation failing when n > 0; true when it failed.
-template <class Op> bool maybe_failing(long n, Op op) {
-    if (n == 0) {
-        op();
-        return false;
-    }
-    return alloc_injector::fail_at(n, op);
+// Runs op, now and then with one of its first allocations failing; true
+// when one failed.
+template <class Op> bool maybe_failing(Input &in, Op op) {
+    return in.one_in(6) ? alloc_injector::fail_at(in.range(1, 3), op) : (op(), false);
 }
-inline long failure(Input &in) { return in.one_in(6) ? in.range(1, 3) : 0; }
 
 // ---- the linked lists with a cursor of their own ----
 
@@ -111,12 +107,10 @@ template <class T> struct CursorModel {
     }
 };
 
-// L is the list with its own cursor, It its read-only walker (the singly
-// linked list's coIterator, the doubly linked list's coIterator with an
-// index, the paged list's coIterator) and ItB the doubly linked list's plain
-// coIteratorB (It again for the others).
+// L has its own cursor; It is its coIterator, ItB the doubly linked list's
+// plain coIteratorB (It again for the others).
 template <Kind K, class L, class It, class ItB>
-void check(const L &l, const CursorModel<typename L::value_type> &m, Input &in) {
+void check(const L &l, const CursorModel<typename L::value_type> &m) {
     using T = typename L::value_type;
     MODEL_CHECK(same_as(m.v, l));
     MODEL_CHECK(l.size() == m.n() && (l.empty() != 0) == m.v.empty());
@@ -148,15 +142,10 @@ void check(const L &l, const CursorModel<typename L::value_type> &m, Input &in) 
         while (--b)
             back.insert(back.begin(), b());
         MODEL_CHECK(same_as(m.v, back));
-        if (m.n() && in.flag()) { // the index after a walk back from undefined
-            It c(&l);
-            MODEL_CHECK(--c && c.index() == m.n() - 1);
-        }
     }
-    if constexpr (K == DOUBLY) {
+    if constexpr (K == DOUBLY)
         for (auto *p = l.sentinel()->next(); p != l.sentinel(); p = p->next())
             MODEL_CHECK(p->next()->prev() == p && p->prev()->next() == p);
-    }
     if constexpr (K == PAGED) {
         std::vector<int> ids, fr;
         for (int i = l.first_id(), prev = -1; i != -1 && ids.size() <= m.slot.size();
@@ -166,7 +155,8 @@ void check(const L &l, const CursorModel<typename L::value_type> &m, Input &in) 
         }
         for (int i = l.free_head_id(); i != -1 && fr.size() <= m.freed.size(); i = l.link(i).next())
             fr.insert(fr.begin(), i);
-        MODEL_CHECK(ids == m.slot && fr == m.freed && l.last_id() == (ids.empty() ? -1 : ids.back()));
+        MODEL_CHECK(ids == m.slot && fr == m.freed &&
+                    l.last_id() == (ids.empty() ? -1 : ids.back()));
         MODEL_CHECK(l.slot_count() == m.slots && l.free_count() == m.slots - m.n());
         int shift = l.nodes().block_shift();
         int need = (m.slots + (1 << shift) - 1) >> shift, blocks = l.nodes().block_count();
@@ -174,29 +164,25 @@ void check(const L &l, const CursorModel<typename L::value_type> &m, Input &in) 
     }
 }
 
-template <Kind K, class L> L make_list(Input &in, int &shift) {
-    if constexpr (K == PAGED) {
-        if (in.one_in(4)) return shift = 8, L();
-        shift = in.below(4);
-        return L(shift, in.below(4), in.range(1, 3));
-    } else {
-        return shift = 0, L();
-    }
+// The paged list from the smallest geometries (block shift, table capacity,
+// step), or the default one.
+template <Kind K, class L> L make_list(Input &in) {
+    if constexpr (K == PAGED)
+        if (!in.one_in(4)) return L(in.below(4), in.below(4), in.range(1, 3));
+    return L();
 }
 
 template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input &in, int steps) {
     using T = typename L::value_type;
     using M = CursorModel<T>;
-    int shift = 0;
-    L l = make_list<K, L>(in, shift);
+    L l = make_list<K, L>(in);
     M m;
     for (int step = 0; step < steps && !in.done(); ++step) {
         int n = m.n(), op = in.below(16);
         T x = gen<T>(in);
-        long fail = failure(in);
         if (op <= 3) { // the four insertions, which report 0 when no link can be had
             int r = -1;
-            bool failed = maybe_failing(fail, [&] {
+            bool failed = maybe_failing(in, [&] {
                 r = op == 0   ? l.insert_first(x)
                     : op == 1 ? l.insert_last(x)
                     : op == 2 ? l.insert_after(x)
@@ -204,7 +190,10 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             });
             MODEL_CHECK(r == (failed ? 0 : 1));
             if (!failed) {
-                int at = op == 0 ? 0 : op == 1 ? n : op == 2 ? m.pos + 1 : (m.pos == -1 ? n : m.pos);
+                int at = op == 0   ? 0
+                         : op == 1 ? n
+                         : op == 2 ? m.pos + 1
+                                   : (m.pos == -1 ? n : m.pos);
                 m.insert(at, x);
             }
         } else if (op == 4 && m.pos != -1) {
@@ -215,18 +204,18 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             l.remove_first();
             m.erase(0);
             // The paged list's cursor leaves a removed first element undefined.
-            if (m.pos == 0 && (K == PAGED || m.v.empty())) m.pos = -1;
-            else if (m.pos > 0) --m.pos;
+            if (m.pos == 0 && (K == PAGED || m.v.empty()))
+                m.pos = -1;
+            else if (m.pos > 0)
+                --m.pos;
         } else if (op == 6 && n) {
             l.remove_last();
             m.erase(n - 1);
             if (m.pos == n - 1) m.pos = -1;
-        } else if (op == 7) {
-            if constexpr (K == PAGED) MODEL_CHECK(l.forwards() == m.forwards());
-            else MODEL_CHECK(++l == m.forwards());
-        } else if (op == 8) {
-            if constexpr (K == PAGED) MODEL_CHECK(l.backwards() == m.backwards());
-            else MODEL_CHECK(--l == m.backwards());
+        } else if (op == 7 || op == 8) {
+            int r = op == 7 ? m.forwards() : m.backwards();
+            if constexpr (K == PAGED) MODEL_CHECK((op == 7 ? l.forwards() : l.backwards()) == r);
+            if constexpr (K != PAGED) MODEL_CHECK((op == 7 ? ++l : --l) == r);
         } else if (op == 9) { // k steps; the paged walker makes at least one
             int k = in.below(4), fw = in.flag(), r = 1;
             M w = m;
@@ -262,20 +251,21 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             m.v[m.pos] = x;
         } else if (op == 13 && in.one_in(4)) {
             int release = in.flag();
-            if constexpr (K == PAGED) l.clear(release);
-            else l.clear();
+            if constexpr (K == PAGED)
+                l.clear(release);
+            else
+                l.clear();
             m.v.clear(), m.slot.clear(), m.freed.clear(), m.pos = -1;
             if (K == PAGED && release) m.slots = 0, m.spare = false;
             for (int s = K == PAGED ? m.slots - 1 : -1; s >= 0; --s)
                 m.freed.push_back(s);
         } else if (op == 14) { // become: from another list, or from itself
-            int shift2 = 0;
-            L src = make_list<K, L>(in, shift2);
+            L src = make_list<K, L>(in);
             std::vector<T> sv;
             for (int i = in.below(6); i > 0; --i)
                 sv.push_back(gen<T>(in)), src.insert_last(sv.back());
             bool self = in.one_in(4);
-            bool failed = maybe_failing(fail, [&] { l.become(utCOPY, self ? l : src); });
+            bool failed = maybe_failing(in, [&] { l.become(utCOPY, self ? l : src); });
             if (self && K == SINGLY) m.pos = -1; // the singly linked list's cursor resets
             m.spare |= failed;
             if (!failed && !self) {
@@ -287,22 +277,26 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             }
         } else if (op == 15) { // copies aside, and moves there and back
             std::unique_ptr<L> c;
-            if (!maybe_failing(fail, [&] { c = std::make_unique<L>(utCOPY, l); })) {
+            if (!maybe_failing(in, [&] { c = std::make_unique<L>(utCOPY, l); })) {
                 CursorModel<T> cm;
                 for (const T &e : m.v)
                     cm.insert(cm.n(), e);
-                check<K, L, It, ItB>(*c, cm, in);
+                check<K, L, It, ItB>(*c, cm);
             }
             L moved(std::move(l));
             if (K != PAGED) m.pos = -1; // the paged list's cursor moves along
-            check<K, L, It, ItB>(moved, m, in);
+            check<K, L, It, ItB>(moved, m);
             CursorModel<T> none;
-            check<K, L, It, ItB>(l, none, in);
-            if (in.flag()) l = std::move(moved);
-            else l.~L(), new (&l) L(std::move(moved));
-            MODEL_CHECK(moved.empty() && moved.undefined() && moved.insert_last(x) && moved.size() == 1);
+            check<K, L, It, ItB>(l, none);
+            if (in.flag())
+                l = std::move(moved);
+            else
+                l.~L(), new (&l) L(std::move(moved));
+            MODEL_CHECK(moved.empty() && moved.undefined() && moved.insert_last(x) &&
+                        moved.size() == 1);
         }
-        check<K, L, It, ItB>(l, m, in);
+        check<K, L, It, ItB>(l, m);
+        MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
     }
 }
 
@@ -327,19 +321,14 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         switch (in.below(8)) {
         case 0:
         case 1:
-            if (!maybe_failing(failure(in), [&] { l.add(x); }))
+            if (!maybe_failing(in, [&] { l.add(x); }))
                 m.insert(std::upper_bound(m.begin(), m.end(), x, before<T>), x);
             break;
         case 2:
             if (!m.empty()) {
-                MODEL_CHECK(same(l.remove_first(), m.front()));
-                m.erase(m.begin());
-            }
-            break;
-        case 3:
-            if (!m.empty()) {
-                MODEL_CHECK(same(l.remove_last(), m.back()));
-                m.pop_back();
+                auto at = in.flag() ? m.begin() : m.end() - 1;
+                MODEL_CHECK(same(at == m.begin() ? l.remove_first() : l.remove_last(), *at));
+                m.erase(at);
             }
             break;
         case 4: { // find, walk on from there, and maybe remove what it found
@@ -367,8 +356,10 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
             MODEL_CHECK(same_as(m, c));
             L moved(std::move(l));
             MODEL_CHECK(l.empty() && same_as(m, moved));
-            if (in.flag()) l = std::move(moved);
-            else l = c;
+            if (in.flag())
+                l = std::move(moved);
+            else
+                l = c;
             break;
         }
         default: { // a walk back from undefined
@@ -398,7 +389,7 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
         case 0:
         case 1: {
             int r = -1;
-            bool failed = maybe_failing(failure(in), [&] { r = s.push(x); });
+            bool failed = maybe_failing(in, [&] { r = s.push(x); });
             MODEL_CHECK(r == (failed ? 0 : 1));
             if (!failed) m.insert(Stack ? m.begin() : m.end(), x);
             break;
@@ -407,8 +398,10 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
             if (!m.empty()) s.pop(), m.erase(m.begin());
             break;
         case 3: { // copies and moves
-            std::unique_ptr<S> c;
-            if (!maybe_failing(failure(in), [&] { c = std::make_unique<S>(utCOPY, s); }))
+            auto c = std::make_unique<S>();
+            if (!maybe_failing(in, [&] {
+                    in.flag() ? c->become(utCOPY, s) : void(c = std::make_unique<S>(utCOPY, s));
+                }))
                 MODEL_CHECK(same_as(m, *c));
             S moved(std::move(s));
             MODEL_CHECK(s.empty() && same_as(m, moved));
@@ -422,7 +415,8 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
         MODEL_CHECK(same_as(m, cs) && same_as(m, cs.list()) && s.size() == int(m.size()));
         if (!m.empty()) {
             if constexpr (Stack) MODEL_CHECK(same(cs.top(), m.front()));
-            if constexpr (!Stack) MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
+            if constexpr (!Stack)
+                MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
         }
         if constexpr (std::is_same_v<T, int>)
             MODEL_CHECK(print_of(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
@@ -477,12 +471,14 @@ inline void run_tree(Input &in, int steps) {
         int op = in.below(8);
         Span *s = &spans[in.below(15)];
         if (op < 5 && std::find(added.begin(), added.end(), s) == added.end()) {
-            if (!maybe_failing(failure(in), [&] { root->add(s); })) added.push_back(s);
+            if (!maybe_failing(in, [&] { root->add(s); })) added.push_back(s);
         } else if (op == 5) { // a move there and back
             coTree other(std::move(*root));
             MODEL_CHECK(check_tree(root.get(), {}) == 1 && !other.object());
-            if (in.flag()) *root = std::move(other);
-            else root = std::make_unique<coTree>(std::move(other));
+            if (in.flag())
+                *root = std::move(other);
+            else
+                root = std::make_unique<coTree>(std::move(other));
         } else if (op == 6 && in.one_in(3)) {
             root = std::make_unique<coTree>(), added.clear();
         }
@@ -492,40 +488,30 @@ inline void run_tree(Input &in, int steps) {
 
 // ---- every member ----
 
+// Each member's runs, every element type's lists, stacks and queues alike.
+#define COLIB_LISTS_RUNS(P)                                                                        \
+    run_cursor_list<SINGLY, P##coSList, P##coSListBcoIterator>,                                    \
+        run_cursor_list<DOUBLY, P##coDList, P##coDListBcoIterator, P##coDListBcoIteratorB>,        \
+        run_adaptor<P##coStack, true>, run_adaptor<P##coQueue, false>
+
 inline void run_lists(Input &in) {
+    using Run = void (*)(Input &, int);
+    static const Run runs[] = {
+        COLIB_LISTS_RUNS(char),
+        COLIB_LISTS_RUNS(int),
+        COLIB_LISTS_RUNS(double),
+        COLIB_LISTS_RUNS(utAny),
+        COLIB_LISTS_RUNS(utString),
+        run_cursor_list<PAGED, intcoPageDList, intcoPageDListcoIterator>,
+        run_cursor_list<PAGED, doublecoPageDList, doublecoPageDListcoIterator>,
+        run_sorted<intcoSortedList, intcoSortedListcoIterator>,
+        run_sorted<doublecoSortedList, doublecoSortedListcoIterator>,
+        run_sorted<utStringcoSortedList, utStringcoSortedListcoIterator>,
+        run_tree,
+        run_tree,
+    };
     long live = alloc_injector::live();
-    int steps = 40 + in.below(40);
-    switch (in.below(20)) {
-    case 0: run_cursor_list<SINGLY, intcoSList, intcoSListBcoIterator>(in, steps); break;
-    case 1: run_cursor_list<SINGLY, charcoSList, charcoSListBcoIterator>(in, steps); break;
-    case 2: run_cursor_list<SINGLY, doublecoSList, doublecoSListBcoIterator>(in, steps); break;
-    case 3: run_cursor_list<SINGLY, utAnycoSList, utAnycoSListBcoIterator>(in, steps); break;
-    case 4: run_cursor_list<SINGLY, utStringcoSList, utStringcoSListBcoIterator>(in, steps); break;
-    case 5: run_cursor_list<DOUBLY, intcoDList, intcoDListBcoIterator, intcoDListBcoIteratorB>(in, steps); break;
-    case 6: run_cursor_list<DOUBLY, charcoDList, charcoDListBcoIterator, charcoDListBcoIteratorB>(in, steps); break;
-    case 7: run_cursor_list<DOUBLY, doublecoDList, doublecoDListBcoIterator, doublecoDListBcoIteratorB>(in, steps); break;
-    case 8: run_cursor_list<DOUBLY, utAnycoDList, utAnycoDListBcoIterator, utAnycoDListBcoIteratorB>(in, steps); break;
-    case 9: run_cursor_list<DOUBLY, utStringcoDList, utStringcoDListBcoIterator, utStringcoDListBcoIteratorB>(in, steps); break;
-    case 10: run_cursor_list<PAGED, intcoPageDList, intcoPageDListcoIterator>(in, steps); break;
-    case 11: run_cursor_list<PAGED, doublecoPageDList, doublecoPageDListcoIterator>(in, steps); break;
-    case 12: run_sorted<intcoSortedList, intcoSortedListcoIterator>(in, steps); break;
-    case 13: run_sorted<doublecoSortedList, doublecoSortedListcoIterator>(in, steps); break;
-    case 14: run_sorted<utStringcoSortedList, utStringcoSortedListcoIterator>(in, steps); break;
-    case 15: run_tree(in, steps); break;
-    default:
-        switch (in.below(10)) {
-        case 0: run_adaptor<intcoStack, true>(in, steps); break;
-        case 1: run_adaptor<charcoStack, true>(in, steps); break;
-        case 2: run_adaptor<doublecoStack, true>(in, steps); break;
-        case 3: run_adaptor<utAnycoStack, true>(in, steps); break;
-        case 4: run_adaptor<utStringcoStack, true>(in, steps); break;
-        case 5: run_adaptor<intcoQueue, false>(in, steps); break;
-        case 6: run_adaptor<charcoQueue, false>(in, steps); break;
-        case 7: run_adaptor<doublecoQueue, false>(in, steps); break;
-        case 8: run_adaptor<utAnycoQueue, false>(in, steps); break;
-        default: run_adaptor<utStringcoQueue, false>(in, steps);
-        }
-    }
+    runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40));
     MODEL_CHECK(alloc_injector::live() == live);
 }
 
