@@ -47,52 +47,31 @@
 // Picks a link constructor; its value is never read.
 enum coDItem { coDITEM = 0 };
 
-template <class Link, class Item, class T> class COLIB_API coDLinkT {
+template <class Link, class Item, class T>
+class COLIB_API coDLinkT : public colib_detail::dlink_base {
 public:
     using value_type = T;
 
     // A ring of one.
-    coDLinkT() noexcept : next_link_(self()), prev_link_(self()) {}
+    coDLinkT() noexcept = default;
     // Links itself in right after prev.
-    coDLinkT(Link *prev, coDItem) noexcept : next_link_(prev->next_link_), prev_link_(prev) {
-        next_link_->prev_link_ = self();
-        prev->next_link_ = self();
-    }
+    coDLinkT(Link *prev, coDItem) noexcept { link_after(prev); }
     // Links itself in right before next.
-    coDLinkT(coDItem, Link *next) noexcept : next_link_(next), prev_link_(next->prev_link_) {
-        prev_link_->next_link_ = self();
-        next->prev_link_ = self();
-    }
+    coDLinkT(coDItem, Link *next) noexcept { link_before(next); }
     coDLinkT(const coDLinkT &) = delete;
     coDLinkT &operator=(const coDLinkT &) = delete;
     // Leaves the ring: the neighbours are joined; its own pointers stay.
-    ~coDLinkT() {
-        prev_link_->next_link_ = next_link_;
-        next_link_->prev_link_ = prev_link_;
-    }
+    ~coDLinkT() { unlink(); }
 
-    Link *next() const noexcept { return next_link_; }
-    Link *prev() const noexcept { return prev_link_; }
+    Link *next() const noexcept { return static_cast<Link *>(next_link_); }
+    Link *prev() const noexcept { return static_cast<Link *>(prev_link_); }
     // The element of the item link this is; never call it on a sentinel.
     T &read() const noexcept {
         return static_cast<Item *>(const_cast<Link *>(static_cast<const Link *>(this)))->item();
     }
     // This link, alone in its ring, takes the place of o in o's ring; o is
     // left a ring of one. Used to hand a whole ring over to a sentinel.
-    void take_ring(coDLinkT &o) noexcept {
-        if (o.next_link_ == o.self()) return;
-        next_link_ = o.next_link_;
-        prev_link_ = o.prev_link_;
-        next_link_->prev_link_ = self();
-        prev_link_->next_link_ = self();
-        o.next_link_ = o.prev_link_ = o.self();
-    }
-
-private:
-    Link *self() noexcept { return static_cast<Link *>(this); }
-
-    Link *next_link_;
-    Link *prev_link_;
+    void take_ring(coDLinkT &o) noexcept { dlink_base::take_ring(o); }
 };
 
 template <class Link, class T> class COLIB_API coDLinkItemT : public Link {

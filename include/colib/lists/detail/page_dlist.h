@@ -48,7 +48,8 @@
 
 template <class Derived, class List, class T> class coPageDListIterT;
 
-template <class Derived, class T> class COLIB_API coPageDLinkT : public colib_detail::printable<Derived> {
+template <class Derived, class T>
+class COLIB_API coPageDLinkT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
 

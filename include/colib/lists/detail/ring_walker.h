@@ -11,9 +11,41 @@
 #include <type_traits>
 
 #include <colib/foundation/contract.h>
+#include <colib/foundation/export.h>
 #include <colib/foundation/range_iter.h>
 
 namespace colib_detail {
+
+// The untyped part of the links: the pointers, and linking in and out,
+// compiled once in the library (src/lists/links.cpp) whatever the element
+// type. The typed links derive from these and only cast.
+class COLIB_API slink_base {
+public:
+    explicit slink_base(slink_base *next) noexcept : next_link_(next) {}
+    // Links this in right after prev; the caller sets next.
+    void link_after(slink_base *prev) noexcept;
+
+protected:
+    slink_base *next_link_;
+};
+
+class COLIB_API dlink_base {
+public:
+    // A ring of one.
+    dlink_base() noexcept : next_link_(this), prev_link_(this) {}
+    // Links this in right after prev / right before next.
+    void link_after(dlink_base *prev) noexcept;
+    void link_before(dlink_base *next) noexcept;
+    // Leaves the ring: the neighbours are joined; its own pointers stay.
+    void unlink() noexcept;
+    // This link, alone in its ring, takes the place of o in o's ring; o is
+    // left a ring of one.
+    void take_ring(dlink_base &o) noexcept;
+
+protected:
+    dlink_base *next_link_;
+    dlink_base *prev_link_;
+};
 
 // The range-for iterator of the ring-linked lists: follows next() from the
 // first element and ends on the list's end link. Bidirectional rings also

@@ -52,27 +52,23 @@
 // Picks a link constructor; its value is never read.
 enum coSItem { coSITEM = 0 };
 
-template <class Link, class Item, class T> class COLIB_API coSLinkT {
+template <class Link, class Item, class T>
+class COLIB_API coSLinkT : public colib_detail::slink_base {
 public:
     using value_type = T;
 
     // A link pointing to itself: an empty ring's sentinel.
-    coSLinkT() noexcept : next_link_(self()) {}
+    coSLinkT() noexcept : slink_base(this) {}
     // Links in after prev; the caller sets next.
-    coSLinkT(Link *prev, coSItem) noexcept : next_link_(nullptr) { prev->set_next(self()); }
-    coSLinkT(coSItem, Link *next) noexcept : next_link_(next) {}
+    coSLinkT(Link *prev, coSItem) noexcept : slink_base(nullptr) { link_after(prev); }
+    coSLinkT(coSItem, Link *next) noexcept : slink_base(next) {}
     coSLinkT(const coSLinkT &) = delete;
     coSLinkT &operator=(const coSLinkT &) = delete;
 
-    Link *next() const noexcept { return next_link_; }
+    Link *next() const noexcept { return static_cast<Link *>(next_link_); }
     void set_next(Link *next) noexcept { next_link_ = next; }
     // The element of the item link this is; never call it on a sentinel.
-    T &read() noexcept { return static_cast<Item *>(self())->item(); }
-
-private:
-    Link *self() noexcept { return static_cast<Link *>(this); }
-
-    Link *next_link_;
+    T &read() noexcept { return static_cast<Item *>(static_cast<Link *>(this))->item(); }
 };
 
 template <class Link, class T> class COLIB_API coSLinkItemT : public Link {
