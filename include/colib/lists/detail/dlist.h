@@ -206,16 +206,8 @@ public:
     }
     // k single steps, 0 at the first that reaches the sentinel (the walker
     // stays there); 1 when all were made or k < 1.
-    int operator+=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!++*this) return 0;
-        return 1;
-    }
-    int operator-=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!--*this) return 0;
-        return 1;
-    }
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // 1 when both are undefined (whatever their lists), or both stand on
     // the same link.
     int operator==(const coDListIterBT &o) const noexcept {
@@ -255,16 +247,8 @@ public:
         --index_;
         return index_ >= 0;
     }
-    int operator+=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!++*this) return 0;
-        return 1;
-    }
-    int operator-=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!--*this) return 0;
-        return 1;
-    }
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // The element under the walker, read-only; requires one.
     const value_type &operator()() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined walker");

@@ -47,6 +47,19 @@ protected:
     dlink_base *prev_link_;
 };
 
+// k single steps of walker w with its own ++ (--), stopping at the first
+// that returns 0; 1 when all were made or k < 1.
+template <class W> int steps_forward(W &w, int k) noexcept {
+    for (int i = 0; i < k; ++i)
+        if (!++w) return 0;
+    return 1;
+}
+template <class W> int steps_back(W &w, int k) noexcept {
+    for (int i = 0; i < k; ++i)
+        if (!--w) return 0;
+    return 1;
+}
+
 // The range-for iterator of the ring-linked lists: follows next() from the
 // first element and ends on the list's end link. Bidirectional rings also
 // step back through prev().

@@ -281,8 +281,8 @@ public:
     // To the predecessor (before, or found by walking); clears before.
     int operator--() noexcept;
     // k steps, stopping at the first that returns 0; 1 when k < 1.
-    int operator+=(int k) noexcept;
-    int operator-=(int k) noexcept;
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // The element under the cursor; requires one. Read-only through a
     // const cursor (or a const list with its own cursor).
     value_type &operator()() {
