@@ -32,7 +32,42 @@ const std::vector<Abort> kAborts = {
     // ---- end of paged ----
 
     // ---- lists and the tree ----
-
+    {"intcoSListB::remove_first: empty list", [] { intcoSListB().remove_first(); }},
+    {"utStringcoSListB::first_item: empty list", [] { utStringcoSListB().first_item(); }},
+    {"intcoSListBcoIterator::operator\\(\\): undefined walker",
+     [] { static_cast<const intcoSListBcoIterator &>(intcoSList{1})(); }},
+    {"intcoSListBcoCursor::operator\\(\\): undefined cursor", [] { intcoSList{1}(); }},
+    {"intcoSListBcoCursor::remove: undefined cursor", [] { intcoSList{1}.remove(); }},
+    {"intcoSListBcoCursor::remove_last: empty list", [] { intcoSList().remove_last(); }},
+    {"intcoStack::pop: empty stack", [] { intcoStack().pop(); }},
+    {"doublecoQueue::head: empty queue", [] { doublecoQueue().head(); }},
+    {"intcoDListB::remove_first: empty list", [] { intcoDListB().remove_first(); }},
+    {"intcoDListBcoIterator::operator\\(\\): undefined walker",
+     [] { static_cast<const intcoDListBcoIterator &>(intcoDList{1})(); }},
+    {"intcoDListBcoCursor::remove: undefined cursor", [] { intcoDList{1}.remove(); }},
+    {"intcoDListBcoCursor::remove_last: empty list", [] { intcoDList().remove_last(); }},
+    {"intcoDList::read: undefined cursor", [] { intcoDList{1}.read(); }},
+    {"intcoPageDList::remove_first: empty list", [] { intcoPageDList().remove_first(); }},
+    {"intcoPageDList::remove: undefined cursor", [] { intcoPageDList().remove(); }},
+    {"intcoPageDList::read: undefined cursor", [] { intcoPageDList().read(); }},
+    {"intcoPageDList::operator\\[\\]: index 0 out of range \\[0, 0\\)",
+     [] { intcoPageDList()[0]; }},
+    {"intcoPageDListcoIterator::operator\\(\\): undefined walker",
+     [] { intcoPageDList().cursor()(); }},
+    {"intcoSortedList::remove_first: empty list", [] { intcoSortedList().remove_first(); }},
+    {"intcoSortedListcoCursor::remove: undefined cursor",
+     [] { intcoSortedList{1}.find(2).remove(); }},
+    {"intcoSortedListcoIterator::operator\\(\\): undefined walker",
+     [] { static_cast<const intcoSortedList &>(intcoSortedList{1}).find(2)(); }},
+    {"coTree::add: not a root",
+     [] {
+         struct All : coTreeObj {
+             int is_ancestor(const coTreeObj *) const override { return 1; }
+         } a, b;
+         coTree root;
+         root.add(&a);
+         (*root.begin())->add(&b);
+     }},
     // ---- end of lists ----
 
     // ---- resources ----

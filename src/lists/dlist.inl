@@ -35,7 +35,7 @@ void coDListBT<D, Link, Item, T, P>::become(utCopy, const D &src) {
 }
 
 template <class D, class Link, class Item, class T, int P>
-utOstream &coDListBT<D, Link, Item, T, P>::print_block(utOstream &os) const {
+utOstream &coDListBT<D, Link, Item, T, P>::print(utOstream &os) const {
     os << "{" << std::endl;
     {
         utOstream nested(utTAB, os, 1, 0);

@@ -100,18 +100,6 @@ template <class D, class I, class L> int coSListCursorT<D, I, L>::operator--() n
     return p != head();
 }
 
-template <class D, class I, class L> int coSListCursorT<D, I, L>::operator+=(int k) noexcept {
-    for (int i = 0; i < k; ++i)
-        if (!++*this) return 0;
-    return 1;
-}
-
-template <class D, class I, class L> int coSListCursorT<D, I, L>::operator-=(int k) noexcept {
-    for (int i = 0; i < k; ++i)
-        if (!--*this) return 0;
-    return 1;
-}
-
 template <class D, class I, class L>
 int coSListCursorT<D, I, L>::insert_after(const value_type &x) {
     if (this->undefined()) {

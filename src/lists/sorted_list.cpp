@@ -1,36 +1,17 @@
 #include <colib/lists/sorted_list.h>
 
-COLIB_SORTED_LIST_INSTANCES(COLIB_INSTANTIATE)
-
-intcoSortedListcoCursor intcoSortedList::find(const int &x) {
-    intcoSortedListcoCursor c(this);
+template <class D, class T, class C, class I, class K>
+K coSortedListT<D, T, C, I, K>::find(const T &x) {
+    K c(static_cast<D *>(this));
     c.set_position(lookup(x));
     return c;
 }
-intcoSortedListcoIterator intcoSortedList::find(const int &x) const {
-    intcoSortedListcoIterator it(this);
+
+template <class D, class T, class C, class I, class K>
+I coSortedListT<D, T, C, I, K>::find(const T &x) const {
+    I it(static_cast<const D *>(this));
     it.set_position(lookup(x));
     return it;
 }
 
-doublecoSortedListcoCursor doublecoSortedList::find(const double &x) {
-    doublecoSortedListcoCursor c(this);
-    c.set_position(lookup(x));
-    return c;
-}
-doublecoSortedListcoIterator doublecoSortedList::find(const double &x) const {
-    doublecoSortedListcoIterator it(this);
-    it.set_position(lookup(x));
-    return it;
-}
-
-utStringcoSortedListcoCursor utStringcoSortedList::find(const utString &x) {
-    utStringcoSortedListcoCursor c(this);
-    c.set_position(lookup(x));
-    return c;
-}
-utStringcoSortedListcoIterator utStringcoSortedList::find(const utString &x) const {
-    utStringcoSortedListcoIterator it(this);
-    it.set_position(lookup(x));
-    return it;
-}
+COLIB_SORTED_LIST_MEMBERS(COLIB_SORTED_LIST_INSTANCES, COLIB_INSTANTIATE)

@@ -1,64 +1,113 @@
-// What the singly, doubly and paged linked lists have in common.
-#include "lists/list_model.h"
+// What the lists' driver leaves unsaid: the worked examples of the
+// headers, the brace-list constructors and one printout per layout.
+#include <colib/lists/page_dlist.h>
+#include <colib/lists/slist.h>
+#include <colib/lists/sorted_list.h>
+#include <colib/lists/stack_queue.h>
+#include <colib/lists/tree.h>
+
 #include "support/values.h"
 
+#include <string>
+#include <vector>
+
 namespace {
-using namespace colib_test;
+using colib_test::elems;
+using colib_test::printed;
+using V = std::vector<int>;
 
-template <class L> auto clear_list(L &l) -> decltype(l.clear()) {
-    l.clear();
-}
-template <class L> auto clear_list(L &l) -> decltype(l.clear(1)) {
-    l.clear(1);
+TEST(Lists, WorkedExamples) {
+    intcoSList s{1, 2, 3};
+    s += 2;
+    s.insert_before(0);
+    EXPECT_EQ(elems(s), (V{1, 0, 2, 3}));
+    EXPECT_EQ(s(), 2);
+    s.remove();
+    EXPECT_EQ(elems(s), (V{1, 0, 3}));
+    EXPECT_EQ(s(), 3);
+
+    intcoDList d{10, 20, 30};
+    d.forwards();
+    d.insert_before(5);
+    EXPECT_EQ(d.index(), 1);
+    d.remove();
+    EXPECT_EQ(d.read(), 20);
+    d.remove_backwards();
+    EXPECT_EQ(elems(d), (V{5, 30}));
+    EXPECT_EQ(d.index(), 0);
+    EXPECT_EQ(d.read(), 5);
+
+    intcoPageDList p; // slots 0, 1, 2; the freed slot 1 is taken again
+    p.insert_last(1), p.insert_last(2), p.insert_last(3);
+    p.set_index(1);
+    p.remove();
+    EXPECT_EQ(p.read(), 3);
+    p.insert_last(4);
+    EXPECT_EQ(p.last_id(), 1);
+    EXPECT_EQ(p[2], 4);
+    EXPECT_EQ(p.index(), 2);
+    intcoPageDList braces{7, 8, 9}; // the geometry, not elements
+    EXPECT_EQ(braces.size(), 0);
+    EXPECT_EQ(braces.nodes().block_shift(), 7);
+
+    intcoSortedList o{3, 1, 2, 1};
+    EXPECT_EQ(elems(o), (V{1, 1, 2, 3}));
+    intcoSortedListcoCursor c = o.find(1);
+    c.remove();
+    EXPECT_EQ(c(), 1);
+    EXPECT_EQ(o.remove_last(), 3);
+    EXPECT_EQ(elems(o), (V{1, 2}));
+
+    EXPECT_EQ(elems(intcoStack{1, 2, 3}), (V{3, 2, 1}));
+    EXPECT_EQ(elems(intcoQueue{1, 2, 3}), (V{1, 2, 3}));
+    EXPECT_EQ(elems(intcoSListB{4, 5}), (V{4, 5}));
+    EXPECT_EQ(elems(intcoDList{4, 5}), (V{4, 5}));
 }
 
-template <class L> class LinkedLists : public ::testing::Test {};
-using Lists = ::testing::Types<intcoSListB, doublecoSListB, utStringcoSListB, intcoDListB,
-                               doublecoDListB, utStringcoDListB, intcoPageDList, doublecoPageDList>;
-TYPED_TEST_SUITE(LinkedLists, Lists, );
-
-TYPED_TEST(LinkedLists, EndOperationsCopiesAndBecome) {
-    using T = typename TypeParam::value_type;
-    TypeParam l;
-    EXPECT_EQ(walk(l), values<T>({}));
-    EXPECT_EQ(l.insert_last(value<T>(2)), 1);
-    EXPECT_EQ(l.insert_first(value<T>(1)), 1);
-    EXPECT_EQ(l.insert_last(value<T>(3)), 1);
-    EXPECT_EQ(walk(l), values<T>({1, 2, 3}));
-
-    TypeParam c(utCOPY, l);
-    l.remove_first();
-    l.remove_last();
-    EXPECT_EQ(walk(l), values<T>({2}));
-    EXPECT_EQ(walk(c), values<T>({1, 2, 3}));
-    c.become(utCOPY, c);
-    EXPECT_EQ(walk(c), values<T>({1, 2, 3}));
-    l.become(utCOPY, c);
-    l.insert_last(value<T>(4));
-    EXPECT_EQ(walk(l), values<T>({1, 2, 3, 4}));
-    EXPECT_EQ(walk(c), values<T>({1, 2, 3}));
-    TypeParam a;
-    a = c;
-    clear_list(c);
-    EXPECT_EQ(walk(c), values<T>({}));
-    EXPECT_EQ(walk(a), values<T>({1, 2, 3}));
-    l.remove_last();
-    l.remove_last();
-    l.remove_first();
-    l.remove_first();
-    EXPECT_EQ(walk(l), values<T>({}));
-    l.insert_first(value<T>(5)); // into a list emptied from both ends
-    EXPECT_EQ(walk(l), values<T>({5}));
+// Spans claim the smaller spans they hold; without an order, a new child goes last.
+struct Named : coTreeObj {
+    std::string name;
+    int lo, hi;
+    Named(const char *n, int l, int h) : name(n), lo(l), hi(h) {}
+    int is_ancestor(const coTreeObj *o) const override {
+        auto *s = static_cast<const Named *>(o);
+        return lo <= s->lo && s->hi <= hi && hi - lo > s->hi - s->lo;
+    }
+};
+std::string shape(const coTree &t) {
+    std::string s = t.object() ? static_cast<const Named *>(t.object())->name : "root";
+    std::string kids;
+    for (const coTree *c : t)
+        kids += (kids.empty() ? "" : " ") + shape(*c);
+    return kids.empty() ? s : s + "(" + kids + ")";
 }
 
-TEST(LinkedLists, RandomModelSList) {
-    run_list_model<SListModel>(11, 6000);
+TEST(Lists, TreeWorkedExamples) {
+    auto grown = [](std::initializer_list<Named *> objects) {
+        coTree root;
+        for (Named *o : objects)
+            root.add(o);
+        return shape(root);
+    };
+    Named a("a", 0, 100), b("b", 10, 20), c("c", 30, 40), d("d", 12, 15);
+    EXPECT_EQ(grown({&a, &b, &d, &c}), "root(a(b(d) c))");
+    Named x("x", 0, 10), y("y", 2, 3), z("z", 20, 30); // y moves under x
+    EXPECT_EQ(grown({&y, &z, &x}), "root(z x(y))");
+    Named p("p", 0, 10), q("q", 0, 10), i("i", 2, 3); // claimed by both: under the first
+    EXPECT_EQ(grown({&p, &q, &i}), "root(p(i) q)");
 }
-TEST(LinkedLists, RandomModelDList) {
-    run_list_model<DListModel>(7, 20000);
-}
-TEST(LinkedLists, RandomModelPageDList) {
-    run_list_model<PageDListModel>(11, 20000);
+
+TEST(Lists, Printouts) {
+    EXPECT_EQ(printed(utStringcoSListB{"x", ""}), "{\n  size 2\n  x\n\n}\n");
+    EXPECT_EQ(printed(charcoSList{'a'}), "coSList {\n  size 1\n  a\n}\n");
+    EXPECT_EQ(printed(doublecoDList{2.5}), "coDList {\n  size 1\n  2.5\n}\n");
+    doublecoPageDList p;
+    p.insert_last(0.5);
+    EXPECT_EQ(printed(p), "coPageDList {\n  size 1\n  0.5\n}\n");
+    EXPECT_EQ(printed(p.link(0)), "0.5\n");
+    EXPECT_EQ(printed(utStringcoSortedList{"b", "a"}), "coSortedList {\n  a\n  b\n}\n");
+    EXPECT_EQ(printed(utStringcoStack{"s"}), "coStack\n{\n  size 1\n  s\n}\n");
+    EXPECT_EQ(printed(doublecoQueue{1.5}), "coQueue \n{\n  size 1\n  1.5\n}\n");
 }
 
 } // namespace

@@ -26,80 +26,9 @@
 #include <colib/lists/detail/page_dlist.h>
 #include <colib/paged/detail/page_arr.h>
 
-class intcoPageDList;
-class COLIB_API intcoPageDLink : public coPageDLinkT<intcoPageDLink, int> {
-public:
-    using coPageDLinkT::coPageDLinkT;
-};
-// The paged array of the links (a member of the paged-array family that
-// does not print).
-class COLIB_API intcoPageDLinkcoPageArr
-    : public coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API intcoPageDLinkcoPageArrcoIterator
-    : public coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API intcoPageDListcoIterator
-    : public coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int> {
-public:
-    using coPageDListIterT::coPageDListIterT;
-    friend class coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
-                              intcoPageDListcoIterator>;
-};
-class COLIB_API intcoPageDList
-    : public coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,
-                          intcoPageDListcoIterator> {
-public:
-    using coPageDListT::coPageDListT;
-};
+// The members: M(X, class name prefix, element type).
+#define COLIB_PAGE_DLIST_MEMBERS(M, X) M(X, int, int) M(X, double, double)
 
-class doublecoPageDList;
-class COLIB_API doublecoPageDLink : public coPageDLinkT<doublecoPageDLink, double> {
-public:
-    using coPageDLinkT::coPageDLinkT;
-};
-// The paged array of the links (a member of the paged-array family that
-// does not print).
-class COLIB_API doublecoPageDLinkcoPageArr
-    : public coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API doublecoPageDLinkcoPageArrcoIterator
-    : public coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator, doublecoPageDLinkcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API doublecoPageDListcoIterator
-    : public coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double> {
-public:
-    using coPageDListIterT::coPageDListIterT;
-    friend class coPageDListT<doublecoPageDList, double, doublecoPageDLink,
-                              doublecoPageDLinkcoPageArr, doublecoPageDListcoIterator>;
-};
-class COLIB_API doublecoPageDList
-    : public coPageDListT<doublecoPageDList, double, doublecoPageDLink, doublecoPageDLinkcoPageArr,
-                          doublecoPageDListcoIterator> {
-public:
-    using coPageDListT::coPageDListT;
-};
-
-// The instances compiled once in the library (src/lists/page_dlist.cpp).
-#define COLIB_PAGE_DLIST_INSTANCES(X)                                                              \
-    X(coPageDLinkT<intcoPageDLink, int>)                                                           \
-    X(coPageArrT<intcoPageDLinkcoPageArr, intcoPageDLink, 1, 0>)                                   \
-    X(coPageArrIterT<intcoPageDLinkcoPageArrcoIterator, intcoPageDLinkcoPageArr>)                  \
-    X(coPageDListIterT<intcoPageDListcoIterator, intcoPageDList, int>)                             \
-    X(coPageDListT<intcoPageDList, int, intcoPageDLink, intcoPageDLinkcoPageArr,                   \
-                   intcoPageDListcoIterator>)                                                      \
-    X(coPageDLinkT<doublecoPageDLink, double>)                                                     \
-    X(coPageArrT<doublecoPageDLinkcoPageArr, doublecoPageDLink, 1, 0>)                             \
-    X(coPageArrIterT<doublecoPageDLinkcoPageArrcoIterator, doublecoPageDLinkcoPageArr>)            \
-    X(coPageDListIterT<doublecoPageDListcoIterator, doublecoPageDList, double>)                    \
-    X(coPageDListT<doublecoPageDList, double, doublecoPageDLink, doublecoPageDLinkcoPageArr,       \
-                   doublecoPageDListcoIterator>)
-COLIB_PAGE_DLIST_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoPageDList, intcoPageDListcoIterator, intcoPageDLink and the paged
+// array of the links, ..., each compiled once in the library.
+COLIB_PAGE_DLIST_MEMBERS(COLIB_PAGE_DLIST_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -35,88 +35,9 @@ struct COLIB_API utStringcoSLCompareP {
     }
 };
 
-class intcoSortedListcoIterator;
-class intcoSortedListcoCursor;
-class COLIB_API intcoSortedList : public coSortedListT<intcoSortedList, int, intcoSLCompareP> {
-public:
-    using coSortedListT::coSortedListT;
-    // A cursor (iterator) on the first element equal to x, or undefined.
-    intcoSortedListcoCursor find(const int &x);
-    intcoSortedListcoIterator find(const int &x) const;
-};
-class COLIB_API intcoSortedListcoIterator
-    : public coSortedListIterT<intcoSortedListcoIterator, intcoSortedList> {
-public:
-    using coSortedListIterT::coSortedListIterT;
-    friend class intcoSortedList;
-};
-class COLIB_API intcoSortedListcoCursor
-    : public coSortedListCursorT<intcoSortedListcoCursor, intcoSortedListcoIterator,
-                                 intcoSortedList> {
-public:
-    using coSortedListCursorT::coSortedListCursorT;
-    friend class intcoSortedList;
-};
+// The members: M(X, class name prefix, element type).
+#define COLIB_SORTED_LIST_MEMBERS(M, X) M(X, int, int) M(X, double, double) M(X, utString, utString)
 
-class doublecoSortedListcoIterator;
-class doublecoSortedListcoCursor;
-class COLIB_API doublecoSortedList
-    : public coSortedListT<doublecoSortedList, double, doublecoSLCompareP> {
-public:
-    using coSortedListT::coSortedListT;
-    // A cursor (iterator) on the first element equal to x, or undefined.
-    doublecoSortedListcoCursor find(const double &x);
-    doublecoSortedListcoIterator find(const double &x) const;
-};
-class COLIB_API doublecoSortedListcoIterator
-    : public coSortedListIterT<doublecoSortedListcoIterator, doublecoSortedList> {
-public:
-    using coSortedListIterT::coSortedListIterT;
-    friend class doublecoSortedList;
-};
-class COLIB_API doublecoSortedListcoCursor
-    : public coSortedListCursorT<doublecoSortedListcoCursor, doublecoSortedListcoIterator,
-                                 doublecoSortedList> {
-public:
-    using coSortedListCursorT::coSortedListCursorT;
-    friend class doublecoSortedList;
-};
-
-class utStringcoSortedListcoIterator;
-class utStringcoSortedListcoCursor;
-class COLIB_API utStringcoSortedList
-    : public coSortedListT<utStringcoSortedList, utString, utStringcoSLCompareP> {
-public:
-    using coSortedListT::coSortedListT;
-    // A cursor (iterator) on the first element equal to x, or undefined.
-    utStringcoSortedListcoCursor find(const utString &x);
-    utStringcoSortedListcoIterator find(const utString &x) const;
-};
-class COLIB_API utStringcoSortedListcoIterator
-    : public coSortedListIterT<utStringcoSortedListcoIterator, utStringcoSortedList> {
-public:
-    using coSortedListIterT::coSortedListIterT;
-    friend class utStringcoSortedList;
-};
-class COLIB_API utStringcoSortedListcoCursor
-    : public coSortedListCursorT<utStringcoSortedListcoCursor, utStringcoSortedListcoIterator,
-                                 utStringcoSortedList> {
-public:
-    using coSortedListCursorT::coSortedListCursorT;
-    friend class utStringcoSortedList;
-};
-
-// The instances compiled once in the library (src/lists/sorted_list.cpp).
-#define COLIB_SORTED_LIST_INSTANCES(X)                                                             \
-    X(coSortedListT<intcoSortedList, int, intcoSLCompareP>)                                        \
-    X(coSortedListIterT<intcoSortedListcoIterator, intcoSortedList>)                               \
-    X(coSortedListCursorT<intcoSortedListcoCursor, intcoSortedListcoIterator, intcoSortedList>)    \
-    X(coSortedListT<doublecoSortedList, double, doublecoSLCompareP>)                               \
-    X(coSortedListIterT<doublecoSortedListcoIterator, doublecoSortedList>)                         \
-    X(coSortedListCursorT<doublecoSortedListcoCursor, doublecoSortedListcoIterator,                \
-                          doublecoSortedList>)                                                     \
-    X(coSortedListT<utStringcoSortedList, utString, utStringcoSLCompareP>)                         \
-    X(coSortedListIterT<utStringcoSortedListcoIterator, utStringcoSortedList>)                     \
-    X(coSortedListCursorT<utStringcoSortedListcoCursor, utStringcoSortedListcoIterator,            \
-                          utStringcoSortedList>)
-COLIB_SORTED_LIST_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoSortedList, intcoSortedListcoIterator, intcoSortedListcoCursor, ...,
+// each compiled once in the library.
+COLIB_SORTED_LIST_MEMBERS(COLIB_SORTED_LIST_CLASSES, COLIB_EXTERN_TEMPLATE)

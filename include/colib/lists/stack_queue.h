@@ -13,64 +13,24 @@
 //
 // Members: char, int, double, utAny (pointers, not owned) and utString.
 // Each has its own private list classes (intcoStackINTERNALcoSListB and
-// its pieces), made in lists/detail/stack_queue_lists.h.
+// its pieces).
 #pragma once
 
-#include <colib/lists/detail/stack_queue_lists.h>
+#include <colib/lists/detail/stack_queue.h>
 
-// A stack of char.
-class COLIB_API charcoStack : public coStackT<charcoStack, charcoStackINTERNALcoSListB> {
-public:
-    using coStackT::coStackT;
-};
-// A stack of int.
-class COLIB_API intcoStack : public coStackT<intcoStack, intcoStackINTERNALcoSListB> {
-public:
-    using coStackT::coStackT;
-};
-// A stack of double.
-class COLIB_API doublecoStack : public coStackT<doublecoStack, doublecoStackINTERNALcoSListB> {
-public:
-    using coStackT::coStackT;
-};
-// A stack of utAny (pointers, not owned).
-class COLIB_API utAnycoStack : public coStackT<utAnycoStack, utAnycoStackINTERNALcoSListB> {
-public:
-    using coStackT::coStackT;
-};
-// A stack of utString.
-class COLIB_API utStringcoStack
-    : public coStackT<utStringcoStack, utStringcoStackINTERNALcoSListB> {
-public:
-    using coStackT::coStackT;
-};
-// A queue of char.
-class COLIB_API charcoQueue : public coQueueT<charcoQueue, charcoQueueINTERNALcoSListB> {
-public:
-    using coQueueT::coQueueT;
-};
-// A queue of int.
-class COLIB_API intcoQueue : public coQueueT<intcoQueue, intcoQueueINTERNALcoSListB> {
-public:
-    using coQueueT::coQueueT;
-};
-// A queue of double.
-class COLIB_API doublecoQueue : public coQueueT<doublecoQueue, doublecoQueueINTERNALcoSListB> {
-public:
-    using coQueueT::coQueueT;
-};
-// A queue of utAny (pointers, not owned).
-class COLIB_API utAnycoQueue : public coQueueT<utAnycoQueue, utAnycoQueueINTERNALcoSListB> {
-public:
-    using coQueueT::coQueueT;
-};
-// A queue of utString.
-class COLIB_API utStringcoQueue
-    : public coQueueT<utStringcoQueue, utStringcoQueueINTERNALcoSListB> {
-public:
-    using coQueueT::coQueueT;
-};
+// The members: M(X, class, element type, adaptor template) for each.
+#define COLIB_STACK_QUEUE_MEMBERS(M, X)                                                            \
+    M(X, charcoStack, char, coStackT)                                                              \
+    M(X, intcoStack, int, coStackT)                                                                \
+    M(X, doublecoStack, double, coStackT)                                                          \
+    M(X, utAnycoStack, utAny, coStackT)                                                            \
+    M(X, utStringcoStack, utString, coStackT)                                                      \
+    M(X, charcoQueue, char, coQueueT)                                                              \
+    M(X, intcoQueue, int, coQueueT)                                                                \
+    M(X, doublecoQueue, double, coQueueT)                                                          \
+    M(X, utAnycoQueue, utAny, coQueueT)                                                            \
+    M(X, utStringcoQueue, utString, coQueueT)
 
-// The instances compiled once in the library (src/lists/stack_queue.cpp),
-// from the member list in lists/detail/stack_queue_lists.h.
-COLIB_STACK_QUEUE_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoStack, intcoQueue, ... with their private lists, each compiled once
+// in the library.
+COLIB_STACK_QUEUE_MEMBERS(COLIB_STACK_QUEUE_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -39,6 +39,7 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 #include <colib/foundation/types.h>
 #include <colib/lists/detail/ring_walker.h>
@@ -46,88 +47,31 @@
 // Picks a link constructor; its value is never read.
 enum coDItem { coDITEM = 0 };
 
-namespace colib_detail {
-
-// The range-for iterator of the doubly linked lists.
-template <class Link, class Item, class R> class dlist_range_iter {
-public:
-    using iterator_category = std::bidirectional_iterator_tag;
-    using value_type = std::remove_const_t<R>;
-    using difference_type = std::ptrdiff_t;
-    using pointer = R *;
-    using reference = R &;
-
-    explicit dlist_range_iter(Link *p) noexcept : p_(p) {}
-    R &operator*() const noexcept { return static_cast<Item *>(p_)->item(); }
-    R *operator->() const noexcept { return &**this; }
-    dlist_range_iter &operator++() noexcept {
-        p_ = p_->next();
-        return *this;
-    }
-    dlist_range_iter &operator--() noexcept {
-        p_ = p_->prev();
-        return *this;
-    }
-    dlist_range_iter operator++(int) noexcept {
-        dlist_range_iter old = *this;
-        p_ = p_->next();
-        return old;
-    }
-    bool operator==(const dlist_range_iter &o) const noexcept { return p_ == o.p_; }
-    bool operator!=(const dlist_range_iter &o) const noexcept { return p_ != o.p_; }
-
-private:
-    Link *p_;
-};
-
-} // namespace colib_detail
-
-template <class Link, class Item, class T> class COLIB_API coDLinkT {
+template <class Link, class Item, class T>
+class COLIB_API coDLinkT : public colib_detail::dlink_base {
 public:
     using value_type = T;
 
     // A ring of one.
-    coDLinkT() noexcept : next_link_(self()), prev_link_(self()) {}
+    coDLinkT() noexcept = default;
     // Links itself in right after prev.
-    coDLinkT(Link *prev, coDItem) noexcept : next_link_(prev->next_link_), prev_link_(prev) {
-        next_link_->prev_link_ = self();
-        prev->next_link_ = self();
-    }
+    coDLinkT(Link *prev, coDItem) noexcept { link_after(prev); }
     // Links itself in right before next.
-    coDLinkT(coDItem, Link *next) noexcept : next_link_(next), prev_link_(next->prev_link_) {
-        prev_link_->next_link_ = self();
-        next->prev_link_ = self();
-    }
+    coDLinkT(coDItem, Link *next) noexcept { link_before(next); }
     coDLinkT(const coDLinkT &) = delete;
     coDLinkT &operator=(const coDLinkT &) = delete;
     // Leaves the ring: the neighbours are joined; its own pointers stay.
-    ~coDLinkT() {
-        prev_link_->next_link_ = next_link_;
-        next_link_->prev_link_ = prev_link_;
-    }
+    ~coDLinkT() { unlink(); }
 
-    Link *next() const noexcept { return next_link_; }
-    Link *prev() const noexcept { return prev_link_; }
+    Link *next() const noexcept { return static_cast<Link *>(next_link_); }
+    Link *prev() const noexcept { return static_cast<Link *>(prev_link_); }
     // The element of the item link this is; never call it on a sentinel.
     T &read() const noexcept {
         return static_cast<Item *>(const_cast<Link *>(static_cast<const Link *>(this)))->item();
     }
     // This link, alone in its ring, takes the place of o in o's ring; o is
     // left a ring of one. Used to hand a whole ring over to a sentinel.
-    void take_ring(coDLinkT &o) noexcept {
-        if (o.next_link_ == o.self()) return;
-        next_link_ = o.next_link_;
-        prev_link_ = o.prev_link_;
-        next_link_->prev_link_ = self();
-        prev_link_->next_link_ = self();
-        o.next_link_ = o.prev_link_ = o.self();
-    }
-
-private:
-    Link *self() noexcept { return static_cast<Link *>(this); }
-
-    Link *next_link_;
-    Link *prev_link_;
+    void take_ring(coDLinkT &o) noexcept { dlink_base::take_ring(o); }
 };
 
 template <class Link, class T> class COLIB_API coDLinkItemT : public Link {
@@ -147,15 +91,14 @@ private:
 template <class Derived, class Iter, class List> class coDListCursorT;
 
 template <class Derived, class Link, class Item, class T, int P = 1>
-class COLIB_API coDListBT : public Link {
-    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
-
+class COLIB_API coDListBT : public Link, public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = T;
     using link_type = Link;
     using item_type = Item;
-    using iterator = colib_detail::dlist_range_iter<Link, Item, T>;
-    using const_iterator = colib_detail::dlist_range_iter<Link, Item, const T>;
+    using iterator = colib_detail::ring_range_iter<Link, T, std::bidirectional_iterator_tag>;
+    using const_iterator =
+        colib_detail::ring_range_iter<Link, const T, std::bidirectional_iterator_tag>;
 
     coDListBT() noexcept : n_(0) {}
     // Empty, then become from src; throws std::bad_alloc.
@@ -227,10 +170,8 @@ public:
     const_iterator begin() const noexcept { return const_iterator(this->next()); }
     const_iterator end() const noexcept { return const_iterator(sentinel()); }
 
-    friend utOstream &operator<<(utOstream &os, const print_arg &l) { return l.print_block(os); }
-    friend std::ostream &operator<<(std::ostream &os, const print_arg &l) {
-        return colib_detail::print_std(os, l);
-    }
+    // "{", then one level deeper "size n" and the elements, then "}".
+    utOstream &print(utOstream &os) const;
 
 protected:
     // Makes an item link from the arguments, which links itself in; 0 when
@@ -245,8 +186,6 @@ protected:
     }
     void n_inc() noexcept { ++n_; }
     void n_dec() noexcept { --n_; }
-    // "{", then one level deeper "size n" and the elements, then "}".
-    utOstream &print_block(utOstream &os) const;
 
 private:
     template <class, class, class> friend class coDListCursorT;
@@ -267,16 +206,8 @@ public:
     }
     // k single steps, 0 at the first that reaches the sentinel (the walker
     // stays there); 1 when all were made or k < 1.
-    int operator+=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!++*this) return 0;
-        return 1;
-    }
-    int operator-=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!--*this) return 0;
-        return 1;
-    }
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // 1 when both are undefined (whatever their lists), or both stand on
     // the same link.
     int operator==(const coDListIterBT &o) const noexcept {
@@ -316,16 +247,8 @@ public:
         --index_;
         return index_ >= 0;
     }
-    int operator+=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!++*this) return 0;
-        return 1;
-    }
-    int operator-=(int k) noexcept {
-        for (int i = 0; i < k; ++i)
-            if (!--*this) return 0;
-        return 1;
-    }
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // The element under the walker, read-only; requires one.
     const value_type &operator()() const {
         COLIB_EXPECT(!this->undefined(), typeid(Derived), "operator()", "undefined walker");
@@ -411,9 +334,9 @@ private:
 
 // A list with a built-in cursor bound to its own list part.
 template <class Derived, class Cursor, class List, int P = 1>
-class COLIB_API coDListT : public Cursor, public List {
-    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
-
+class COLIB_API coDListT : public Cursor,
+                           public List,
+                           public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = typename List::value_type;
     using typename List::const_iterator;
@@ -469,12 +392,10 @@ public:
         return this->current_link()->read();
     }
 
-    friend utOstream &operator<<(utOstream &os, const print_arg &l) {
+    // "coDList " and the list block.
+    utOstream &print(utOstream &os) const {
         os << "coDList ";
-        return l.print_block(os);
-    }
-    friend std::ostream &operator<<(std::ostream &os, const print_arg &l) {
-        return colib_detail::print_std(os, l);
+        return List::print(os);
     }
 
 protected:
@@ -483,3 +404,40 @@ protected:
     coDListT(const coDListT &src) : Cursor(nullptr), List(src) { Cursor::bind(this); }
     coDListT &operator=(const coDListT &) noexcept { return *this; }
 };
+
+// One member of the family (lists/dlist.h lists them): its links, the list
+// without and with a cursor of its own, and the walkers. Prints is 0 for a
+// member that does not print. The list with its own cursor copies only
+// through the utCopy constructor and become: its plain copies are
+// protected.
+#define COLIB_DLIST_CLASSES(X, P, T, Prints)                                                       \
+    class P##coDLinkItem;                                                                          \
+    COLIB_THIN_CLASS(P##coDLink, coDLinkT, P##coDLink, P##coDLinkItem, T)                          \
+    COLIB_THIN_CLASS(P##coDLinkItem, coDLinkItemT, P##coDLink, T)                                  \
+    COLIB_THIN_CLASS(P##coDListB, coDListBT, P##coDListB, P##coDLink, P##coDLinkItem, T, Prints)   \
+    COLIB_THIN_CLASS(P##coDListBcoIteratorB, coDListIterBT, P##coDListBcoIteratorB, P##coDListB)   \
+    COLIB_THIN_CLASS(P##coDListBcoIterator, coDListIterT, P##coDListBcoIterator,                   \
+                     P##coDListBcoIteratorB, P##coDListB)                                          \
+    COLIB_THIN_CLASS(P##coDListBcoCursor, coDListCursorT, P##coDListBcoCursor,                     \
+                     P##coDListBcoIterator, P##coDListB)                                           \
+    class COLIB_API P##coDList                                                                     \
+        : public coDListT<P##coDList, P##coDListBcoCursor, P##coDListB, Prints> {                  \
+    public:                                                                                        \
+        using coDListT::coDListT;                                                                  \
+        P##coDList() = default;                                                                    \
+        P##coDList(P##coDList &&) noexcept = default;                                              \
+        P##coDList &operator=(P##coDList &&) noexcept = default;                                   \
+                                                                                                   \
+    protected:                                                                                     \
+        P##coDList(const P##coDList &) = default;                                                  \
+        P##coDList &operator=(const P##coDList &) = default;                                       \
+    };                                                                                             \
+    COLIB_DLIST_INSTANCES(X, P, T, Prints)
+#define COLIB_DLIST_INSTANCES(X, P, T, Prints)                                                     \
+    X(coDLinkT<P##coDLink, P##coDLinkItem, T>)                                                     \
+    X(coDLinkItemT<P##coDLink, T>)                                                                 \
+    X(coDListBT<P##coDListB, P##coDLink, P##coDLinkItem, T, Prints>)                               \
+    X(coDListIterBT<P##coDListBcoIteratorB, P##coDListB>)                                          \
+    X(coDListIterT<P##coDListBcoIterator, P##coDListBcoIteratorB, P##coDListB>)                    \
+    X(coDListCursorT<P##coDListBcoCursor, P##coDListBcoIterator, P##coDListB>)                     \
+    X(coDListT<P##coDList, P##coDListBcoCursor, P##coDListB, Prints>)

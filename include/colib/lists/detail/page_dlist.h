@@ -42,11 +42,14 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 
 template <class Derived, class List, class T> class coPageDListIterT;
 
-template <class Derived, class T> class COLIB_API coPageDLinkT {
+template <class Derived, class T>
+class COLIB_API coPageDLinkT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
 
@@ -73,12 +76,9 @@ public:
     }
 
     // The item and a line end.
-    friend utOstream &operator<<(utOstream &os, const Derived &l) {
-        coElem<T>::print(os, l.item_);
+    utOstream &print(utOstream &os) const {
+        coElem<T>::print(os, item_);
         return os << std::endl;
-    }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
-        return colib_detail::print_std(os, l);
     }
 
 protected:
@@ -93,23 +93,16 @@ private:
 namespace colib_detail {
 
 // The range-for iterator of the paged lists: follows next by slot index.
-template <class List, class R> class page_dlist_range_iter {
+template <class List, class R>
+class page_dlist_range_iter : public range_iter<page_dlist_range_iter<List, R>, R &> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = std::remove_const_t<R>;
-    using difference_type = std::ptrdiff_t;
-    using pointer = R *;
-    using reference = R &;
-
     page_dlist_range_iter(const List *l, int i) noexcept : list_(l), i_(i) {}
     R &operator*() const noexcept { return const_cast<R &>(list_->link(i_).item()); }
-    R *operator->() const noexcept { return &**this; }
     page_dlist_range_iter &operator++() noexcept {
         i_ = list_->link(i_).next();
         return *this;
     }
     bool operator==(const page_dlist_range_iter &o) const noexcept { return i_ == o.i_; }
-    bool operator!=(const page_dlist_range_iter &o) const noexcept { return i_ != o.i_; }
 
 private:
     const List *list_;
@@ -118,7 +111,8 @@ private:
 
 } // namespace colib_detail
 
-template <class Derived, class T, class Link, class Arr, class Iter> class COLIB_API coPageDListT {
+template <class Derived, class T, class Link, class Arr, class Iter>
+class COLIB_API coPageDListT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
     using link_type = Link;
@@ -275,11 +269,6 @@ public:
     // "coPageDList {", then one level deeper "size n" and the elements in
     // order, then "}". Walks with its own iterator; the cursor stays.
     utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const Derived &l) { return l.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
-        return colib_detail::print_std(os, l);
-    }
 
 protected:
     // A slot for a new element: the last freed one, else the next slot of
@@ -478,3 +467,26 @@ private:
     const List *list_;
     int current_;
 };
+
+// One member of the family (lists/page_dlist.h lists them): the link, the
+// paged array of the links (a member of the paged-array family that does
+// not print) with its iterator, the list's walker and the list.
+#define COLIB_PAGE_DLIST_CLASSES(X, P, T)                                                          \
+    class P##coPageDList;                                                                          \
+    COLIB_THIN_CLASS(P##coPageDLink, coPageDLinkT, P##coPageDLink, T)                              \
+    COLIB_THIN_CLASS(P##coPageDLinkcoPageArr, coPageArrT, P##coPageDLinkcoPageArr, P##coPageDLink, \
+                     1, 0)                                                                         \
+    COLIB_THIN_CLASS(P##coPageDLinkcoPageArrcoIterator, coPageArrIterT,                            \
+                     P##coPageDLinkcoPageArrcoIterator, P##coPageDLinkcoPageArr)                   \
+    COLIB_THIN_CLASS(P##coPageDListcoIterator, coPageDListIterT, P##coPageDListcoIterator,         \
+                     P##coPageDList, T)                                                            \
+    COLIB_THIN_CLASS(P##coPageDList, coPageDListT, P##coPageDList, T, P##coPageDLink,              \
+                     P##coPageDLinkcoPageArr, P##coPageDListcoIterator)                            \
+    COLIB_PAGE_DLIST_INSTANCES(X, P, T)
+#define COLIB_PAGE_DLIST_INSTANCES(X, P, T)                                                        \
+    X(coPageDLinkT<P##coPageDLink, T>)                                                             \
+    X(coPageArrT<P##coPageDLinkcoPageArr, P##coPageDLink, 1, 0>)                                   \
+    X(coPageArrIterT<P##coPageDLinkcoPageArrcoIterator, P##coPageDLinkcoPageArr>)                  \
+    X(coPageDListIterT<P##coPageDListcoIterator, P##coPageDList, T>)                               \
+    X(coPageDListT<P##coPageDList, T, P##coPageDLink, P##coPageDLinkcoPageArr,                     \
+                   P##coPageDListcoIterator>)

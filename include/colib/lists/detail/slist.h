@@ -44,6 +44,7 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 #include <colib/foundation/types.h>
 #include <colib/lists/detail/ring_walker.h>
@@ -51,60 +52,23 @@
 // Picks a link constructor; its value is never read.
 enum coSItem { coSITEM = 0 };
 
-namespace colib_detail {
-
-// The range-for iterator of the singly linked lists: front to back, ending
-// on the head.
-template <class Link, class R> class slist_range_iter {
-public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = std::remove_const_t<R>;
-    using difference_type = std::ptrdiff_t;
-    using pointer = R *;
-    using reference = R &;
-
-    explicit slist_range_iter(Link *p) noexcept : p_(p) {}
-    R &operator*() const noexcept { return p_->read(); }
-    R *operator->() const noexcept { return &**this; }
-    slist_range_iter &operator++() noexcept {
-        p_ = p_->next();
-        return *this;
-    }
-    slist_range_iter operator++(int) noexcept {
-        slist_range_iter old = *this;
-        p_ = p_->next();
-        return old;
-    }
-    bool operator==(const slist_range_iter &o) const noexcept { return p_ == o.p_; }
-    bool operator!=(const slist_range_iter &o) const noexcept { return p_ != o.p_; }
-
-private:
-    Link *p_;
-};
-
-} // namespace colib_detail
-
-template <class Link, class Item, class T> class COLIB_API coSLinkT {
+template <class Link, class Item, class T>
+class COLIB_API coSLinkT : public colib_detail::slink_base {
 public:
     using value_type = T;
 
     // A link pointing to itself: an empty ring's sentinel.
-    coSLinkT() noexcept : next_link_(self()) {}
+    coSLinkT() noexcept : slink_base(this) {}
     // Links in after prev; the caller sets next.
-    coSLinkT(Link *prev, coSItem) noexcept : next_link_(nullptr) { prev->set_next(self()); }
-    coSLinkT(coSItem, Link *next) noexcept : next_link_(next) {}
+    coSLinkT(Link *prev, coSItem) noexcept : slink_base(nullptr) { link_after(prev); }
+    coSLinkT(coSItem, Link *next) noexcept : slink_base(next) {}
     coSLinkT(const coSLinkT &) = delete;
     coSLinkT &operator=(const coSLinkT &) = delete;
 
-    Link *next() const noexcept { return next_link_; }
+    Link *next() const noexcept { return static_cast<Link *>(next_link_); }
     void set_next(Link *next) noexcept { next_link_ = next; }
     // The element of the item link this is; never call it on a sentinel.
-    T &read() noexcept { return static_cast<Item *>(self())->item(); }
-
-private:
-    Link *self() noexcept { return static_cast<Link *>(this); }
-
-    Link *next_link_;
+    T &read() noexcept { return static_cast<Item *>(static_cast<Link *>(this))->item(); }
 };
 
 template <class Link, class T> class COLIB_API coSLinkItemT : public Link {
@@ -128,8 +92,8 @@ public:
     using value_type = T;
     using link_type = Link;
     using item_type = Item;
-    using iterator = colib_detail::slist_range_iter<Link, T>;
-    using const_iterator = colib_detail::slist_range_iter<Link, const T>;
+    using iterator = colib_detail::ring_range_iter<Link, T>;
+    using const_iterator = colib_detail::ring_range_iter<Link, const T>;
 
     coSListCoreT() noexcept : n_(0), tail_(&head_) {}
     coSListCoreT(const coSListCoreT &) = delete;
@@ -270,7 +234,8 @@ public:
 };
 
 template <class Derived, class Link, class Item, class T>
-class COLIB_API coSListBT : public coSListCopyT<Derived, Link, Item, T> {
+class COLIB_API coSListBT : public coSListCopyT<Derived, Link, Item, T>,
+                            public colib_detail::printable<Derived> {
     using Copy = coSListCopyT<Derived, Link, Item, T>;
 
 public:
@@ -283,11 +248,6 @@ public:
 
     // "{", then one level deeper "size n" and the elements, then "}".
     utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const Derived &l) { return l.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
-        return colib_detail::print_std(os, l);
-    }
 };
 
 // Read-only walker:   for (it.reset(); ++it;) use(it());
@@ -321,8 +281,8 @@ public:
     // To the predecessor (before, or found by walking); clears before.
     int operator--() noexcept;
     // k steps, stopping at the first that returns 0; 1 when k < 1.
-    int operator+=(int k) noexcept;
-    int operator-=(int k) noexcept;
+    int operator+=(int k) noexcept { return colib_detail::steps_forward(*this, k); }
+    int operator-=(int k) noexcept { return colib_detail::steps_back(*this, k); }
     // The element under the cursor; requires one. Read-only through a
     // const cursor (or a const list with its own cursor).
     value_type &operator()() {
@@ -374,7 +334,7 @@ private:
 
 // A list with a built-in cursor bound to its own list part.
 template <class Derived, class Cursor, class List>
-class COLIB_API coSListT : public Cursor, public List {
+class COLIB_API coSListT : public Cursor, public List, public colib_detail::printable<Derived> {
 public:
     using value_type = typename List::value_type;
 
@@ -419,9 +379,34 @@ public:
 
     // "coSList " and the list block.
     utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const Derived &l) { return l.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
-        return colib_detail::print_std(os, l);
-    }
 };
+
+// The list without a cursor of its own, its walkers and links, for the
+// class prefix P (intcoSListB ... here, the stacks' and queues' private
+// lists in lists/detail/stack_queue.h).
+#define COLIB_SLISTB_CLASSES(P, T)                                                                 \
+    class P##coSLinkItem;                                                                          \
+    COLIB_THIN_CLASS(P##coSLink, coSLinkT, P##coSLink, P##coSLinkItem, T)                          \
+    COLIB_THIN_CLASS(P##coSLinkItem, coSLinkItemT, P##coSLink, T)                                  \
+    COLIB_THIN_CLASS(P##coSListB, coSListBT, P##coSListB, P##coSLink, P##coSLinkItem, T)           \
+    COLIB_THIN_CLASS(P##coSListBcoIterator, coSListIterT, P##coSListBcoIterator, P##coSListB)      \
+    COLIB_THIN_CLASS(P##coSListBcoCursor, coSListCursorT, P##coSListBcoCursor,                     \
+                     P##coSListBcoIterator, P##coSListB)
+#define COLIB_SLISTB_INSTANCES(X, P, T)                                                            \
+    X(coSLinkT<P##coSLink, P##coSLinkItem, T>)                                                     \
+    X(coSLinkItemT<P##coSLink, T>)                                                                 \
+    X(coSListCoreT<P##coSListB, P##coSLink, P##coSLinkItem, T>)                                    \
+    X(coSListCopyT<P##coSListB, P##coSLink, P##coSLinkItem, T>)                                    \
+    X(coSListBT<P##coSListB, P##coSLink, P##coSLinkItem, T>)                                       \
+    X(coSListIterT<P##coSListBcoIterator, P##coSListB>)                                            \
+    X(coSListCursorT<P##coSListBcoCursor, P##coSListBcoIterator, P##coSListB>)
+
+// One member of the family (lists/slist.h lists them): the above and the
+// list with its own cursor.
+#define COLIB_SLIST_CLASSES(X, P, T)                                                               \
+    COLIB_SLISTB_CLASSES(P, T)                                                                     \
+    COLIB_THIN_CLASS(P##coSList, coSListT, P##coSList, P##coSListBcoCursor, P##coSListB)           \
+    COLIB_SLIST_INSTANCES(X, P, T)
+#define COLIB_SLIST_INSTANCES(X, P, T)                                                             \
+    COLIB_SLISTB_INSTANCES(X, P, T)                                                                \
+    X(coSListT<P##coSList, P##coSListBcoCursor, P##coSListB>)

@@ -26,11 +26,13 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 
 template <class Derived, class Iter, class List> class coSortedListCursorT;
 
-template <class Derived, class T, class Compare> class COLIB_API coSortedListT {
+template <class Derived, class T, class Compare, class Iter, class Cursor>
+class COLIB_API coSortedListT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
     using set_type = std::multiset<T, Compare>;
@@ -69,6 +71,9 @@ public:
     int size() const noexcept { return static_cast<int>(items_.size()); }
     // 1 when an element equal to x is present.
     int member(const T &x) const { return lookup(x) != items_.end(); }
+    // A cursor (iterator) on the first element equal to x, or undefined.
+    Cursor find(const T &x);
+    Iter find(const T &x) const;
     // Removes and returns the smallest (largest; among equal largest ones
     // the last added) element. Require a non-empty list.
     T remove_first() {
@@ -101,11 +106,6 @@ public:
         }
         os << "}" << std::endl;
         return os;
-    }
-
-    friend utOstream &operator<<(utOstream &os, const Derived &l) { return l.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &l) {
-        return colib_detail::print_std(os, l);
     }
 
 protected:
@@ -155,6 +155,7 @@ public:
     position_type position() const noexcept { return position_; }
 
 protected:
+    template <class, class, class, class, class> friend class coSortedListT;
     const List *list() const noexcept { return list_; }
     void set_position(position_type p) noexcept { position_ = p; }
 
@@ -178,3 +179,21 @@ public:
 protected:
     List *box() const noexcept { return const_cast<List *>(this->list()); }
 };
+
+// One member of the family (lists/sorted_list.h lists them, each with its
+// ordering P##coSLCompareP): the list, its iterator and its cursor.
+#define COLIB_SORTED_LIST_CLASSES(X, P, T)                                                         \
+    class P##coSortedListcoIterator;                                                               \
+    class P##coSortedListcoCursor;                                                                 \
+    COLIB_THIN_CLASS(P##coSortedList, coSortedListT, P##coSortedList, T, P##coSLCompareP,          \
+                     P##coSortedListcoIterator, P##coSortedListcoCursor)                           \
+    COLIB_THIN_CLASS(P##coSortedListcoIterator, coSortedListIterT, P##coSortedListcoIterator,      \
+                     P##coSortedList)                                                              \
+    COLIB_THIN_CLASS(P##coSortedListcoCursor, coSortedListCursorT, P##coSortedListcoCursor,        \
+                     P##coSortedListcoIterator, P##coSortedList)                                   \
+    COLIB_SORTED_LIST_INSTANCES(X, P, T)
+#define COLIB_SORTED_LIST_INSTANCES(X, P, T)                                                       \
+    X(coSortedListT<P##coSortedList, T, P##coSLCompareP, P##coSortedListcoIterator,                \
+                    P##coSortedListcoCursor>)                                                      \
+    X(coSortedListIterT<P##coSortedListcoIterator, P##coSortedList>)                               \
+    X(coSortedListCursorT<P##coSortedListcoCursor, P##coSortedListcoIterator, P##coSortedList>)

@@ -3,14 +3,21 @@
 // list's first element; the queue's tail is its last. They add no field.
 // push, append and the brace-list constructors copy the element into a new
 // link (one allocation per element); pop frees it.
+//
+// Every stack and queue A of element type T keeps a private copy of the
+// singly linked list pieces, distinct classes from the public lists and
+// from each other: A##INTERNALcoSLink, A##INTERNALcoSLinkItem,
+// A##INTERNALcoSListB and its coIterator and coCursor.
 #pragma once
 
+#include <colib/foundation/instances.h>
 #include <colib/lists/detail/slist.h>
 
 // What the stack and the queue share: the private list with its size,
 // emptiness and clearing, copying, a read-only view for walking, and the
 // printout, Derived::header on its own line and then the list block.
-template <class Derived, class List> class COLIB_API coSListAdaptorT : protected List {
+template <class Derived, class List>
+class COLIB_API coSListAdaptorT : protected List, public colib_detail::printable<Derived> {
 public:
     using value_type = typename List::value_type;
     using list_type = List;
@@ -32,10 +39,6 @@ public:
     utOstream &print(utOstream &os) const {
         os << Derived::header << std::endl;
         return list().print(os);
-    }
-    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
-        return colib_detail::print_std(os, s);
     }
 
 protected:
@@ -116,3 +119,12 @@ public:
         return List::last_item();
     }
 };
+
+// One member: its private list classes and the stack or queue itself.
+#define COLIB_STACK_QUEUE_CLASSES(X, A, T, Adaptor)                                                \
+    COLIB_SLISTB_CLASSES(A##INTERNAL, T)                                                           \
+    COLIB_THIN_CLASS(A, Adaptor, A, A##INTERNALcoSListB)                                           \
+    COLIB_STACK_QUEUE_INSTANCES(X, A, T, Adaptor)
+#define COLIB_STACK_QUEUE_INSTANCES(X, A, T, Adaptor)                                              \
+    COLIB_SLISTB_INSTANCES(X, A##INTERNAL, T)                                                      \
+    X(Adaptor<A, A##INTERNALcoSListB>)

@@ -1,0 +1,518 @@
+// The lists' differential driver. One cursor model serves every linked
+// list: the elements in a vector and the walker's position in it (-1 for
+// undefined). ++ from undefined enters at the front, -- at the back, and
+// stepping off either end returns 0 and leaves the walker undefined. The
+// paged list's model also keeps the slot of every element, the free chain
+// (last freed first) and the slot count, so slot reuse is checked exactly.
+// The sorted lists, the stacks and queues and the tree have their own small
+// models. Insertions and copies are now and then run with an allocation
+// failing; the container must then be exactly as before.
+#pragma once
+
+#include <colib/lists/page_dlist.h>
+#include <colib/lists/slist.h>
+#include <colib/lists/sorted_list.h>
+#include <colib/lists/stack_queue.h>
+#include <colib/lists/tree.h>
+
+#include "support/alloc_injector.h"
+#include "support/driver.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace colib_test {
+
+template <class T> T gen(Input &in) {
+    if constexpr (std::is_same_v<T, int>) return in.small_int();
+    if constexpr (std::is_same_v<T, char>) return static_cast<char>('a' + in.below(4));
+    if constexpr (std::is_same_v<T, double>) // equal zeros told apart by their sign
+        return in.one_in(3) ? (in.flag() ? -0.0 : 0.0) : in.small_int() / 2.0;
+    if constexpr (std::is_same_v<T, utAny>)
+        return reinterpret_cast<utAny>(static_cast<std::uintptr_t>(in.below(8)) * 16);
+    if constexpr (std::is_same_v<T, utString>)
+        return in.one_in(5) ? utString() : utString(in.word().c_str());
+}
+template <class T> bool same(const T &a, const T &b) {
+    if constexpr (std::is_same_v<T, double>) return std::memcmp(&a, &b, sizeof a) == 0;
+    if constexpr (std::is_same_v<T, utString>)
+        return (a.invalid() && b.invalid()) || (!a.invalid() && !b.invalid() && a.compare(b) == 0);
+    else
+        return a == b;
+}
+template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
+    size_t i = 0;
+    for (const T &x : r)
+        if (i >= v.size() || !same(x, v[i++])) return false;
+    return i == v.size();
+}
+// The expected "<header>{ size n, elements }" printout of ints.
+inline std::string block(const std::string &header, const std::vector<int> &v, bool size = true) {
+    std::string s = header + "{\n" + (size ? "  size " + std::to_string(v.size()) + "\n" : "");
+    for (int x : v)
+        s += "  " + std::to_string(x) + "\n";
+    return s + "}\n";
+}
+template <class C> std::string print_of(const C &c) {
+    std::ostringstream os;
+    os << c;
+    return os.str();
+}
+// Runs op, now and then with one of its first allocations failing; true
+// when one failed.
+template <class Op> bool maybe_failing(Input &in, Op op) {
+    return in.one_in(6) ? alloc_injector::fail_at(in.range(1, 3), op) : (op(), false);
+}
+
+// ---- the linked lists with a cursor of their own ----
+
+enum Kind { SINGLY, DOUBLY, PAGED };
+
+template <class T> struct CursorModel {
+    std::vector<T> v;
+    int pos = -1;
+    std::vector<int> slot;  // paged: the slot of each element
+    std::vector<int> freed; // paged: the free chain, its head last
+    int slots = 0;
+    bool spare = false; // paged: a failed copy may leave blocks made ahead
+    int n() const { return static_cast<int>(v.size()); }
+    int forwards() {
+        pos = pos == -1 ? (n() ? 0 : -1) : (pos + 1 < n() ? pos + 1 : -1);
+        return pos != -1;
+    }
+    int backwards() {
+        pos = pos == -1 ? n() - 1 : pos - 1;
+        return pos != -1;
+    }
+    void insert(int at, const T &x) {
+        v.insert(v.begin() + at, x);
+        int s = slots;
+        if (freed.empty())
+            ++slots;
+        else
+            s = freed.back(), freed.pop_back();
+        slot.insert(slot.begin() + at, s);
+        if (pos >= at) ++pos;
+    }
+    void erase(int at) {
+        v.erase(v.begin() + at);
+        freed.push_back(slot[at]);
+        slot.erase(slot.begin() + at);
+    }
+};
+
+// L has its own cursor; It is its coIterator, ItB the doubly linked list's
+// plain coIteratorB (It again for the others).
+template <Kind K, class L, class It, class ItB>
+void check(const L &l, const CursorModel<typename L::value_type> &m) {
+    using T = typename L::value_type;
+    MODEL_CHECK(same_as(m.v, l));
+    MODEL_CHECK(l.size() == m.n() && (l.empty() != 0) == m.v.empty());
+    MODEL_CHECK((l.undefined() != 0) == (m.pos == -1));
+    if (m.pos != -1) {
+        if constexpr (K == SINGLY) MODEL_CHECK(same(l(), m.v[m.pos]));
+        if constexpr (K == DOUBLY) MODEL_CHECK(same(l.read(), m.v[m.pos]));
+        if constexpr (K == PAGED) MODEL_CHECK(same(l.cursor()(), m.v[m.pos]));
+        if constexpr (K != SINGLY) MODEL_CHECK(l.index() == m.pos);
+    }
+    if constexpr (std::is_same_v<T, int>) {
+        const char *h = K == SINGLY ? "coSList " : K == DOUBLY ? "coDList " : "coPageDList ";
+        MODEL_CHECK(print_of(l) == block(h, m.v));
+    }
+    // A fresh walker each way.
+    std::vector<T> seen, back;
+    It it(&l);
+    for (int i = 0; ++it; ++i) {
+        seen.push_back(it());
+        if constexpr (K == SINGLY) MODEL_CHECK((it.last() != 0) == (i + 1 == m.n()));
+        if constexpr (K != SINGLY) MODEL_CHECK(it.index() == i);
+    }
+    MODEL_CHECK(same_as(m.v, seen) && it.undefined());
+    if constexpr (K == SINGLY) {
+        MODEL_CHECK(l.tail_link()->next() == l.head_link());
+        MODEL_CHECK(!l.before_link() || l.before_link()->next() == l.current_link());
+    } else {
+        ItB b(&l);
+        while (--b)
+            back.insert(back.begin(), b());
+        MODEL_CHECK(same_as(m.v, back));
+    }
+    if constexpr (K == DOUBLY)
+        for (auto *p = l.sentinel()->next(); p != l.sentinel(); p = p->next())
+            MODEL_CHECK(p->next()->prev() == p && p->prev()->next() == p);
+    if constexpr (K == PAGED) {
+        std::vector<int> ids, fr;
+        for (int i = l.first_id(), prev = -1; i != -1 && ids.size() <= m.slot.size();
+             prev = i, i = l.link(i).next()) {
+            MODEL_CHECK(l.link(i).prev() == prev);
+            ids.push_back(i);
+        }
+        for (int i = l.free_head_id(); i != -1 && fr.size() <= m.freed.size(); i = l.link(i).next())
+            fr.insert(fr.begin(), i);
+        MODEL_CHECK(ids == m.slot && fr == m.freed &&
+                    l.last_id() == (ids.empty() ? -1 : ids.back()));
+        MODEL_CHECK(l.slot_count() == m.slots && l.free_count() == m.slots - m.n());
+        int shift = l.nodes().block_shift();
+        int need = (m.slots + (1 << shift) - 1) >> shift, blocks = l.nodes().block_count();
+        MODEL_CHECK(blocks == need || (m.spare && blocks > need));
+    }
+}
+
+// The paged list from the smallest geometries (block shift, table capacity,
+// step), or the default one.
+template <Kind K, class L> L make_list(Input &in) {
+    if constexpr (K == PAGED)
+        if (!in.one_in(4)) return L(in.below(4), in.below(4), in.range(1, 3));
+    return L();
+}
+
+template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input &in, int steps) {
+    using T = typename L::value_type;
+    using M = CursorModel<T>;
+    L l = make_list<K, L>(in);
+    M m;
+    for (int step = 0; step < steps && !in.done(); ++step) {
+        int n = m.n(), op = in.below(16);
+        T x = gen<T>(in);
+        if (op <= 3) { // the four insertions, which report 0 when no link can be had
+            int r = -1;
+            bool failed = maybe_failing(in, [&] {
+                r = op == 0   ? l.insert_first(x)
+                    : op == 1 ? l.insert_last(x)
+                    : op == 2 ? l.insert_after(x)
+                              : l.insert_before(x);
+            });
+            MODEL_CHECK(r == (failed ? 0 : 1));
+            if (!failed) {
+                int at = op == 0   ? 0
+                         : op == 1 ? n
+                         : op == 2 ? m.pos + 1
+                                   : (m.pos == -1 ? n : m.pos);
+                m.insert(at, x);
+            }
+        } else if (op == 4 && m.pos != -1) {
+            l.remove();
+            m.erase(m.pos);
+            if (m.pos == m.n()) m.pos = -1;
+        } else if (op == 5 && n) {
+            l.remove_first();
+            m.erase(0);
+            // The paged list's cursor leaves a removed first element undefined.
+            if (m.pos == 0 && (K == PAGED || m.v.empty()))
+                m.pos = -1;
+            else if (m.pos > 0)
+                --m.pos;
+        } else if (op == 6 && n) {
+            l.remove_last();
+            m.erase(n - 1);
+            if (m.pos == n - 1) m.pos = -1;
+        } else if (op == 7 || op == 8) {
+            int r = op == 7 ? m.forwards() : m.backwards();
+            if constexpr (K == PAGED) MODEL_CHECK((op == 7 ? l.forwards() : l.backwards()) == r);
+            if constexpr (K != PAGED) MODEL_CHECK((op == 7 ? ++l : --l) == r);
+        } else if (op == 9) { // k steps; the paged walker makes at least one
+            int k = in.below(4), fw = in.flag(), r = 1;
+            M w = m;
+            if (K == PAGED) w.pos = in.range(-1, n - 1);
+            It it(&l);
+            if constexpr (K == PAGED) it.set_index(w.pos);
+            for (int i = 0; i < (K == PAGED ? std::max(k, 1) : k) && r; ++i)
+                r = fw ? w.forwards() : w.backwards();
+            if constexpr (K == PAGED)
+                MODEL_CHECK((fw ? (it += k) : (it -= k)) == r && it.index() == w.pos);
+            else
+                MODEL_CHECK((fw ? (l += k) : (l -= k)) == r);
+            if (K != PAGED) m.pos = w.pos;
+        } else if (op == 10 && m.pos != -1 && K != SINGLY) {
+            if constexpr (K != SINGLY) {
+                l.remove_backwards();
+                m.erase(m.pos);
+                --m.pos;
+            }
+        } else if (op == 11 && K != SINGLY) {
+            if constexpr (K != SINGLY) {
+                int i = in.range(-1, n);
+                l.set_index(i);
+                m.pos = i < n ? i : -1;
+            }
+        } else if (op == 12 && m.pos != -1) { // writing through the cursor
+            if constexpr (K == SINGLY) l() = x;
+            if constexpr (K == DOUBLY) l.read() = x;
+            if constexpr (K == PAGED) {
+                m.pos = in.below(n);
+                l[m.pos] = x;
+            }
+            m.v[m.pos] = x;
+        } else if (op == 13 && in.one_in(4)) {
+            int release = in.flag();
+            if constexpr (K == PAGED)
+                l.clear(release);
+            else
+                l.clear();
+            m.v.clear(), m.slot.clear(), m.freed.clear(), m.pos = -1;
+            if (K == PAGED && release) m.slots = 0, m.spare = false;
+            for (int s = K == PAGED ? m.slots - 1 : -1; s >= 0; --s)
+                m.freed.push_back(s);
+        } else if (op == 14) { // become: from another list, or from itself
+            L src = make_list<K, L>(in);
+            std::vector<T> sv;
+            for (int i = in.below(6); i > 0; --i)
+                sv.push_back(gen<T>(in)), src.insert_last(sv.back());
+            bool self = in.one_in(4);
+            bool failed = maybe_failing(in, [&] { l.become(utCOPY, self ? l : src); });
+            if (self && K == SINGLY) m.pos = -1; // the singly linked list's cursor resets
+            m.spare |= failed;
+            if (!failed && !self) {
+                m.slots = std::max(m.slots, static_cast<int>(sv.size()));
+                m.v = sv, m.pos = -1, m.slot.clear(), m.freed.clear();
+                for (int s = 0; s < m.slots; ++s)
+                    (s < m.n() ? m.slot : m.freed).push_back(s);
+                std::reverse(m.freed.begin(), m.freed.end());
+            }
+        } else if (op == 15) { // copies aside, and moves there and back
+            std::unique_ptr<L> c;
+            if (!maybe_failing(in, [&] { c = std::make_unique<L>(utCOPY, l); })) {
+                CursorModel<T> cm;
+                for (const T &e : m.v)
+                    cm.insert(cm.n(), e);
+                check<K, L, It, ItB>(*c, cm);
+            }
+            L moved(std::move(l));
+            if (K != PAGED) m.pos = -1; // the paged list's cursor moves along
+            check<K, L, It, ItB>(moved, m);
+            CursorModel<T> none;
+            check<K, L, It, ItB>(l, none);
+            if (in.flag())
+                l = std::move(moved);
+            else
+                l.~L(), new (&l) L(std::move(moved));
+            MODEL_CHECK(moved.empty() && moved.undefined() && moved.insert_last(x) &&
+                        moved.size() == 1);
+        }
+        check<K, L, It, ItB>(l, m);
+        MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
+    }
+}
+
+// ---- the sorted lists ----
+
+template <class T> bool before(const T &a, const T &b) {
+    if constexpr (std::is_same_v<T, utString>) // no text first, then unsigned bytes
+        return a.invalid() ? !b.invalid()
+                           : !b.invalid() && std::string(a.c_str()) < std::string(b.c_str());
+    else
+        return a < b;
+}
+
+template <class L, class It> void run_sorted(Input &in, int steps) {
+    using T = typename L::value_type;
+    L l;
+    std::vector<T> m;
+    for (int step = 0; step < steps && !in.done(); ++step) {
+        T x = gen<T>(in);
+        auto first = std::lower_bound(m.begin(), m.end(), x, before<T>);
+        bool has = first != m.end() && !before(x, *first);
+        switch (in.below(8)) {
+        case 0:
+        case 1:
+            if (!maybe_failing(in, [&] { l.add(x); }))
+                m.insert(std::upper_bound(m.begin(), m.end(), x, before<T>), x);
+            break;
+        case 2:
+            if (!m.empty()) {
+                auto at = in.flag() ? m.begin() : m.end() - 1;
+                MODEL_CHECK(same(at == m.begin() ? l.remove_first() : l.remove_last(), *at));
+                m.erase(at);
+            }
+            break;
+        case 4: { // find, walk on from there, and maybe remove what it found
+            MODEL_CHECK(l.member(x) == has);
+            auto c = l.find(x);
+            MODEL_CHECK((c.undefined() != 0) == !has);
+            size_t at = has ? first - m.begin() : m.size();
+            if (has && in.flag()) {
+                c.remove();
+                m.erase(m.begin() + at);
+            }
+            std::vector<T> rest;
+            for (bool on = !c.undefined(); on; on = ++c)
+                rest.push_back(c());
+            MODEL_CHECK(same_as(std::vector<T>(m.begin() + std::min(at, m.size()), m.end()), rest));
+            It it = static_cast<const L &>(l).find(x);
+            MODEL_CHECK((it.undefined() != 0) == !(at < m.size() && !before(x, m[at])));
+            break;
+        }
+        case 5:
+            if (in.one_in(4)) l.clear(), m.clear();
+            break;
+        case 6: { // copies and moves
+            L c(l);
+            MODEL_CHECK(same_as(m, c));
+            L moved(std::move(l));
+            MODEL_CHECK(l.empty() && same_as(m, moved));
+            if (in.flag())
+                l = std::move(moved);
+            else
+                l = c;
+            break;
+        }
+        default: { // a walk back from undefined
+            std::vector<T> back;
+            It it(&l);
+            while (--it)
+                back.insert(back.begin(), it());
+            MODEL_CHECK(same_as(m, back));
+        }
+        }
+        MODEL_CHECK(same_as(m, l) && l.size() == static_cast<int>(m.size()));
+        MODEL_CHECK(same_as(m, static_cast<const L &>(l).items()));
+        if constexpr (std::is_same_v<T, int>)
+            MODEL_CHECK(print_of(l) == block("coSortedList ", m, false));
+    }
+}
+
+// ---- the stacks and queues ----
+
+template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
+    using T = typename S::value_type;
+    S s;
+    std::vector<T> m; // top or head first
+    for (int step = 0; step < steps && !in.done(); ++step) {
+        T x = gen<T>(in);
+        switch (in.below(5)) {
+        case 0:
+        case 1: {
+            int r = -1;
+            bool failed = maybe_failing(in, [&] { r = s.push(x); });
+            MODEL_CHECK(r == (failed ? 0 : 1));
+            if (!failed) m.insert(Stack ? m.begin() : m.end(), x);
+            break;
+        }
+        case 2:
+            if (!m.empty()) s.pop(), m.erase(m.begin());
+            break;
+        case 3: { // copies and moves
+            auto c = std::make_unique<S>();
+            if (!maybe_failing(in, [&] {
+                    in.flag() ? c->become(utCOPY, s) : void(c = std::make_unique<S>(utCOPY, s));
+                }))
+                MODEL_CHECK(same_as(m, *c));
+            S moved(std::move(s));
+            MODEL_CHECK(s.empty() && same_as(m, moved));
+            s = std::move(moved);
+            break;
+        }
+        default:
+            if (in.one_in(3)) s.clear(), m.clear();
+        }
+        const S &cs = s;
+        MODEL_CHECK(same_as(m, cs) && same_as(m, cs.list()) && s.size() == int(m.size()));
+        if (!m.empty()) {
+            if constexpr (Stack) MODEL_CHECK(same(cs.top(), m.front()));
+            if constexpr (!Stack)
+                MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
+        }
+        if constexpr (std::is_same_v<T, int>)
+            MODEL_CHECK(print_of(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
+    }
+}
+
+// ---- the tree ----
+
+// A span [lo, hi) of the dyadic spans over [0, 8): any two are nested or
+// disjoint. A span claims the spans strictly inside it; siblings go by lo.
+struct Span : coTreeObj {
+    int lo = 0, hi = 0;
+    int is_ancestor(const coTreeObj *o) const override {
+        auto *s = static_cast<const Span *>(o);
+        return lo <= s->lo && s->hi <= hi && hi - lo > s->hi - s->lo;
+    }
+    int is_older_sibling(const coTreeObj *o) const override {
+        return lo < static_cast<const Span *>(o)->lo;
+    }
+};
+
+// Every node's children are the spans it holds directly, by lo; the tree
+// holds exactly the spans added.
+inline int check_tree(const coTree *node, const std::vector<const Span *> &added) {
+    auto *o = static_cast<const Span *>(node->object());
+    std::vector<const Span *> want, got;
+    for (const Span *s : added) {
+        bool direct = !o || (o != s && o->is_ancestor(s));
+        for (const Span *t : added)
+            if (t != s && t->is_ancestor(s) && (!o || o->is_ancestor(t))) direct = false;
+        if (direct) want.push_back(s);
+    }
+    std::sort(want.begin(), want.end(), [](auto *a, auto *b) { return a->lo < b->lo; });
+    int count = 1;
+    for (const coTree *c : *node) {
+        MODEL_CHECK(c->parent() == node && !c->root());
+        got.push_back(static_cast<const Span *>(c->object()));
+        count += check_tree(c, added);
+    }
+    MODEL_CHECK(got == want && (!node->children() || node->children()->undefined()));
+    return count;
+}
+
+inline void run_tree(Input &in, int steps) {
+    Span spans[15];
+    for (int i = 0, w = 1, k = 0; w <= 8; w *= 2)
+        for (k = 0; k < 8; k += w, ++i)
+            spans[i].lo = k, spans[i].hi = k + w;
+    auto root = std::make_unique<coTree>();
+    std::vector<const Span *> added;
+    for (int step = 0; step < steps && !in.done(); ++step) {
+        int op = in.below(8);
+        Span *s = &spans[in.below(15)];
+        if (op < 5 && std::find(added.begin(), added.end(), s) == added.end()) {
+            if (!maybe_failing(in, [&] { root->add(s); })) added.push_back(s);
+        } else if (op == 5) { // a move there and back
+            coTree other(std::move(*root));
+            MODEL_CHECK(check_tree(root.get(), {}) == 1 && !other.object());
+            if (in.flag())
+                *root = std::move(other);
+            else
+                root = std::make_unique<coTree>(std::move(other));
+        } else if (op == 6 && in.one_in(3)) {
+            root = std::make_unique<coTree>(), added.clear();
+        }
+        MODEL_CHECK(root->root() && check_tree(root.get(), added) == int(added.size()) + 1);
+    }
+}
+
+// ---- every member ----
+
+// Each member's runs, every element type's lists, stacks and queues alike.
+#define COLIB_LISTS_RUNS(P)                                                                        \
+    run_cursor_list<SINGLY, P##coSList, P##coSListBcoIterator>,                                    \
+        run_cursor_list<DOUBLY, P##coDList, P##coDListBcoIterator, P##coDListBcoIteratorB>,        \
+        run_adaptor<P##coStack, true>, run_adaptor<P##coQueue, false>
+
+inline void run_lists(Input &in) {
+    using Run = void (*)(Input &, int);
+    static const Run runs[] = {
+        COLIB_LISTS_RUNS(char),
+        COLIB_LISTS_RUNS(int),
+        COLIB_LISTS_RUNS(double),
+        COLIB_LISTS_RUNS(utAny),
+        COLIB_LISTS_RUNS(utString),
+        run_cursor_list<PAGED, intcoPageDList, intcoPageDListcoIterator>,
+        run_cursor_list<PAGED, doublecoPageDList, doublecoPageDListcoIterator>,
+        run_sorted<intcoSortedList, intcoSortedListcoIterator>,
+        run_sorted<doublecoSortedList, doublecoSortedListcoIterator>,
+        run_sorted<utStringcoSortedList, utStringcoSortedListcoIterator>,
+        run_tree,
+        run_tree,
+    };
+    long live = alloc_injector::live();
+    runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40));
+    MODEL_CHECK(alloc_injector::live() == live);
+}
+
+} // namespace colib_test
