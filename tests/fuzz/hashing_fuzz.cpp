@@ -1,4 +1,3 @@
-// The sets, pointer sets and tables against their slot-exact model.
 #include "hashing/hashing_driver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -43,10 +43,7 @@ inline unsigned halves(std::uint64_t v) {
 }
 template <class X> std::string fmt(const X &x) {
     std::ostringstream o;
-    {
-        utOstream u(o, 0, 2);
-        u << x;
-    }
+    utOstream(o, 0, 2) << x;
     return o.str();
 }
 template <class A> bool same(const A &a, const A &b) {
@@ -133,9 +130,8 @@ template <class KK, class VK, class P> struct PairK {
 // The engine and a set's geometry, slot by slot.
 template <class K> struct Model {
     using E = typename K::E;
-    int initial, load, bits;
+    int initial, load, bits, count = 0;
     bool storage = false;
-    int count = 0;
     unsigned hash = 0;
     std::vector<std::optional<E>> slots;
 
@@ -166,10 +162,8 @@ template <class K> struct Model {
             add(e);
     }
     void reset(int b) {
-        bits = b;
         slots.assign(std::size_t(1) << b, std::nullopt);
-        count = 0;
-        hash = 0;
+        bits = b, count = 0, hash = 0;
     }
     void clear(int release) {
         if (release) storage = false;
@@ -243,8 +237,8 @@ void check_walker(W it, const Model<K> &m, Get get, const typename K::E &off) {
 // Everything a set shows, against its model.
 template <class K, class W, class S> void check_set(const S &s, const Model<K> &m, Input &in) {
     MODEL_CHECK(s.size() == m.count && s.empty() == (m.count == 0) && s.hash() == m.hash);
-    MODEL_CHECK(s.bits() == m.bits && s.slot_count() == 1 << m.bits);
-    MODEL_CHECK(s.initial_bits() == m.initial && s.load_percent() == m.load);
+    MODEL_CHECK(s.bits() == m.bits && s.slot_count() == 1 << m.bits &&
+                s.initial_bits() == m.initial && s.load_percent() == m.load);
     std::vector<typename K::E> seen;
     for (const auto &x : s)
         seen.push_back(K::back(x));
@@ -350,6 +344,11 @@ template <class K, class S, class W> void run_set(Input &in) {
             S c(utCOPY, x);
             check_set<K, W>(c, mx, in);
             x.become(utCOPY, x);
+            if constexpr (std::is_same_v<S, intcoSet>) { // shared: owned, and x itself
+                intcoSetcoPrf own(new S(utCOPY, x)), ext(coPRF_EXTERN, &x), both = own;
+                check_set<K, W>(*std::shared_ptr<S>(both), mx, in);
+                MODEL_CHECK(both.use_count() == 2 && ext.get() == &x);
+            }
             if (how)
                 guarded(
                     in, [&] { how == 1 ? y.become(utCOPY, x) : void(y = x); }, [&] { my = mx; });
@@ -417,11 +416,10 @@ template <class KK, class VK, class Tab, class W, class W2> void run_table(Input
             t = c;
         }
         check_set<K, W>(t.pairs(), m, in);
-        MODEL_CHECK(t.size() == m.count && t.empty() == (m.count == 0));
         std::vector<E> seen;
         for (const auto &[k, v] : t)
             seen.push_back({KK::back(k), VK::back(v)});
-        MODEL_CHECK(same(seen, m.elems()));
+        MODEL_CHECK(same(seen, m.elems()) && t.size() == m.count && t.empty() == (m.count == 0));
         for (const E &p : seen)
             MODEL_CHECK(same(VK::back(t.read(KK::make(p.first))), p.second));
         E off{KK::back(Tab::set_type::nil().get_key()), typename VK::E()};
@@ -441,11 +439,7 @@ template <class KK, class VK, class Tab, class W, class W2> void run_table(Input
 class ClientSet : public coHash {
 public:
     explicit ClientSet(int bits) : slots(std::size_t(1) << bits, INT_MIN), bits_(bits) {}
-    using coHash::add;
-    using coHash::find;
-    using coHash::member;
-    using coHash::remove;
-    using coHash::size;
+    using coHash::add, coHash::find, coHash::member, coHash::remove, coHash::size;
     mutable std::vector<int> slots;
 
 protected:
