@@ -24,6 +24,8 @@ const std::vector<Abort> kAborts = {
     // ---- end of arrays ----
 
     // ---- hashing ----
+    {"intcoSet::constructor: load percent 0 outside 1\\.\\.100", [] { intcoSet(4, 0); }},
+    {"utStringcoSet::constructor: initial bits 31 outside 0\\.\\.30", [] { utStringcoSet(31, 50); }},
 
     // ---- end of hashing ----
 

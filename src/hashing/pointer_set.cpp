@@ -2,15 +2,7 @@
 
 #include "set.inl"
 
-COLIB_POINTER_SET_INSTANCES(COLIB_INSTANTIATE)
-
-int coPointerSetPtrcoSet::operator==(const coPointerSetPtrcoSet &o) const {
-    return compare_base(o) && *this <= o ? 1 : 0;
-}
-
-int coPointerSetPtrcoSet::operator>=(const coPointerSetPtrcoSet &o) const {
-    return o <= *this;
-}
+COLIB_POINTER_SET_MEMBERS(COLIB_SET_INSTANCES, COLIB_INSTANTIATE)
 
 voidcoPointerSet::voidcoPointerSet() : set_(4, 50) {}
 voidcoPointerSet::voidcoPointerSet(std::initializer_list<void *> list) : set_(4, 50) {

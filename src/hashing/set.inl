@@ -121,11 +121,7 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove(const T &x) {
     if (!slots_ || Tr::is_nil(x)) return nil();
     int i = colib_detail::probe(Inline{slots_, bits_}, x);
-    if (Tr::is_nil(slots_[i])) return nil();
-    T out = slots_[i];
-    erase_slot(i);
-    hash_ ^= Tr::hash(out);
-    return out;
+    return Tr::is_nil(slots_[i]) ? nil() : take(i);
 }
 
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove_any() {
@@ -133,10 +129,7 @@ template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove_any() {
     int i = 0;
     while (Tr::is_nil(slots_[i]))
         ++i;
-    T out = slots_[i];
-    erase_slot(i);
-    hash_ ^= Tr::hash(out);
-    return out;
+    return take(i);
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::resize(int bits, int reallocate) {
@@ -222,9 +215,7 @@ template <class D, class T, class Tr> D &coSetT<D, T, Tr>::operator*=(const D &o
         int n = hash_size();
         for (int i = 0; i < n; ++i) {
             if (Tr::is_nil(slots_[i]) || o.member(slots_[i])) continue;
-            T out = slots_[i];
-            erase_slot(i);
-            hash_ ^= Tr::hash(out);
+            take(i);
             removed = true;
             break;
         }
@@ -233,17 +224,7 @@ template <class D, class T, class Tr> D &coSetT<D, T, Tr>::operator*=(const D &o
 }
 
 template <class D, class T, class Tr> utOstream &coSetT<D, T, Tr>::print(utOstream &os) const {
-    os << "coSet {" << std::endl;
-    {
-        utOstream nested(utTAB, os, 1, 0);
-        nested << "size " << count_ << std::endl;
-        for (const T &x : *this) {
-            Tr::print(nested, x);
-            nested << std::endl;
-        }
-    }
-    os << "}" << std::endl;
-    return os;
+    return colib_detail::print_each(os, "coSet {", count_, *this, Tr::print);
 }
 
 // The virtual element and array operations: the engine's untyped path.

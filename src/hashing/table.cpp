@@ -2,10 +2,7 @@
 
 #include "table.inl"
 
-#define COLIB_TABLE_PAIR_HASH_BODY(P)                                                              \
-    unsigned int co_hash(const P &p) {                                                             \
-        return coTablePElem<P>::hash(p);                                                           \
-    }
-COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_HASH_BODY)
+#define COLIB_TABLE_HASH(X, KP, VP, K, V) COLIB_TABLE_PAIR_HASH(KP##VP)
+COLIB_TABLE_MEMBERS(COLIB_TABLE_HASH, _)
 
-COLIB_TABLE_INSTANCES(COLIB_INSTANTIATE)
+COLIB_TABLE_MEMBERS(COLIB_TABLE_INSTANCES, COLIB_INSTANTIATE)

@@ -51,19 +51,17 @@ template <class D, class S, bool P> int coTableT<D, S, P>::member(const key_type
 }
 
 template <class D, class S, bool P> utOstream &coTableT<D, S, P>::print(utOstream &os) const {
-    os << "coTable {" << std::endl;
-    {
-        utOstream nested(utTAB, os, 1, 0);
-        nested << "size " << set_.size() << std::endl;
-        for (const pair_type &p : set_) {
-            nested << "key: ";
-            coElem<key_type>::print(nested, p.get_key());
-            nested << "  "
-                   << "item: ";
-            coElem<mapped_type>::print(nested, p.get_obj());
-            nested << std::endl;
-        }
-    }
-    os << "}" << std::endl;
-    return os;
+    return colib_detail::print_each(os, "coTable {", set_.size(), set_,
+                                    [](utOstream &out, const pair_type &p) {
+                                        out << "key: ";
+                                        coElem<key_type>::print(out, p.get_key());
+                                        out << "  item: ";
+                                        coElem<mapped_type>::print(out, p.get_obj());
+                                    });
 }
+
+// The exported co_hash of the pair N##coTableP: the hash of its key.
+#define COLIB_TABLE_PAIR_HASH(N)                                                                   \
+    unsigned int co_hash(const N##coTableP &p) {                                                   \
+        return coTablePElem<N##coTableP>::hash(p);                                                 \
+    }

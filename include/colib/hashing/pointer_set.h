@@ -10,27 +10,17 @@
 
 #include <initializer_list>
 
-#include <colib/foundation/instances.h>
 #include <colib/hashing/detail/set.h>
 
-// The hash set of coPointerSetObject pointers (coPointerSetObject is only a
-// tag: any address converts to it unchanged). Does not print.
-class COLIB_API coPointerSetPtrcoSet : public coSetT<coPointerSetPtrcoSet, coPointerSetObject *> {
-public:
-    using coSetT::coSetT;
+// The members: M(X, prefix, element type). coPointerSetPtrcoSet holds
+// coPointerSetObject pointers (only a tag: any address converts to it
+// unchanged), does not print, and adds == (equal counts and running hashes
+// first, then the subset test) and >= to the set operations of coSetT.
+#define COLIB_POINTER_SET_MEMBERS(M, X) M(X, coPointerSetPtr, coPointerSetObject *)
 
-    // Same elements: equal counts and running hashes first (cheap), then
-    // the subset test.
-    int operator==(const coPointerSetPtrcoSet &o) const;
-    // o <= *this.
-    int operator>=(const coPointerSetPtrcoSet &o) const;
-};
-
-class COLIB_API coPointerSetPtrcoSetcoIterator
-    : public coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
+// coPointerSetPtrcoSet and coPointerSetPtrcoSetcoIterator, compiled once in
+// the library.
+COLIB_POINTER_SET_MEMBERS(COLIB_SET_CLASSES, COLIB_EXTERN_TEMPLATE)
 
 // Accepts any address. Holds one coPointerSetPtrcoSet (4 initial bits, 50
 // percent load); not polymorphic.
@@ -65,12 +55,8 @@ public:
 
     // The inner set, for iteration and inspection.
     const coPointerSetPtrcoSet &set() const noexcept { return set_; }
-    coSetRangeIter<coPointerSetObject *, coSetElem<coPointerSetObject *>> begin() const noexcept {
-        return set_.begin();
-    }
-    coSetRangeIter<coPointerSetObject *, coSetElem<coPointerSetObject *>> end() const noexcept {
-        return set_.end();
-    }
+    coPointerSetPtrcoSet::const_iterator begin() const noexcept { return set_.begin(); }
+    coPointerSetPtrcoSet::const_iterator end() const noexcept { return set_.end(); }
 
 protected:
     static coPointerSetObject *cast(const void *p);
@@ -78,9 +64,3 @@ protected:
 private:
     coPointerSetPtrcoSet set_;
 };
-
-// The instances compiled once in the library (src/hashing/pointer_set.cpp).
-#define COLIB_POINTER_SET_INSTANCES(X)                                                             \
-    X(coSetT<coPointerSetPtrcoSet, coPointerSetObject *>)                                          \
-    X(coSetIterT<coPointerSetPtrcoSetcoIterator, coPointerSetPtrcoSet>)
-COLIB_POINTER_SET_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -18,56 +18,24 @@
 // NaN equals nothing, so each NaN added is stored anew and never found;
 // +0.0 and -0.0 are equal but hash differently, so both can be stored.
 // A set moves in O(1) without throwing, leaving the source empty. All
-// members are those of coSetT (detail/set.h); doublecoSet::remove returns a
-// double, utStringcoSet::remove a utString.
+// members are those of coSetT (detail/set.h), the walkers' those of
+// coSetIterT (operator() gives the current element, or nil() when not
+// valid); doublecoSet::remove returns a double, utStringcoSet::remove a
+// utString.
 #pragma once
 
-#include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
 #include <colib/hashing/detail/set.h>
 
-// Sets of ints (nil -2147483648), doubles and strings.
-class COLIB_API intcoSet : public coSetT<intcoSet, int> {
-public:
-    using coSetT::coSetT;
-};
-class COLIB_API doublecoSet : public coSetT<doublecoSet, double> {
-public:
-    using coSetT::coSetT;
-};
-class COLIB_API utStringcoSet : public coSetT<utStringcoSet, utString> {
-public:
-    using coSetT::coSetT;
-};
+// The members: M(X, prefix, element type).
+#define COLIB_SET_MEMBERS(M, X)                                                                    \
+    M(X, int, int)                                                                                 \
+    M(X, double, double)                                                                           \
+    M(X, utString, utString)
 
-// Walkers in slot order; operator() gives the current element or nil().
-class COLIB_API intcoSetcoIterator : public coSetIterT<intcoSetcoIterator, intcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
-class COLIB_API doublecoSetcoIterator : public coSetIterT<doublecoSetcoIterator, doublecoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
-class COLIB_API utStringcoSetcoIterator
-    : public coSetIterT<utStringcoSetcoIterator, utStringcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
+// intcoSet, intcoSetcoIterator, ..., each compiled once in the library.
+COLIB_SET_MEMBERS(COLIB_SET_CLASSES, COLIB_EXTERN_TEMPLATE)
 
 // Shares one intcoSet between several owners (see foundation/prf.h).
-class COLIB_API intcoSetcoPrf : public coPrfT<intcoSetcoPrf, intcoSet> {
-public:
-    using coPrfT::coPrfT;
-};
-
-// The instances compiled once in the library (src/hashing/set.cpp).
-#define COLIB_SET_INSTANCES(X)                                                                     \
-    X(coSetT<intcoSet, int>)                                                                       \
-    X(coSetT<doublecoSet, double>)                                                                 \
-    X(coSetT<utStringcoSet, utString>)                                                             \
-    X(coSetIterT<intcoSetcoIterator, intcoSet>)                                                    \
-    X(coSetIterT<doublecoSetcoIterator, doublecoSet>)                                              \
-    X(coSetIterT<utStringcoSetcoIterator, utStringcoSet>)                                          \
-    X(coPrfT<intcoSetcoPrf, intcoSet>)
-COLIB_SET_INSTANCES(COLIB_EXTERN_TEMPLATE)
+COLIB_THIN_CLASS(intcoSetcoPrf, coPrfT, intcoSetcoPrf, intcoSet)
+COLIB_EXTERN_TEMPLATE(coPrfT<intcoSetcoPrf, intcoSet>)

@@ -31,46 +31,31 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <type_traits>
 
 #include <colib/foundation/contract.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 #include <colib/hashing/base_set.h>
 #include <colib/hashing/detail/set_elem.h>
 
 template <class Derived, class Set, bool Printable> class coTableT;
 
-// Gives the printing sets their two output operators.
-template <class Derived, bool Printable> struct coSetPrint {};
-template <class Derived> struct coSetPrint<Derived, true> {
-    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
-        return colib_detail::print_std(os, s);
-    }
-};
-
 // Forward iterator over the stored elements in slot order, for range-for.
-template <class T, class Traits> class coSetRangeIter {
+template <class T, class Traits>
+class coSetRangeIter : public colib_detail::range_iter<coSetRangeIter<T, Traits>, const T &> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = T;
-    using difference_type = std::ptrdiff_t;
-    using pointer = const T *;
-    using reference = const T &;
-
     coSetRangeIter(const T *p, const T *end) noexcept : p_(p), end_(end) { skip(); }
     const T &operator*() const noexcept { return *p_; }
-    const T *operator->() const noexcept { return p_; }
     coSetRangeIter &operator++() noexcept {
         ++p_;
         skip();
         return *this;
     }
     bool operator==(const coSetRangeIter &o) const noexcept { return p_ == o.p_; }
-    bool operator!=(const coSetRangeIter &o) const noexcept { return p_ != o.p_; }
 
 private:
     void skip() noexcept {
@@ -82,6 +67,24 @@ private:
 };
 
 namespace colib_detail {
+// The printout of the sets and tables: the header line, then one level
+// deeper "size n" and one line per element of c (written by line), then
+// "}".
+template <class C, class Line>
+utOstream &print_each(utOstream &os, const char *header, int n, const C &c, Line line) {
+    os << header << std::endl;
+    {
+        utOstream nested(utTAB, os, 1, 0);
+        nested << "size " << n << std::endl;
+        for (const auto &x : c) {
+            line(nested, x);
+            nested << std::endl;
+        }
+    }
+    os << "}" << std::endl;
+    return os;
+}
+
 // A set's table seen by text, for lookups that hash and compare the bytes
 // in place (Traits with text_keys).
 template <class T, class Traits> struct ByText {
@@ -95,7 +98,8 @@ template <class T, class Traits> struct ByText {
 } // namespace colib_detail
 
 template <class Derived, class T, class Traits = coSetElem<T>>
-class COLIB_API coSetT : public basecoSet, public coSetPrint<Derived, Traits::printable> {
+class COLIB_API coSetT : public basecoSet,
+                         public colib_detail::printable_if<Derived, Traits::printable> {
 public:
     using value_type = T;
     using traits_type = Traits;
@@ -187,6 +191,18 @@ public:
     // lacks, removes it and starts the walk again; ends after a walk that
     // removed nothing. Quadratic in the worst case, no extra memory.
     Derived &operator*=(const Derived &o);
+
+    // The pointer sets only. Same elements: equal counts and running hashes
+    // first (cheap), then the subset test.
+    template <class U = T, std::enable_if_t<std::is_pointer<U>::value, int> = 0>
+    int operator==(const Derived &o) const {
+        return compare_base(o) && *this <= o ? 1 : 0;
+    }
+    // o <= *this.
+    template <class U = T, std::enable_if_t<std::is_pointer<U>::value, int> = 0>
+    int operator>=(const Derived &o) const {
+        return o <= static_cast<const Derived &>(*this);
+    }
 
     // The value that marks an empty slot; never a member.
     static const T &nil();
@@ -288,3 +304,13 @@ public:
         return p ? *static_cast<const value_type *>(p) : Set::nil();
     }
 };
+
+// One member of the set family (hashing/set.h and hashing/pointer_set.h
+// list them): P##coSet of elements T and its walker P##coSetcoIterator.
+#define COLIB_SET_CLASSES(X, P, T)                                                                 \
+    COLIB_THIN_CLASS(P##coSet, coSetT, P##coSet, T)                                                \
+    COLIB_THIN_CLASS(P##coSetcoIterator, coSetIterT, P##coSetcoIterator, P##coSet)                 \
+    COLIB_SET_INSTANCES(X, P, T)
+#define COLIB_SET_INSTANCES(X, P, T)                                                               \
+    X(coSetT<P##coSet, T>)                                                                         \
+    X(coSetIterT<P##coSetcoIterator, P##coSet>)

@@ -29,6 +29,7 @@
 #include <tuple>
 #include <utility>
 
+#include <colib/foundation/instances.h>
 #include <colib/hashing/detail/set.h>
 
 template <class Derived, class K, class V> class COLIB_API coTablePT {
@@ -76,15 +77,6 @@ private:
     V obj_;
 };
 
-// Declares a pair class a two-element tuple (key, value) for structured
-// bindings; used once per pair class in table.h.
-#define COLIB_TABLE_PAIR_TUPLE(P)                                                                  \
-    namespace std {                                                                                \
-    template <> struct tuple_size<P> : integral_constant<size_t, 2> {};                            \
-    template <> struct tuple_element<0, P> { using type = const P::key_type; };                    \
-    template <> struct tuple_element<1, P> { using type = P::mapped_type; };                       \
-    }
-
 template <class P> struct COLIB_API coTablePElem {
     using key_traits = coSetElem<typename P::key_type>;
     static constexpr bool printable = false;
@@ -103,17 +95,8 @@ template <class P> struct COLIB_API coTablePElem {
     }
 };
 
-// Gives the printing tables their two output operators.
-template <class Derived, bool Printable> struct coTablePrint {};
-template <class Derived> struct coTablePrint<Derived, true> {
-    friend utOstream &operator<<(utOstream &os, const Derived &t) { return t.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &t) {
-        return colib_detail::print_std(os, t);
-    }
-};
-
 template <class Derived, class Set, bool Printable = true>
-class COLIB_API coTableT : public coTablePrint<Derived, Printable> {
+class COLIB_API coTableT : public colib_detail::printable_if<Derived, Printable> {
 public:
     using set_type = Set;
     using pair_type = typename Set::value_type;
@@ -236,3 +219,39 @@ private:
         return p ? *static_cast<const pair_type *>(p) : Table::set_type::nil();
     }
 };
+
+// One table of the family (hashing/table.h lists them), named by its key
+// and value prefixes KP and VP: the pair KP##VP##coTableP, its set and the
+// set's walker, the table, and the key/value walker, which is named value
+// prefix first. A table without that walker, or one that does not print,
+// is stamped by COLIB_TABLE_PAIR_CLASSES alone.
+#define COLIB_TABLE_CLASSES(X, KP, VP, K, V)                                                       \
+    COLIB_TABLE_PAIR_CLASSES(X, KP##VP, K, V, true)                                                \
+    COLIB_THIN_CLASS(VP##KP##coTablecoIterator2, coTableIter2T, VP##KP##coTablecoIterator2,        \
+                     KP##VP##coTable)                                                              \
+    X(coTableIter2T<VP##KP##coTablecoIterator2, KP##VP##coTable>)
+#define COLIB_TABLE_INSTANCES(X, KP, VP, K, V)                                                     \
+    COLIB_TABLE_PAIR_INSTANCES(X, KP##VP, K, V, true)                                              \
+    X(coTableIter2T<VP##KP##coTablecoIterator2, KP##VP##coTable>)
+
+// N##coTableP (a two-element tuple for structured bindings, hashed by its
+// key with co_hash), N##coTablePcoSet and its walker, N##coTable.
+#define COLIB_TABLE_PAIR_CLASSES(X, N, K, V, Printable)                                            \
+    COLIB_THIN_CLASS(N##coTableP, coTablePT, N##coTableP, K, V)                                    \
+    COLIB_API unsigned int co_hash(const N##coTableP &p);                                          \
+    namespace std {                                                                                \
+    template <> struct tuple_size<N##coTableP> : integral_constant<size_t, 2> {};                  \
+    template <> struct tuple_element<0, N##coTableP> { using type = const K; };                    \
+    template <> struct tuple_element<1, N##coTableP> { using type = V; };                          \
+    }                                                                                              \
+    COLIB_THIN_CLASS(N##coTablePcoSet, coSetT, N##coTablePcoSet, N##coTableP,                      \
+                     coTablePElem<N##coTableP>)                                                    \
+    COLIB_THIN_CLASS(N##coTablePcoSetcoIterator, coSetIterT, N##coTablePcoSetcoIterator,           \
+                     N##coTablePcoSet)                                                             \
+    COLIB_THIN_CLASS(N##coTable, coTableT, N##coTable, N##coTablePcoSet, Printable)                \
+    COLIB_TABLE_PAIR_INSTANCES(X, N, K, V, Printable)
+#define COLIB_TABLE_PAIR_INSTANCES(X, N, K, V, Printable)                                          \
+    X(coTablePT<N##coTableP, K, V>)                                                                \
+    X(coSetT<N##coTablePcoSet, N##coTableP, coTablePElem<N##coTableP>>)                            \
+    X(coSetIterT<N##coTablePcoSetcoIterator, N##coTablePcoSet>)                                    \
+    X(coTableT<N##coTable, N##coTablePcoSet, Printable>)
