@@ -36,6 +36,42 @@ const std::vector<Abort> kAborts = {
     // ---- end of lists ----
 
     // ---- resources ----
+    {"coResourceTable::enter_resource: no slot for key id [0-9]+ \\(table size 0\\)",
+     [] {
+         struct Slots : coResourceTable {
+             using coResourceTable::enter_resource;
+         } t;
+         intcoResourceKey k;
+         t.enter_resource(&k, nullptr);
+     }},
+    {"coResourceTable::lookup_resource: the table is its own ancestor",
+     [] {
+         intcoResourceKey k;
+         coResourceTable t(&t);
+         t.lookup_resource(&k);
+     }},
+    {"coResourceModifierBase::destructor: a later modifier of key id [0-9]+ in the same table",
+     [] {
+         intcoResourceKey k;
+         coResourceTable t;
+         auto *outer = new intcoResourceModifier(1, &k, &t);
+         new intcoResourceModifier(2, &k, &t);
+         delete outer;
+     }},
+    {"coResourceIterator::operator\\(\\): the iterator is undefined",
+     [] {
+         coResourceTable t;
+         coResourceIterator it(&t);
+         it();
+     }},
+    {"intcoResourceKey::read_safe: null table", [] { intcoResourceKey().read_safe(nullptr); }},
+    {"coResourceBase::constructor: null key or table",
+     [] {
+         intcoResourceKey k;
+         coResourceBase(&k, nullptr);
+     }},
+    {"coResourceModifierBase::constructor: null resource, key or table",
+     [] { intcoResourceModifier(1, nullptr, nullptr); }},
 
     // ---- end of resources ----
 

@@ -25,9 +25,6 @@
 #include <colib/foundation/instances.h>
 #include <colib/hashing/detail/table.h>
 
-// Defined with the resources; the tables only point at it.
-class COLIB_API coResourceKeyBase;
-
 // intintcoTable: int keys, int values.
 class COLIB_API intintcoTableP : public coTablePT<intintcoTableP, int, int> {
 public:
@@ -188,39 +185,13 @@ public:
     using coTableIter2T::coTableIter2T;
 };
 
-// utStringcoResourceKeyPtrcoTable: string keys, resource-key pointers it does not own; does not
-// print and has no key/value iterator (the registry of named resource keys).
-class COLIB_API utStringcoResourceKeyPtrcoTableP
-    : public coTablePT<utStringcoResourceKeyPtrcoTableP, utString, coResourceKeyBase *> {
-public:
-    using coTablePT::coTablePT;
-};
-class COLIB_API utStringcoResourceKeyPtrcoTablePcoSet
-    : public coSetT<utStringcoResourceKeyPtrcoTablePcoSet, utStringcoResourceKeyPtrcoTableP,
-                    coTablePElem<utStringcoResourceKeyPtrcoTableP>> {
-public:
-    using coSetT::coSetT;
-};
-class COLIB_API utStringcoResourceKeyPtrcoTablePcoSetcoIterator
-    : public coSetIterT<utStringcoResourceKeyPtrcoTablePcoSetcoIterator,
-                        utStringcoResourceKeyPtrcoTablePcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
-class COLIB_API utStringcoResourceKeyPtrcoTable
-    : public coTableT<utStringcoResourceKeyPtrcoTable, utStringcoResourceKeyPtrcoTablePcoSet,
-                      false> {
-public:
-    using coTableT::coTableT;
-};
 // co_hash of a pair: the hash of its key alone.
 #define COLIB_TABLE_PAIR_HASH(P) COLIB_API unsigned int co_hash(const P &p);
 #define COLIB_TABLE_PAIRS(X)                                                                       \
     X(intintcoTableP)                                                                              \
     X(intdoublecoTableP)                                                                           \
     X(intutStringcoTableP)                                                                         \
-    X(utStringintcoTableP) X(utStringdoublecoTableP) X(utStringutStringcoTableP)                   \
-        X(utStringcoResourceKeyPtrcoTableP)
+    X(utStringintcoTableP) X(utStringdoublecoTableP) X(utStringutStringcoTableP)
 COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_HASH)
 COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_TUPLE)
 
@@ -257,11 +228,5 @@ COLIB_TABLE_PAIRS(COLIB_TABLE_PAIR_TUPLE)
              coTablePElem<utStringutStringcoTableP>>)                                              \
     X(coSetIterT<utStringutStringcoTablePcoSetcoIterator, utStringutStringcoTablePcoSet>)          \
     X(coTableT<utStringutStringcoTable, utStringutStringcoTablePcoSet, true>)                      \
-    X(coTableIter2T<utStringutStringcoTablecoIterator2, utStringutStringcoTable>)                  \
-    X(coTablePT<utStringcoResourceKeyPtrcoTableP, utString, coResourceKeyBase *>)                  \
-    X(coSetT<utStringcoResourceKeyPtrcoTablePcoSet, utStringcoResourceKeyPtrcoTableP,              \
-             coTablePElem<utStringcoResourceKeyPtrcoTableP>>)                                      \
-    X(coSetIterT<utStringcoResourceKeyPtrcoTablePcoSetcoIterator,                                  \
-                 utStringcoResourceKeyPtrcoTablePcoSet>)                                           \
-    X(coTableT<utStringcoResourceKeyPtrcoTable, utStringcoResourceKeyPtrcoTablePcoSet, false>)
+    X(coTableIter2T<utStringutStringcoTablecoIterator2, utStringutStringcoTable>)
 COLIB_TABLE_INSTANCES(COLIB_EXTERN_TEMPLATE)
