@@ -38,17 +38,15 @@ const std::vector<Abort> kAborts = {
     // ---- resources ----
     {"coResourceTable::enter_resource: no slot for key id [0-9]+ \\(table size 0\\)",
      [] {
-         struct Slots : coResourceTable {
+         struct : coResourceTable {
              using coResourceTable::enter_resource;
          } t;
-         intcoResourceKey k;
-         t.enter_resource(&k, nullptr);
+         t.enter_resource(&*std::make_unique<intcoResourceKey>(), nullptr);
      }},
     {"coResourceTable::lookup_resource: the table is its own ancestor",
      [] {
-         intcoResourceKey k;
-         coResourceTable t(&t);
-         t.lookup_resource(&k);
+         auto *t = static_cast<coResourceTable *>(::operator new(sizeof(coResourceTable)));
+         (new (t) coResourceTable(t))->lookup_resource(&*std::make_unique<intcoResourceKey>());
      }},
     {"coResourceModifierBase::destructor: a later modifier of key id [0-9]+ in the same table",
      [] {
@@ -59,20 +57,12 @@ const std::vector<Abort> kAborts = {
          delete outer;
      }},
     {"coResourceIterator::operator\\(\\): the iterator is undefined",
-     [] {
-         coResourceTable t;
-         coResourceIterator it(&t);
-         it();
-     }},
+     [] { coResourceIterator (&*std::make_unique<coResourceTable>())(); }},
     {"intcoResourceKey::read_safe: null table", [] { intcoResourceKey().read_safe(nullptr); }},
     {"coResourceBase::constructor: null key or table",
-     [] {
-         intcoResourceKey k;
-         coResourceBase(&k, nullptr);
-     }},
+     [] { coResourceBase(&*std::make_unique<intcoResourceKey>(), nullptr); }},
     {"coResourceModifierBase::constructor: null resource, key or table",
      [] { intcoResourceModifier(1, nullptr, nullptr); }},
-
     // ---- end of resources ----
 
     // ---- call lists and the feature pool ----

@@ -29,6 +29,10 @@ struct Value {
     bool ok[4] = {false, false, false, true};
     long long i = 0; // Int and Bool
     double d = 0;
+    // The value as a V.
+    int as(const int *) const { return static_cast<int>(i); }
+    double as(const double *) const { return d; }
+    utString as(const utString *) const { return text.c_str(); }
 };
 
 inline Value convert(const std::string &t) {
@@ -72,15 +76,6 @@ template <class F> void with_kind(int kind, F f) {
     if (kind == Text) return f(Types<utStringcoResourceKey, utStringcoResourceModifier>());
     f(Types<coResourceKeyBase, void>());
 }
-template <class V> V value_of(const Value &v) {
-    if constexpr (std::is_same_v<V, double>)
-        return v.d;
-    else if constexpr (std::is_same_v<V, utString>)
-        return utString(v.text.c_str());
-    else
-        return static_cast<int>(v.i);
-}
-
 struct Entry {
     const coResourceBase *obj;
     int kind;
@@ -103,17 +98,23 @@ struct Table : coResourceTable {
 };
 
 const char *const kNames[] = {"ra", "rb", "rc"};
+const char *const kTypes[] = {"intcoResource", "doublecoResource", "utBoolcoResource",
+                              "utStringcoResource", "coResourceBase"};
 using Walk = std::vector<std::pair<int, const coResourceBase *>>;
 
 class Driver {
 public:
-    explicit Driver(colib_test::Input &in) : in_(in), next_(coResourceKeyBase::next_id()) {
+    explicit Driver(colib_test::Input &in) : in_(in) {
+        // Unnamed keys taking ids up to 250 make the tables' slots cross a block.
+        while (in.flag() && coResourceKeyBase::next_id() < 250)
+            spacers_.push_back(std::make_unique<intcoResourceKey>());
+        next_ = coResourceKeyBase::next_id();
         registry_was_empty_ = coResourceKeyBase::registry() == nullptr;
         parent_[1] = in.flag() ? 0 : -1;
         parent_[2] = in.flag() ? 1 : 0;
-        tables_[0] = std::make_unique<Table>();
-        tables_[1] = std::make_unique<Table>(parent_[1] < 0 ? nullptr : tables_[0].get());
-        tables_[2] = std::make_unique<Table>(tables_[parent_[2]].get());
+        for (int t = 0; t < 3; ++t)
+            tables_[t] =
+                std::make_unique<Table>(t && parent_[t] >= 0 ? tables_[parent_[t]].get() : nullptr);
         for (int k = 0; k < 5; ++k)
             make_key(k);
     }
@@ -138,10 +139,6 @@ private:
         int kind = Base;
         std::string name;
         int users = 0; // modifiers and attached resources using it
-    };
-    struct Scoped {
-        int key;
-        std::function<void()> destroy;
     };
 
     // Runs op, now and then with an allocation failing; true when op ran
@@ -222,8 +219,8 @@ private:
                 using M = typename decltype(types)::modifier;
                 using K = typename decltype(types)::key;
                 if constexpr (!std::is_void_v<M>)
-                    m = new M(value_of<typename M::value_type>(v), static_cast<K *>(s.key.get()),
-                              tables_[t].get());
+                    m = new M(v.as(static_cast<typename M::value_type *>(nullptr)),
+                              static_cast<K *>(s.key.get()), tables_[t].get());
             });
         });
         if (!done) return;
@@ -232,13 +229,14 @@ private:
         auto keep = saved ? std::make_shared<Entry>(*saved) : nullptr;
         file(t, id, Entry{m->resource(), kind, v});
         // Dying, it puts the entry it displaced back, whatever the slot holds.
-        scoped_.push_back({k, [this, m, kind, t, id, keep] {
-                               with_kind(kind, [m](auto types) {
-                                   using M = typename decltype(types)::modifier;
-                                   if constexpr (!std::is_void_v<M>) delete static_cast<M *>(m);
-                               });
-                               keep ? void(own_[t][id] = *keep) : void(own_[t].erase(id));
-                           }});
+        scoped_.push_back([this, m, kind, t, id, keep, k] {
+            --keys_[k].users;
+            with_kind(kind, [m](auto types) {
+                using M = typename decltype(types)::modifier;
+                if constexpr (!std::is_void_v<M>) delete static_cast<M *>(m);
+            });
+            keep ? void(own_[t][id] = *keep) : void(own_[t].erase(id));
+        });
         ++s.users;
     }
 
@@ -248,31 +246,26 @@ private:
         int id = keys_[k].key->id();
         file(t, id, Entry{r, Base, Value{}});
         // Dying, it empties its slot, whatever the slot holds.
-        scoped_.push_back({k, [this, r, t, id] {
-                               delete r;
-                               own_[t].erase(id);
-                           }});
+        scoped_.push_back([this, r, t, id, k] {
+            --keys_[k].users;
+            delete r;
+            own_[t].erase(id);
+        });
         ++keys_[k].users;
     }
     void pop() {
-        scoped_.back().destroy();
-        --keys_[scoped_.back().key].users;
+        scoped_.back()();
         scoped_.pop_back();
     }
 
     void load(int t) {
         std::string text;
+        const std::string odd[] = {"  # note = 1", "", "no equals", std::string("x = \0", 5), "\t"};
         for (int n = in_.below(7); n > 0; --n) {
-            int pick = in_.below(8);
-            if (pick == 0)
-                text += in_.flag() ? "  # note = 1" : "";
-            else if (pick == 1)
-                text += "no equals " + in_.word();
-            else if (pick == 2)
-                text += std::string("x = \0", 5);
-            else if (pick == 3)
-                text += in_.one_in(4) ? "a = " + std::string(65531 + in_.below(3), 'y') : "\t";
-            else
+            int pick = in_.below(14);
+            if (pick < 5) text += odd[pick];
+            if (pick == 5) text += "a = " + std::string(65531 + in_.below(3), 'y'); // the limit
+            if (pick > 5)
                 text += std::string(in_.below(2), ' ') +
                         (in_.one_in(8) ? "zz" : kNames[in_.below(3)]) +
                         (in_.flag() ? " =\t" : "=") + value_text(in_) + (in_.flag() ? " " : "");
@@ -285,6 +278,10 @@ private:
         int got = coResourceTableMaker::load(is, *tables_[t], report, mode, stop);
         coResourceLoadReport copy = report, moved(std::move(report));
         MODEL_CHECK(report.ok() && copy.problems().size() == moved.problems().size());
+        // The stream is at its end now, and a missing file reads as nothing.
+        MODEL_CHECK(coResourceTableMaker::load(is, *tables_[t], report) == 1);
+        MODEL_CHECK(coResourceTableMaker::load("/nonexistent/file", *tables_[t], report) == 1);
+        MODEL_CHECK(report.problems().back().line == 0 && report.problems().size() == 2);
         // The model's reading of the same text.
         std::vector<std::string> expect;
         int lines = 0, filed = 0;
@@ -299,26 +296,23 @@ private:
             at = nl + 1;
             ++lines;
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            const char *issue = nullptr;
-            if (line.size() > 65536)
-                issue = "line too long", line.resize(80);
-            else if (body.empty() || body[0] == '#')
-                continue;
-            else if (body.find('\0') != std::string::npos)
-                issue = "NUL byte";
-            else if (body.find('=') == std::string::npos)
-                issue = "no '='";
-            else {
-                std::size_t eq = body.find('=');
-                int err =
-                    model_file(t, trim(body.substr(0, eq)), convert(trim(body.substr(eq + 1))),
-                               mode == coResourceLoadMerge);
-                filed += err == coResourceOk || err == coResourceReplaced;
-                issue = err == coResourceNoSuchKey  ? "no such key"
-                        : err == coResourceBadValue ? "bad value"
-                        : err                       ? "replaced"
-                                                    : nullptr;
-            }
+            if (line.size() <= 65536 && (body.empty() || body[0] == '#')) continue;
+            std::size_t eq = body.find('=');
+            int err =
+                line.size() > 65536 || body.find('\0') != std::string::npos ||
+                        eq == std::string::npos
+                    ? -1
+                    : model_file(t, trim(body.substr(0, eq)), convert(trim(body.substr(eq + 1))),
+                                 mode == coResourceLoadMerge);
+            filed += err == coResourceOk || err == coResourceReplaced;
+            const char *issue = line.size() > 65536                    ? "line too long"
+                                : body.find('\0') != std::string::npos ? "NUL byte"
+                                : eq == std::string::npos              ? "no '='"
+                                : err == coResourceNoSuchKey           ? "no such key"
+                                : err == coResourceBadValue            ? "bad value"
+                                : err == coResourceReplaced            ? "replaced"
+                                                                       : nullptr;
+            if (line.size() > 65536) line.resize(80);
             // A text ends at its first NUL byte.
             if (issue)
                 expect.push_back("line " + std::to_string(lines) + ": " + issue + ": " +
@@ -336,23 +330,17 @@ private:
     void step() {
         int k = in_.below(5), t = in_.below(3), op = in_.below(10);
         Key &s = keys_[k];
-        if (op == 0 && !s.key)
-            make_key(k);
-        else if (op == 0 && s.users == 0)
-            drop_key(k);
-        else if (op <= 2)
-            make_entry(t);
-        else if (op == 3 && s.key) {
+        if (op == 0 && !s.key) return make_key(k);
+        if (op == 0 && s.users == 0) return drop_key(k);
+        if (op == 1 || op == 2) return make_entry(t);
+        if (op == 3 && s.key) {
             int id = s.key->id();
             MODEL_CHECK(tables_[t]->remove_resource(s.key.get()) == int(own_[t].erase(id)));
-        } else if (op == 4 && s.key && s.kind != Base)
-            push_modifier(k, t);
-        else if (op == 5 && s.key)
-            push_attached(k, t);
-        else if (op <= 7 && !scoped_.empty())
-            pop();
-        else if (op >= 8)
-            load(t);
+        }
+        if (op == 4 && s.key && s.kind != Base) return push_modifier(k, t);
+        if (op == 5 && s.key) return push_attached(k, t);
+        if ((op == 6 || op == 7) && !scoped_.empty()) return pop();
+        if (op >= 8) load(t);
     }
 
     void check() {
@@ -371,6 +359,9 @@ private:
             for (const auto &[id, e] : own_[t]) {
                 want.emplace_back(id, e.obj);
                 MODEL_CHECK(e.obj->as_string().c_str() == e.shown());
+                MODEL_CHECK(e.obj->ut_dynamic_type().name() == std::string(kTypes[e.kind]) &&
+                            e.obj->ut_is_kind_of(coResourceBase::ut_static_type()));
+                MODEL_CHECK(!e.obj->ut_is_kind_of(utTypeID(utMAKE_TYPE, kTypes[(e.kind + 1) % 4])));
             }
             for (auto it = table.begin(); it != table.end(); it++)
                 by_range.emplace_back(it.index(), *it);
@@ -399,7 +390,8 @@ private:
                     if constexpr (!std::is_same_v<K, coResourceKeyBase>) {
                         const auto *v = static_cast<const K *>(k.key.get())->read_safe(&table);
                         MODEL_CHECK((v != nullptr) == (m && m->kind == k.kind));
-                        if (v) MODEL_CHECK(*v == value_of<typename K::value_type>(m->v));
+                        using V = typename K::value_type;
+                        if (v) MODEL_CHECK(*v == m->v.as(static_cast<V *>(nullptr)));
                     }
                 });
             }
@@ -407,6 +399,7 @@ private:
     }
 
     colib_test::Input &in_;
+    std::vector<std::unique_ptr<intcoResourceKey>> spacers_;
     int next_; // the id the next key gets
     bool registry_was_empty_;
     int parent_[3] = {-1, -1, -1};
@@ -415,7 +408,7 @@ private:
     int size_[3] = {};
     Key keys_[5];
     std::map<std::string, int> registry_;
-    std::vector<Scoped> scoped_;
+    std::vector<std::function<void()>> scoped_; // modifiers and attached resources
 };
 
 } // namespace resources_driver
