@@ -7,14 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
 #include <regex>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "support/alloc_injector.h"
 #include "support/driver.h"
@@ -106,7 +103,8 @@ class Driver {
 public:
     explicit Driver(colib_test::Input &in) : in_(in) {
         // Unnamed keys taking ids up to 250 make the tables' slots cross a block.
-        while (in.flag() && coResourceKeyBase::next_id() < 250)
+        bool spaced = in.one_in(3);
+        while (spaced && coResourceKeyBase::next_id() < 250)
             spacers_.push_back(std::make_unique<intcoResourceKey>());
         next_ = coResourceKeyBase::next_id();
         registry_was_empty_ = coResourceKeyBase::registry() == nullptr;
