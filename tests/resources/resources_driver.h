@@ -124,8 +124,6 @@ public:
         }
         while (!scoped_.empty())
             pop();
-        for (auto &t : tables_)
-            t.reset();
         for (int k = 4; k >= 0; --k)
             drop_key(k);
         MODEL_CHECK(!registry_was_empty_ || coResourceKeyBase::registry() == nullptr);

@@ -409,6 +409,8 @@ public:
     static Derived *create_from_string(const utString &text, coResourceError &error);
 
 protected:
+    // The typed resources' only constructors (they inherit them): floating,
+    // for create_from_string, and made by a modifier of the key.
     coResourceT(coResourceFloating f, V v) : coResourceBase(f), value_(std::move(v)) {
         type_ = &Derived::s_ut_type_id;
     }
