@@ -73,7 +73,33 @@ const std::vector<Abort> kAborts = {
     // ---- end of lists ----
 
     // ---- resources ----
-
+    {"coResourceTable::enter_resource: no slot for key id [0-9]+ \\(table size 0\\)",
+     [] {
+         struct : coResourceTable {
+             using coResourceTable::enter_resource;
+         } t;
+         t.enter_resource(&*std::make_unique<intcoResourceKey>(), nullptr);
+     }},
+    {"coResourceTable::lookup_resource: the table is its own ancestor",
+     [] {
+         auto *t = static_cast<coResourceTable *>(::operator new(sizeof(coResourceTable)));
+         (new (t) coResourceTable(t))->lookup_resource(&*std::make_unique<intcoResourceKey>());
+     }},
+    {"coResourceModifierBase::destructor: a later modifier of key id [0-9]+ in the same table",
+     [] {
+         intcoResourceKey k;
+         coResourceTable t;
+         auto *outer = new intcoResourceModifier(1, &k, &t);
+         new intcoResourceModifier(2, &k, &t);
+         delete outer;
+     }},
+    {"coResourceIterator::operator\\(\\): the iterator is undefined",
+     [] { coResourceIterator (&*std::make_unique<coResourceTable>())(); }},
+    {"intcoResourceKey::read_safe: null table", [] { intcoResourceKey().read_safe(nullptr); }},
+    {"coResourceBase::constructor: null key or table",
+     [] { coResourceBase(&*std::make_unique<intcoResourceKey>(), nullptr); }},
+    {"coResourceModifierBase::constructor: null resource, key or table",
+     [] { intcoResourceModifier(1, nullptr, nullptr); }},
     // ---- end of resources ----
 
     // ---- call lists and the feature pool ----

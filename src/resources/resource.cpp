@@ -1,11 +1,18 @@
 #include <colib/resources/resource.h>
 
+#include "hashing/table.inl"
 #include "paged/page_arr.inl"
 #include "resources/resource.inl"
 
 #include "arrays/dyn_arr.inl"
 
-COLIB_RESOURCE_INSTANCES(COLIB_INSTANTIATE)
+COLIB_TABLE_PAIR_INSTANCES(COLIB_INSTANTIATE, utStringcoResourceKeyPtr, utString, coResourceKeyBase *,
+                           false)
+COLIB_TABLE_PAIR_HASH(utStringcoResourceKeyPtr)
+COLIB_RESOURCE_SLOTS_INSTANCES(COLIB_INSTANTIATE)
+COLIB_RESOURCE_MEMBERS(COLIB_RESOURCE_INSTANCES, COLIB_INSTANTIATE)
+COLIB_RESOURCE_MEMBERS(COLIB_RESOURCE_DEFINITIONS, COLIB_INSTANTIATE)
+
 
 // ---- process-wide state of the keys ----------------------------------
 
@@ -17,10 +24,6 @@ utStringcoResourceKeyPtrcoTable *s_registry = nullptr;
 } // namespace
 
 const utTypeID coResourceBase::s_ut_type_id(utMAKE_TYPE, "coResourceBase");
-const utTypeID intcoResource::s_ut_type_id(utMAKE_TYPE, "intcoResource");
-const utTypeID doublecoResource::s_ut_type_id(utMAKE_TYPE, "doublecoResource");
-const utTypeID utBoolcoResource::s_ut_type_id(utMAKE_TYPE, "utBoolcoResource");
-const utTypeID utStringcoResource::s_ut_type_id(utMAKE_TYPE, "utStringcoResource");
 
 // ---- keys ------------------------------------------------------------
 
@@ -112,19 +115,6 @@ int coResourceBase::ut_is_kind_of(const utTypeID &t) const noexcept {
 coResourceBase *coResourceBase::ut_dynamic_cast(const coResourceBase *p) noexcept {
     return p && p->ut_is_kind_of(s_ut_type_id) ? const_cast<coResourceBase *>(p) : nullptr;
 }
-
-intcoResource::intcoResource(coResourceModified m, intcoResourceKey *key, int v)
-    : coResourceT(m, key, v) {}
-intcoResource::~intcoResource() = default;
-doublecoResource::doublecoResource(coResourceModified m, doublecoResourceKey *key, double v)
-    : coResourceT(m, key, v) {}
-doublecoResource::~doublecoResource() = default;
-utBoolcoResource::utBoolcoResource(coResourceModified m, utBoolcoResourceKey *key, int v)
-    : coResourceT(m, key, v) {}
-utBoolcoResource::~utBoolcoResource() = default;
-utStringcoResource::utStringcoResource(coResourceModified m, utStringcoResourceKey *key, utString v)
-    : coResourceT(m, key, std::move(v)) {}
-utStringcoResource::~utStringcoResource() = default;
 
 // ---- tables ----------------------------------------------------------
 

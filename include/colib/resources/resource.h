@@ -27,124 +27,18 @@
 
 #include <colib/resources/detail/resource.h>
 
-class intcoResourceKey;
-class doublecoResourceKey;
-class utBoolcoResourceKey;
-class utStringcoResourceKey;
+// The members: M(X, prefix, value type, text conversion). utBool holds int
+// truth values (1 or 0): "true" and "false" in any case convert, and its
+// text form is "1" or "0". double's text form has six significant digits;
+// any text converts to a utString. read_safe yields const int *, const
+// double *, const int * (the boolean) and const utString *; the modifiers
+// are made from (value, key, table).
+#define COLIB_RESOURCE_MEMBERS(M, X)                                                               \
+    M(X, int, int, co_int_from_string)                                                             \
+    M(X, double, double, co_double_from_string)                                                    \
+    M(X, utBool, int, co_utBool_from_string)                                                       \
+    M(X, utString, utString, co_utString_from_string)
 
-// An int value.
-class COLIB_API intcoResource : public coResourceT<intcoResource, int, co_int_from_string> {
-public:
-    static const utTypeID s_ut_type_id;
-    ~intcoResource() override;
-
-private:
-    friend coResourceT;
-    template <class, class, class> friend class coResourceModifierT;
-    intcoResource(coResourceFloating f, int v) : coResourceT(f, v) {}
-    intcoResource(coResourceModified m, intcoResourceKey *key, int v);
-};
-
-// A double value; its text has six significant digits.
-class COLIB_API doublecoResource
-    : public coResourceT<doublecoResource, double, co_double_from_string> {
-public:
-    static const utTypeID s_ut_type_id;
-    ~doublecoResource() override;
-
-private:
-    friend coResourceT;
-    template <class, class, class> friend class coResourceModifierT;
-    doublecoResource(coResourceFloating f, double v) : coResourceT(f, v) {}
-    doublecoResource(coResourceModified m, doublecoResourceKey *key, double v);
-};
-
-// A truth value held as int (1 or 0); text "true"/"false" in any case
-// converts, its text form is "1" or "0".
-class COLIB_API utBoolcoResource
-    : public coResourceT<utBoolcoResource, int, co_utBool_from_string> {
-public:
-    static const utTypeID s_ut_type_id;
-    ~utBoolcoResource() override;
-
-private:
-    friend coResourceT;
-    template <class, class, class> friend class coResourceModifierT;
-    utBoolcoResource(coResourceFloating f, int v) : coResourceT(f, v) {}
-    utBoolcoResource(coResourceModified m, utBoolcoResourceKey *key, int v);
-};
-
-// A string value; any text converts.
-class COLIB_API utStringcoResource
-    : public coResourceT<utStringcoResource, utString, co_utString_from_string> {
-public:
-    static const utTypeID s_ut_type_id;
-    ~utStringcoResource() override;
-
-private:
-    friend coResourceT;
-    template <class, class, class> friend class coResourceModifierT;
-    utStringcoResource(coResourceFloating f, utString v) : coResourceT(f, std::move(v)) {}
-    utStringcoResource(coResourceModified m, utStringcoResourceKey *key, utString v);
-};
-
-// The keys of each type; read_safe yields const int *, const double *,
-// const int * (the boolean) and const utString *.
-class COLIB_API intcoResourceKey : public coResourceKeyT<intcoResourceKey, intcoResource> {
-public:
-    using coResourceKeyT::coResourceKeyT;
-};
-class COLIB_API doublecoResourceKey : public coResourceKeyT<doublecoResourceKey, doublecoResource> {
-public:
-    using coResourceKeyT::coResourceKeyT;
-};
-class COLIB_API utBoolcoResourceKey : public coResourceKeyT<utBoolcoResourceKey, utBoolcoResource> {
-public:
-    using coResourceKeyT::coResourceKeyT;
-};
-class COLIB_API utStringcoResourceKey
-    : public coResourceKeyT<utStringcoResourceKey, utStringcoResource> {
-public:
-    using coResourceKeyT::coResourceKeyT;
-};
-
-// The modifiers of each type: (value, key, table).
-class COLIB_API intcoResourceModifier
-    : public coResourceModifierT<intcoResourceModifier, intcoResource, intcoResourceKey> {
-public:
-    using coResourceModifierT::coResourceModifierT;
-};
-class COLIB_API doublecoResourceModifier
-    : public coResourceModifierT<doublecoResourceModifier, doublecoResource, doublecoResourceKey> {
-public:
-    using coResourceModifierT::coResourceModifierT;
-};
-class COLIB_API utBoolcoResourceModifier
-    : public coResourceModifierT<utBoolcoResourceModifier, utBoolcoResource, utBoolcoResourceKey> {
-public:
-    using coResourceModifierT::coResourceModifierT;
-};
-class COLIB_API utStringcoResourceModifier
-    : public coResourceModifierT<utStringcoResourceModifier, utStringcoResource,
-                                 utStringcoResourceKey> {
-public:
-    using coResourceModifierT::coResourceModifierT;
-};
-
-// The instances compiled once in the library (src/resources/resource.cpp).
-#define COLIB_RESOURCE_INSTANCES(X)                                                                \
-    X(coPageArrT<coResourceBasecoPageArrPtrcoPtrcoPageArr, coResourceBase *,                       \
-                 coElem<coResourceBase *>::block, 0>)                                              \
-    X(coResourceT<intcoResource, int, co_int_from_string>)                                         \
-    X(coResourceT<doublecoResource, double, co_double_from_string>)                                \
-    X(coResourceT<utBoolcoResource, int, co_utBool_from_string>)                                   \
-    X(coResourceT<utStringcoResource, utString, co_utString_from_string>)                          \
-    X(coResourceKeyT<intcoResourceKey, intcoResource>)                                             \
-    X(coResourceKeyT<doublecoResourceKey, doublecoResource>)                                       \
-    X(coResourceKeyT<utBoolcoResourceKey, utBoolcoResource>)                                       \
-    X(coResourceKeyT<utStringcoResourceKey, utStringcoResource>)                                   \
-    X(coResourceModifierT<intcoResourceModifier, intcoResource, intcoResourceKey>)                 \
-    X(coResourceModifierT<doublecoResourceModifier, doublecoResource, doublecoResourceKey>)        \
-    X(coResourceModifierT<utBoolcoResourceModifier, utBoolcoResource, utBoolcoResourceKey>)        \
-    X(coResourceModifierT<utStringcoResourceModifier, utStringcoResource, utStringcoResourceKey>)
-COLIB_RESOURCE_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoResource, intcoResourceKey, intcoResourceModifier, ..., each compiled
+// once in the library (src/resources/resource.cpp).
+COLIB_RESOURCE_MEMBERS(COLIB_RESOURCE_CLASSES, COLIB_EXTERN_TEMPLATE)

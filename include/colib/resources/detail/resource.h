@@ -43,11 +43,10 @@
 #include <colib/foundation/convert.h>
 #include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
+#include <colib/foundation/range_iter.h>
 #include <colib/foundation/ut.h>
-#include <colib/hashing/table.h>
 #include <colib/paged/detail/page_arr.h>
-
-#include <iterator>
+#include <colib/resources/key_table.h>
 
 class coResourceBase;
 class coResourceTable;
@@ -178,13 +177,20 @@ private:
 };
 
 // The slot storage of the resource tables: a paged array of resource
-// pointers (blocks of 256 by default). It does not print.
-class COLIB_API coResourceBasecoPageArrPtrcoPtrcoPageArr
-    : public coPageArrT<coResourceBasecoPageArrPtrcoPtrcoPageArr, coResourceBase *,
-                        coElem<coResourceBase *>::block, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
+// pointers (blocks of 256 by default) and its walker, which visits every
+// slot, empty ones included. It does not print.
+COLIB_THIN_CLASS(coResourceBasecoPageArrPtrcoPtrcoPageArr, coPageArrT,
+                 coResourceBasecoPageArrPtrcoPtrcoPageArr, coResourceBase *,
+                 coElem<coResourceBase *>::block, 0)
+COLIB_THIN_CLASS(coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator, coPageArrIterT,
+                 coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator,
+                 coResourceBasecoPageArrPtrcoPtrcoPageArr)
+#define COLIB_RESOURCE_SLOTS_INSTANCES(X)                                                          \
+    X(coPageArrT<coResourceBasecoPageArrPtrcoPtrcoPageArr, coResourceBase *,                       \
+                 coElem<coResourceBase *>::block, 0>)                                              \
+    X(coPageArrIterT<coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator,                           \
+                     coResourceBasecoPageArrPtrcoPtrcoPageArr>)
+COLIB_RESOURCE_SLOTS_INSTANCES(COLIB_EXTERN_TEMPLATE)
 
 // A table of resources indexed by key id, falling back to a parent table.
 // Reads are an array access per table of the chain. Not copyable or
@@ -297,13 +303,10 @@ private:
 };
 
 // The range-for iterator of a table: the filled own slots in id order.
-class coResourceTable::const_iterator {
+class coResourceTable::const_iterator
+    : public colib_detail::range_iter<const_iterator, const coResourceBase *> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = const coResourceBase *;
-    using difference_type = std::ptrdiff_t;
     using pointer = const value_type *;
-    using reference = const coResourceBase *;
 
     const_iterator(const coResourceTable *t, int id) noexcept : t_(t), id_(id) { settle(); }
     const coResourceBase *operator*() const noexcept { return t_->slot(id_); }
@@ -314,13 +317,8 @@ public:
         settle();
         return *this;
     }
-    const_iterator operator++(int) noexcept {
-        const_iterator old = *this;
-        ++*this;
-        return old;
-    }
+    using range_iter::operator++;
     bool operator==(const const_iterator &o) const noexcept { return id_ == o.id_; }
-    bool operator!=(const const_iterator &o) const noexcept { return id_ != o.id_; }
 
 private:
     void settle() noexcept {
@@ -411,6 +409,8 @@ public:
     static Derived *create_from_string(const utString &text, coResourceError &error);
 
 protected:
+    // The typed resources' only constructors (they inherit them): floating,
+    // for create_from_string, and made by a modifier of the key.
     coResourceT(coResourceFloating f, V v) : coResourceBase(f), value_(std::move(v)) {
         type_ = &Derived::s_ut_type_id;
     }
@@ -465,3 +465,30 @@ public:
                                  table) {}
     ~coResourceModifierT() = default;
 };
+
+// One member of the family (resources/resource.h lists them): the resource,
+// its key and its modifier. The resource adds its type identity to the
+// template; its constructors are the template's, reachable only by the
+// template and the modifiers.
+#define COLIB_RESOURCE_CLASSES(X, P, V, Convert)                                                   \
+    class COLIB_API P##coResource : public coResourceT<P##coResource, V, Convert> {                \
+    public:                                                                                        \
+        static const utTypeID s_ut_type_id;                                                        \
+        ~P##coResource() override;                                                                 \
+                                                                                                   \
+    private:                                                                                       \
+        using coResourceT::coResourceT;                                                            \
+    };                                                                                             \
+    COLIB_THIN_CLASS(P##coResourceKey, coResourceKeyT, P##coResourceKey, P##coResource)            \
+    COLIB_THIN_CLASS(P##coResourceModifier, coResourceModifierT, P##coResourceModifier,            \
+                     P##coResource, P##coResourceKey)                                              \
+    COLIB_RESOURCE_INSTANCES(X, P, V, Convert)
+#define COLIB_RESOURCE_INSTANCES(X, P, V, Convert)                                                 \
+    X(coResourceT<P##coResource, V, Convert>)                                                      \
+    X(coResourceKeyT<P##coResourceKey, P##coResource>)                                             \
+    X(coResourceModifierT<P##coResourceModifier, P##coResource, P##coResourceKey>)
+// What the library defines for one member beyond the templates: the type
+// identity, named after the class, and the destructor.
+#define COLIB_RESOURCE_DEFINITIONS(X, P, V, Convert)                                               \
+    const utTypeID P##coResource::s_ut_type_id(utMAKE_TYPE, #P "coResource");                      \
+    P##coResource::~P##coResource() = default;
