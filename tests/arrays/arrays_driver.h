@@ -1,11 +1,11 @@
 // The contiguous arrays and the sorters against an independent model.
 //
 // The model states the growth rules in its own words (the smallest
-// capacity + k * step above the index, block b of a variable array), keeps
-// every slot it knows the contents of (slots a growth brings into use are
-// unknown) and, after every step, compares the whole observable state:
-// sizes, capacities, steps, block counts, element slots and block layout,
-// range-for (also through a const reference), the walkers, copies, moves
+// capacity + k * step above the index, the block sizes of a variable
+// array), keeps every slot whose contents it knows (slots a growth brings
+// into use are unknown) and after every step compares the whole observable
+// state: sizes, capacities, steps, block counts, slot addresses (the block
+// layout), range-for through a const reference, the walkers, copies, moves
 // and printouts. Now and then a step runs with its n-th allocation failing;
 // the container must then equal the model unchanged.
 #pragma once
@@ -22,12 +22,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../support/alloc_injector.h"
@@ -40,44 +40,50 @@ template <class T> using Slots = std::vector<std::optional<T>>;
 
 template <class T> T value(Input &in) {
     if constexpr (std::is_same_v<T, char>) return static_cast<char>('a' + in.below(26));
-    else if constexpr (std::is_same_v<T, int>) return in.small_int();
-    else if constexpr (std::is_floating_point_v<T>) return static_cast<T>(in.small_int() / 4.0);
-    else if constexpr (std::is_same_v<T, utAny>) return reinterpret_cast<void *>(in.range(1, 64) * 8);
-    else return in.one_in(8) ? utString() : utString(in.word());
+    if constexpr (std::is_same_v<T, int>) return in.small_int();
+    if constexpr (std::is_floating_point_v<T>) return static_cast<T>(in.small_int() / 4.0);
+    if constexpr (std::is_same_v<T, utAny>) return reinterpret_cast<void *>(in.range(1, 64) * 8);
+    if constexpr (std::is_same_v<T, utString>)
+        return in.one_in(8) ? utString() : utString(in.word());
 }
-template <class T> bool same(const T &a, const T &b) { return a == b; }
-inline bool same(const utString &a, const utString &b) {
-    return a.compare(b) == 0 && a.invalid() == b.invalid();
-}
-template <class T> bool matches(const std::optional<T> &m, const T &x) { return !m || same(*m, x); }
+inline const auto same = [](const auto &a, const auto &b) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(a)>, utString>)
+        return a.compare(b) == 0 && a.invalid() == b.invalid();
+    else
+        return a == b;
+};
+inline const auto matches = [](const auto &m, const auto &x) { return !m || same(*m, x); };
+inline const auto known = [](const auto &s, int n) {
+    return std::all_of(s.begin(), s.begin() + n, [](auto &x) { return x.has_value(); });
+};
 
-// One element as the printouts write it.
+// The printouts: one element, one nested line, the whole printout.
 template <class T> std::string text(const T &x) {
     std::ostringstream os;
-    {
-        utOstream u(os, 0, 2);
-        coElem<T>::print(u, x);
-    }
+    utOstream u(os, 0, 2);
+    if constexpr (std::is_same_v<T, float>)
+        u << static_cast<double>(x); // printed widened
+    else
+        u << x;
     return os.str();
 }
-inline std::string line(const std::string &s) { return (s.empty() ? s : "  " + s) + "\n"; }
-template <class C> std::string printed(const C &c) {
+inline const auto line = [](const std::string &s) { return (s.empty() ? s : "  " + s) + "\n"; };
+inline const auto printed = [](const auto &c) {
     std::ostringstream os;
     os << c;
     return os.str();
-}
-// The common printout of n known elements.
+};
 template <class T> std::string block_text(const char *header, const Slots<T> &s, int n) {
     std::string out = std::string(header) + "\n" + line("size " + std::to_string(n));
     for (int i = 0; i < n; ++i)
         out += line(text(*s[i]));
     return out + "}\n";
 }
-template <class T> bool known(const Slots<T> &s, int n) {
-    return std::all_of(s.begin(), s.begin() + n, [](auto &x) { return x.has_value(); });
-}
+
 // The smallest capacity + k * step (k >= 1) above index n.
-inline int grown(int capacity, int step, int n) { return capacity + ((n - capacity) / step + 1) * step; }
+inline const auto grown = [](int cap, int step, int n) {
+    return cap + ((n - cap) / step + 1) * step;
+};
 
 // Runs op, now and then (as the input says) with an allocation failing.
 // True when it ran to the end without a failure.
@@ -86,7 +92,7 @@ template <class Op> bool attempt(Input &in, Op op) {
     return !alloc_injector::fail_at(in.range(1, 3), op);
 }
 
-// ---- dynamic arrays, also the fast stacks' inner arrays ----
+// ---- dynamic arrays (also the fast stacks' inner arrays) and fast stacks ----
 
 template <class T> struct Dyn {
     Slots<T> slot; // one per buffer slot
@@ -114,55 +120,46 @@ template <class A, class T> void check(const A &a, const Dyn<T> &m) {
 template <class A, class Iter> void run_dyn(Input &in) {
     using T = typename A::value_type;
     Dyn<T> m;
-    std::unique_ptr<Iter> it; // made after each step
     m.step = in.range(1, 9);
-    int cap0 = in.below(4);
-    A a(cap0, m.step);
-    m.realloc(cap0, 0);
+    A a(in.below(4), m.step);
+    m.realloc(a.capacity(), 0);
+    std::unique_ptr<Iter> it; // made after every step
     for (int n = in.range(20, 120); n > 0 && !in.done(); --n) {
         T v = value<T>(in);
-        int old_size = m.size, old_cap = m.cap();
-        int op = in.below(11), i = in.one_in(8) ? in.below(80) : in.below(m.size + 3);
-        bool release = in.flag();
+        int old_size = m.size, old_cap = m.cap(), r = 1;
+        int op = in.below(10), i = in.one_in(8) ? in.below(80) : in.below(m.size + 3);
+        bool release = in.flag(), self = m.size > 0 && in.flag();
         if (op == 0 && attempt(in, [&] { a[i] = v; })) {
             if (i >= m.size) m.grow(i), m.size = i + 1;
             m.slot[i] = v;
-        } else if (op == 1 && m.size > 0 && in.flag()) {
-            // An element of the array itself, read before the growth.
-            if (attempt(in, [&] { a.append(a[i % m.size]); }))
-                m.grow(m.size), m.slot[m.size] = m.slot[i % old_size], ++m.size;
-        } else if (op == 1 && attempt(in, [&] { a.append(v); })) {
-            m.grow(m.size), m.slot[m.size++] = v;
-        } else if (op == 2 || op == 3) {
-            int r = 1;
+        }
+        // An element of the array itself is read before the growth.
+        if (op == 1 && attempt(in, [&] { self ? a.append(a[i % m.size]) : a.append(v); })) {
+            m.grow(m.size);
+            m.slot[m.size] = self ? m.slot[i % m.size] : v, ++m.size;
+        }
+        if (op == 2 || op == 3) {
             bool done = attempt(in, [&] { r = op == 2 ? a.reserve(i) : a.expand(i); });
             MODEL_CHECK(r == done);
             if (done && i > 0) m.grow(i - 1);
             if (done && op == 3) m.size = std::max(m.size, i);
-        } else if (op == 4) {
-            int r = 1;
+        }
+        if (op == 4) {
             bool done = attempt(in, [&] { r = a.shrink(i, release); });
             MODEL_CHECK(r == done);
-            if (release && i == 0) m.realloc(0, 0);
-            else if (release && i < m.cap() && done) m.realloc(i, i);
+            if (release && (i == 0 || (i < m.cap() && done))) m.realloc(i, i);
             m.size = std::min(m.size, i);
-        } else if (op == 5) {
-            a.clear(release);
-            m.size = 0;
-            if (release) m.realloc(0, 0);
-        } else if (op == 6) {
+        }
+        if (op == 5) a.clear(release), m.size = 0, release ? m.realloc(0, 0) : void();
+        if (op == 6) {
             A b(utCOPY, a);
-            check(b, m);
             const A c(a);
-            check(c, m);
-            if (in.flag()) {
-                a = std::move(b); // the copy's spare slots were never written
-                for (int k = m.size; k < m.cap(); ++k)
-                    m.slot[k].reset();
-                MODEL_CHECK(b.size() == 0 && b.capacity() == 0 && b.step() == m.step);
-            }
-        } else if (op == 7) {
-            // become into an array of its own capacity and step, then back.
+            check(b, m), check(c, m);
+            a = std::move(b); // the copy's spare slots were never written
+            std::fill(m.slot.begin() + m.size, m.slot.end(), std::nullopt);
+            MODEL_CHECK(b.size() == 0 && b.capacity() == 0 && b.step() == m.step);
+        }
+        if (op == 7) { // into an array of another capacity and step, then back
             Dyn<T> bm;
             bm.step = in.range(1, 5);
             A b(0, bm.step);
@@ -173,84 +170,61 @@ template <class A, class Iter> void run_dyn(Input &in) {
                 std::copy_n(m.slot.begin(), m.size, bm.slot.begin());
                 bm.size = m.size, bm.step = m.step;
             }
-            check(b, bm);
             b.become(utCOPY, b);
             check(b, bm);
             if (in.flag()) a = std::move(b), m = bm;
-        } else if (op == 8) {
+        }
+        if (op == 8) {
             A b(std::move(a));
             check(a, Dyn<T>{{}, 0, m.step});
-            a.append(v), a.clear(1);
-            a = std::move(b);
-        } else if (op == 9 && in.one_in(4)) {
-            MODEL_CHECK(known(m.slot, m.size) == false ||
-                        printed(a) == block_text("coDynArr {", m.slot, m.size));
-        } else if (op == 10) {
-            for (int k = 0; k < m.size; ++k) {
-                if constexpr (std::is_same_v<T, utAny>) MODEL_CHECK(&a.read(k) == &a[k]);
-                if (m.slot[k]) MODEL_CHECK(same(static_cast<const A &>(a)[k], *m.slot[k]));
-            }
+            a.append(v), a.clear(1), a = std::move(b);
         }
+        if (op == 9 && known(m.slot, m.size))
+            MODEL_CHECK(printed(a) == block_text("coDynArr {", m.slot, m.size));
+        if constexpr (std::is_same_v<T, utAny>)
+            for (int k = 0; k < m.size; ++k)
+                MODEL_CHECK(&a.read(k) == &a[k]);
         // The walker made before the step is stale exactly when the step
         // changed the size or replaced the buffer.
-        if (it && m.size == old_size && m.cap() == old_cap && op != 6 && op != 7 && op != 8)
-            MODEL_CHECK(!it->stale());
-        if (it && (m.size != old_size || m.cap() != old_cap)) MODEL_CHECK(it->stale());
+        if (it && (op < 6 || op > 8))
+            MODEL_CHECK(it->stale() == (m.size != old_size || m.cap() != old_cap));
         it = std::make_unique<Iter>(&a);
-        int k = 0;
-        for (; *it; ++*it, ++k)
-            MODEL_CHECK(it->index() == k && matches(m.slot[k], **it));
-        MODEL_CHECK(k == m.size);
-        it->reset();
+        for (int k = 0; *it || k < m.size; ++*it, ++k)
+            MODEL_CHECK(*it && k < m.size && it->index() == k && matches(m.slot[k], **it));
         check(a, m);
     }
 }
-
-// ---- fast stacks ----
 
 template <class S> void run_stack(Input &in) {
     using T = typename S::value_type;
     Dyn<T> m;
     m.step = in.range(1, 6);
-    int cap0 = in.below(3);
-    S s(cap0, m.step);
-    m.realloc(cap0, 0);
+    S s(in.below(3), m.step);
+    m.realloc(s.array().capacity(), 0);
     for (int n = in.range(10, 80); n > 0 && !in.done(); --n) {
         T v = value<T>(in);
         int op = in.below(5);
         if (op <= 1) {
-            // A push onto a full stack reserves half as many again; when
-            // that fails, the append grows by one step.
-            bool threw = false, failed;
-            {
-                alloc_injector::Scope scope(in.one_in(5) ? in.range(1, 2) : 0);
-                try {
-                    s.push(v);
-                } catch (const std::bad_alloc &) {
-                    threw = true;
-                }
-                failed = scope.failed();
-            }
-            if (!threw) {
-                if (m.size == m.cap() && !failed) m.grow(m.size + m.size / 2);
-                m.grow(m.size), m.slot[m.size++] = v;
-            }
-        } else if (op == 2 && m.size > 0) {
-            s.pop(), --m.size;
-        } else if (op == 3) {
-            S c(utCOPY, s);
-            check(c.array(), m);
-            S b;
-            b.push(v);
-            b.become(utCOPY, s);
-            MODEL_CHECK(b.size() == m.size && b.array().step() == m.step);
-        } else if (op == 4 && known(m.slot, m.size)) {
-            MODEL_CHECK(printed(s) == "coFastStack\n" + block_text("coDynArr {", m.slot, m.size));
+            // A full stack reserves half as many again; when that fails,
+            // the append grows by one step.
+            bool failed = !attempt(in, [&] { s.push(v); });
+            if (m.size == m.cap() && !failed) m.grow(m.size + m.size / 2);
+            m.grow(m.size), m.slot[m.size++] = v;
         }
+        if (op == 2 && m.size > 0) s.pop(), --m.size;
+        if (op == 3) {
+            S c(utCOPY, s), b(1, 1);
+            b.push(v), b.become(utCOPY, s);
+            check(c.array(), m);
+            MODEL_CHECK(b.size() == m.size && b.array().step() == m.step);
+        }
+        if (op == 4 && known(m.slot, m.size))
+            MODEL_CHECK(printed(s) == "coFastStack\n" + block_text("coDynArr {", m.slot, m.size));
         const S &c = s;
-        MODEL_CHECK(s.size() == m.size && s.empty() == (m.size == 0));
-        if (m.size > 0) MODEL_CHECK(&c.top() == &s.array()[m.size - 1] && matches(m.slot[m.size - 1], c.top()));
-        MODEL_CHECK(c.begin() == c.array().data() && c.end() == c.array().data() + m.size);
+        MODEL_CHECK(s.size() == m.size && s.empty() == (m.size == 0) &&
+                    c.begin() == c.array().data());
+        if (m.size > 0)
+            MODEL_CHECK(&c.top() == c.end() - 1 && matches(m.slot[m.size - 1], c.top()));
         check(c.array(), m);
     }
 }
@@ -261,43 +235,29 @@ template <class T, int N> struct Grid {
     using Ix = std::array<int, N>;
     Ix cap{}, size{}, step{};
     std::map<Ix, T> known; // slots whose contents are known
-    bool storage() const { return *std::min_element(cap.begin(), cap.end()) >= 1; }
-    // New capacities; the elements in use (or inside keep) stay.
+    static bool below(const Ix &a, const Ix &b, int slack = 0) {
+        for (int d = 0; d < N; ++d)
+            if (a[d] >= b[d] + slack) return false;
+        return true;
+    }
+    // New capacities; only the elements in use inside keep stay known.
     void replace(const Ix &c, const Ix &keep) {
-        for (auto it = known.begin(); it != known.end();) {
-            bool in = true;
-            for (int d = 0; d < N; ++d)
-                in = in && it->first[d] < std::min({keep[d], size[d], c[d]});
-            it = in ? std::next(it) : known.erase(it);
-        }
+        Ix k;
+        for (int d = 0; d < N; ++d)
+            k[d] = std::min({keep[d], size[d], c[d]});
+        for (auto it = known.begin(); it != known.end();)
+            it = below(it->first, k) ? std::next(it) : known.erase(it);
         cap = c;
     }
-    void resize(const Ix &ix) {
+    void resize(const Ix &ix) { // makes ix addressable
         Ix c = cap;
         for (int d = 0; d < N; ++d)
             if (ix[d] >= cap[d]) c[d] = grown(cap[d], step[d], ix[d]);
         replace(c, size);
     }
-    static bool all_below(const Ix &a, const Ix &b) {
-        for (int d = 0; d < N; ++d)
-            if (a[d] >= b[d]) return false;
-        return true;
-    }
-    static bool all_within(const Ix &a, const Ix &b) {
-        for (int d = 0; d < N; ++d)
-            if (a[d] > b[d]) return false;
-        return true;
-    }
-    void at(const Ix &ix) {
-        if (all_below(ix, size)) return;
-        if (!all_below(ix, cap)) resize(ix);
-        for (int d = 0; d < N; ++d)
-            size[d] = std::max(size[d], ix[d] + 1);
-    }
     template <class F> void each_in_use(F f) const {
-        Ix ix{};
-        if (!all_below(Ix{}, size)) return;
-        for (;;) {
+        if (!below(Ix{}, size)) return;
+        for (Ix ix{};;) {
             f(ix);
             int d = N - 1;
             while (d >= 0 && ++ix[d] == size[d])
@@ -307,319 +267,216 @@ template <class T, int N> struct Grid {
     }
 };
 
-template <class A, class T> const T &elem(const A &a, const std::array<int, 2> &x) { return a(x[0], x[1]); }
-template <class A, class T> const T &elem(const A &a, const std::array<int, 3> &x) { return a(x[0], x[1], x[2]); }
-
 template <class A, class T, int N> void check(const A &a, const Grid<T, N> &m) {
-    MODEL_CHECK(a.capacity_i() == m.cap[0] && a.capacity_j() == m.cap[1] && a.i_size() == m.size[0] &&
-                a.j_size() == m.size[1] && a.step_i() == m.step[0] && a.step_j() == m.step[1]);
-    if constexpr (N == 3)
-        MODEL_CHECK(a.capacity_k() == m.cap[2] && a.k_size() == m.size[2] && a.step_k() == m.step[2]);
-    MODEL_CHECK((a.block() != nullptr) == m.storage());
+    std::array<int, 3> cap = {a.capacity_i(), a.capacity_j()}, size = {a.i_size(), a.j_size()},
+                       step = {a.step_i(), a.step_j()};
+    if constexpr (N == 3) cap[2] = a.capacity_k(), size[2] = a.k_size(), step[2] = a.step_k();
+    for (int d = 0; d < N; ++d)
+        MODEL_CHECK(cap[d] == m.cap[d] && size[d] == m.size[d] && step[d] == m.step[d]);
+    MODEL_CHECK((a.block() != nullptr) == m.below({}, m.cap));
     auto walk = a.begin();
     m.each_in_use([&](const std::array<int, N> &ix) {
-        const T &x = elem<A, T>(a, ix);
+        const T &x = std::apply([&](auto... i) -> const T & { return a(i...); }, ix);
         int slot = 0;
         for (int d = 0; d < N; ++d)
             slot = slot * m.cap[d] + ix[d]; // row-major over the capacities
-        MODEL_CHECK(&x == a.block() + slot && &*walk == &x);
-        ++walk;
+        MODEL_CHECK(&x == a.block() + slot && &*walk++ == &x);
         auto k = m.known.find(ix);
-        if (k != m.known.end()) MODEL_CHECK(same(k->second, x));
+        MODEL_CHECK(k == m.known.end() || same(k->second, x));
     });
     MODEL_CHECK(walk == a.end());
-}
-
-template <class T, int N> std::string grid_text(Grid<T, N> &m) {
-    std::string out = N == 2 ? "coDynArr2D {\n" : "coDynArr3D {\n", size = "size";
-    for (int s : m.size)
-        size += " " + std::to_string(s);
-    out += line(N == 3 ? size + " " : size);
-    int planes = N == 2 ? 1 : m.size[0];
-    for (int p = 0; p < planes; ++p) {
-        for (int r = 0; r < m.size[N - 2]; ++r) {
-            std::string row;
-            for (int c = 0; c < m.size[N - 1]; ++c) {
-                std::array<int, N> ix;
-                if constexpr (N == 2) ix = {r, c};
-                else ix = {p, r, c};
-                row += text(m.known.at(ix)) + " ";
-            }
-            out += line(row);
-        }
-        if (N == 3) out += "\n";
-    }
-    return out + "}\n";
 }
 
 template <class A, int N> void run_grid(Input &in) {
     using T = typename A::value_type;
     using Ix = std::array<int, N>;
     Grid<T, N> m;
-    Ix c0;
+    Ix cap;
     for (int d = 0; d < N; ++d)
-        c0[d] = in.below(3), m.step[d] = in.range(1, 4);
-    A a = [&] {
-        if constexpr (N == 2) return A(c0[0], c0[1], m.step[0], m.step[1]);
-        else return A(c0[0], c0[1], c0[2], m.step[0], m.step[1], m.step[2]);
-    }();
-    m.cap = c0;
-    auto pick = [&](int extra) {
-        Ix ix;
-        for (int d = 0; d < N; ++d)
-            ix[d] = in.below(m.size[d] + extra);
-        return ix;
-    };
+        cap[d] = in.below(3), m.step[d] = in.range(1, 4);
+    A a = std::apply([](auto... x) { return A(x...); }, std::tuple_cat(cap, m.step));
+    m.cap = cap;
     for (int n = in.range(10, 60); n > 0 && !in.done(); --n) {
         T v = value<T>(in);
-        int op = in.below(8);
-        bool release = in.flag();
-        Ix ix = pick(in.one_in(6) ? 7 : 2);
-        if (op <= 1 && attempt(in, [&] {
-                if constexpr (N == 2) a(ix[0], ix[1]) = v;
-                else a(ix[0], ix[1], ix[2]) = v;
-            })) {
-            m.at(ix), m.known[ix] = v;
-        } else if (op == 2) {
-            int r = 1;
-            bool done = attempt(in, [&] {
-                if constexpr (N == 2) r = a.reserve(ix[0], ix[1]);
-                else r = a.reserve(ix[0], ix[1], ix[2]);
-            });
-            MODEL_CHECK(r == done);
-            Ix below;
+        int op = in.below(7), r = 1, extra = in.one_in(6) ? 7 : 2;
+        bool release = in.flag(), zero = true, fits = true;
+        Ix ix, less, c;
+        for (int d = 0; d < N; ++d) {
+            ix[d] = in.below(m.size[d] + extra), less[d] = ix[d] - 1;
+            c[d] = std::min(ix[d], m.cap[d]), zero = zero && ix[d] == 0, fits = fits && c[d] > 0;
+        }
+        auto call = [&](auto f) { return attempt(in, [&] { std::apply(f, ix); }); };
+        if (op <= 1 && call([&](auto... x) { a(x...) = v; })) {
+            if (!m.below(ix, m.size) && !m.below(ix, m.cap)) m.resize(ix);
             for (int d = 0; d < N; ++d)
-                below[d] = ix[d] - 1;
-            if (done && !Grid<T, N>::all_within(ix, m.cap)) m.resize(below);
-        } else if (op == 3 && attempt(in, [&] {
-                       if constexpr (N == 2) a.expand(ix[0], ix[1]);
-                       else a.expand(ix[0], ix[1], ix[2]);
-                   })) {
-            if (!Grid<T, N>::all_within(ix, m.cap)) {
-                Ix below;
-                for (int d = 0; d < N; ++d)
-                    below[d] = ix[d] - 1;
-                m.resize(below);
-            }
+                m.size[d] = std::max(m.size[d], ix[d] + 1);
+            m.known[ix] = v;
+        }
+        if (op == 2) {
+            bool done = call([&](auto... x) { r = a.reserve(x...); });
+            MODEL_CHECK(r == done);
+            if (done && !m.below(ix, m.cap, 1)) m.resize(less);
+        }
+        if (op == 3 && call([&](auto... x) { a.expand(x...); })) {
+            if (!m.below(ix, m.cap, 1)) m.resize(less);
             for (int d = 0; d < N; ++d)
                 m.size[d] = std::max(m.size[d], ix[d]);
-        } else if (op == 4) {
-            int r = 1;
-            bool done = attempt(in, [&] {
-                if constexpr (N == 2) r = a.shrink(ix[0], ix[1], release);
-                else r = a.shrink(ix[0], ix[1], ix[2], release);
-            });
-            Ix c;
-            bool zero = true, any_below = false;
-            for (int d = 0; d < N; ++d) {
-                c[d] = std::min(ix[d], m.cap[d]);
-                zero = zero && ix[d] == 0, any_below = any_below || ix[d] < m.cap[d];
-            }
+        }
+        if (op == 4) {
+            bool done = call([&](auto... x) { r = a.shrink(x..., release); });
+            bool within = m.below(m.cap, ix, 1); // every extent at least its capacity
+            MODEL_CHECK(r == (zero || !release || within || (fits && done)));
             if (zero && release) m.replace(Ix{}, Ix{});
-            bool fits = *std::min_element(c.begin(), c.end()) >= 1;
-            MODEL_CHECK(r == (zero || !release || !any_below || (fits && done)));
-            if (!zero && release && any_below && fits && done) m.replace(c, ix);
+            if (!zero && release && !within && fits && done) m.replace(c, ix);
             for (int d = 0; d < N; ++d)
                 m.size[d] = std::min(m.size[d], ix[d]);
-        } else if (op == 5) {
-            a.clear(release);
-            m.size = Ix{};
-            if (release) m.replace(Ix{}, Ix{});
-        } else if (op == 6) {
-            A b(utCOPY, a);
+        }
+        if (op == 5) a.clear(release), m.size = Ix{}, release ? m.replace(Ix{}, Ix{}) : void();
+        if (op == 6) {
+            A b(utCOPY, a), c(b);
             check(b, m);
-            A c(b);
             if (attempt(in, [&] { a = c; })) check(a, m);
             A moved(std::move(b));
-            MODEL_CHECK(b.block() == nullptr && b.i_size() == 0 && b.capacity_j() == 0 && b.step_i() == m.step[0]);
-            b = std::move(moved);
-            check(b, m);
-        } else if (op == 7 && in.one_in(3)) {
-            bool all_known = true;
-            m.each_in_use([&](const Ix &x) { all_known = all_known && m.known.count(x); });
-            if (all_known) MODEL_CHECK(printed(a) == grid_text(m));
+            MODEL_CHECK(b.block() == nullptr && b.i_size() == 0 && b.step_j() == m.step[1]);
+            b = std::move(moved), check(b, m);
         }
         check(static_cast<const A &>(a), m);
     }
 }
 
-// ---- fixed arrays ----
+// ---- fixed arrays, D = 1 or 2 dimensions ----
 
-template <class A> void run_fixed(Input &in) {
+template <class A, int D> void run_fixed(Input &in) {
     using T = typename A::value_type;
-    std::optional<Slots<T>> m; // nullopt: invalid
+    std::optional<Slots<T>> m; // none: invalid; else the elements, row-major
+    int si = 0, sj = 0;        // the extents; a one-dimensional array is si x 1
+    auto at = [](auto &a, int k, int width) -> auto & { // element k, row-major
+        if constexpr (D == 1)
+            return a[k];
+        else
+            return a(k / width, k % width);
+    };
+    auto make = [](int i, int j) {
+        if constexpr (D == 1)
+            return A(i);
+        else
+            return A(i, j);
+    };
     A a;
     for (int n = in.range(5, 40); n > 0 && !in.done(); --n) {
-        int op = in.below(6), size = m ? static_cast<int>(m->size()) : 0;
-        if (op == 0) {
-            int k = in.below(6);
-            a = A(k), m = Slots<T>(k);
-        } else if (op == 1 && size > 0) {
-            int i = in.below(size);
-            (*m)[i] = value<T>(in);
-            a[i] = *(*m)[i];
-        } else if (op == 2) {
-            A b;
+        int op = in.below(6), i = in.below(6 - D) + D - 1, j = D == 1 ? 1 : in.range(1, 3);
+        if (op == 0) a = make(i, j), m = Slots<T>(i * j), si = i, sj = j;
+        if (op == 1 && m && !m->empty()) {
+            int k = in.below(si * sj);
+            at(a, k, sj) = *((*m)[k] = value<T>(in));
+        }
+        if (op == 2) { // become from a valid or an invalid array
+            A b = in.flag() ? make(i, j) : A();
             std::optional<Slots<T>> bm;
-            if (in.flag()) {
-                b = A(in.below(5));
-                bm = Slots<T>(b.size());
-                for (int i = 0; i < b.size(); ++i)
-                    b[i] = *((*bm)[i] = value<T>(in));
-            }
-            if (attempt(in, [&] { MODEL_CHECK(&a.become(utCOPY, b) == &a); })) m = bm;
-        } else if (op == 3) {
-            a.set_invalid(), m.reset();
-        } else if (op == 4) {
+            if (!b.invalid()) bm = Slots<T>(i * j);
+            for (int k = 0; bm && k < i * j; ++k)
+                at(b, k, j) = *((*bm)[k] = value<T>(in));
+            if (attempt(in, [&] { MODEL_CHECK(&a.become(utCOPY, b) == &a); }))
+                m = bm, si = bm ? i : 0, sj = bm ? j : D % 2;
+        }
+        if (op == 3) a.set_invalid(), m.reset(), si = 0, sj = D % 2;
+        if (op == 4) {
             A b(utCOPY, a), c(std::move(b));
-            MODEL_CHECK(b.invalid() && b.size() == 0);
+            MODEL_CHECK(b.invalid() && b.begin() == nullptr);
             a = std::move(c);
             MODEL_CHECK(c.invalid());
-        } else if (op == 5 && (!m || known(*m, size))) {
-            MODEL_CHECK(printed(a) == block_text("coFixedArr {", m ? *m : Slots<T>(), size));
         }
+        if (op == 5 && D == 1 && (!m || known(*m, si))) // the matrices' printouts: golden
+            MODEL_CHECK(printed(a) == block_text("coFixedArr {", m ? *m : Slots<T>(), si));
         const A &c = a;
-        MODEL_CHECK(c.invalid() == !m && c.size() == (m ? static_cast<int>(m->size()) : 0));
-        MODEL_CHECK((c.data() == nullptr) == !m && c.end() - c.begin() == c.size());
-        for (int i = 0; i < c.size(); ++i)
-            MODEL_CHECK(matches((*m)[i], c[i]) && &c[i] == c.begin() + i);
-    }
-}
-
-template <class A> void run_fixed2d(Input &in) {
-    using T = typename A::value_type;
-    A a;
-    int si = 0, sj = 0;
-    std::map<std::pair<int, int>, T> m;
-    for (int n = in.range(5, 30); n > 0 && !in.done(); --n) {
-        int op = in.below(5);
-        if (op == 0) {
-            A b(in.range(1, 4), in.range(1, 4));
-            if (attempt(in, [&] { a.become(utCOPY, b); })) si = b.i_size(), sj = b.j_size(), m.clear();
-        } else if (op == 1 && si > 0) {
-            int i = in.below(si), j = in.below(sj);
-            a(i, j) = m[{i, j}] = value<T>(in);
-        } else if (op == 2) {
-            a.set_invalid(), si = sj = 0, m.clear();
-        } else if (op == 3) {
-            A b(utCOPY, a), c(std::move(b));
-            MODEL_CHECK(b.invalid() && b.i_size() == 0 && b.j_size() == 0);
-            a = std::move(c);
-        } else if (op == 4 && static_cast<int>(m.size()) == si * sj) {
-            std::string out = "coFixedArr2D {\n" + line("size " + std::to_string(si) + " " + std::to_string(sj));
-            for (int i = 0; i < si; ++i) {
-                std::string row;
-                for (int j = 0; j < sj; ++j)
-                    row += text(m[{i, j}]) + " ";
-                out += line(row);
-            }
-            MODEL_CHECK(printed(a) == out + "}\n");
-        }
-        const A &c = a;
-        MODEL_CHECK(c.i_size() == si && c.j_size() == sj && c.invalid() == (si == 0));
-        MODEL_CHECK(c.end() - c.begin() == si * sj);
-        for (auto &[ix, x] : m)
-            MODEL_CHECK(same(c(ix.first, ix.second), x) && &c(ix.first, ix.second) == c.begin() + ix.first * sj + ix.second);
+        if constexpr (D == 1)
+            MODEL_CHECK(c.size() == si);
+        else
+            MODEL_CHECK(c.i_size() == si && c.j_size() == sj);
+        MODEL_CHECK(c.invalid() == !m && (c.begin() == nullptr) == !m &&
+                    c.end() - c.begin() == si * sj);
+        for (int k = 0; k < si * sj; ++k)
+            MODEL_CHECK(matches((*m)[k], at(c, k, sj)) && &at(c, k, sj) == c.begin() + k);
     }
 }
 
 // ---- variable arrays ----
 
-// Block b of a variable array: 8, 8, 16, ..., 1024 elements, then 2048.
-inline int vsize(int b) { return b < 2 ? 8 : b < 9 ? 1 << (b + 2) : 2048; }
-inline int vfirst(int b) { return b == 0 ? 0 : b < 10 ? 4 << b : 2048 * (b - 8); }
-inline int vblock(int i) {
+// Block b holds 8, 8, 16, ..., 1024 elements, from block 9 on 2048.
+inline const auto vsize = [](int b) { return b < 2 ? 8 : b < 9 ? 1 << (b + 2) : 2048; };
+inline const auto vfirst = [](int b) { return b == 0 ? 0 : b < 10 ? 4 << b : 2048 * (b - 8); };
+inline const auto vblock = [](int i) {
     int b = 0;
     while (vfirst(b + 1) <= i)
         ++b;
     return b;
-}
-
-template <class T> struct Var {
-    Slots<T> slot; // the slots of the existing blocks
-    int size = 0, blocks = 0;
-    void make(int b) {
-        for (; blocks <= b; ++blocks)
-            slot.resize(slot.size() + vsize(blocks));
-    }
 };
 
-template <class A> void run_variable(Input &in) {
+template <class A, class Iter> void run_variable(Input &in) {
     using T = typename A::value_type;
-    using Iter = std::conditional_t<std::is_same_v<A, intcoVariableArr>, intcoVariableArrcoIterator,
-                                    std::conditional_t<std::is_same_v<A, utStringcoVariableArr>,
-                                                       utStringcoVariableArrcoIterator, void>>;
-    Var<T> m;
+    Slots<T> slot; // the slots of the existing blocks
+    int size = 0, blocks = 0;
+    auto make = [&](int b) { // blocks 0 to b exist
+        for (; blocks <= b; ++blocks)
+            slot.resize(slot.size() + vsize(blocks));
+    };
     A a;
     for (int n = in.range(20, 200); n > 0 && !in.done(); --n) {
         T v = value<T>(in);
-        int op = in.below(9), i = in.one_in(10) ? in.below(5000) : in.below(m.size + 20);
+        int op = in.below(9), i = in.one_in(10) ? in.below(5000) : in.below(size + 20), r = 1;
+        int at = op == 0 ? i : size;
         bool release = in.flag();
-        int old_blocks = m.blocks;
         auto failed = [&](int want) { // the blocks made before the failure stay
-            MODEL_CHECK(a.block_count() >= old_blocks && a.block_count() <= std::max(old_blocks, want + 1));
-            if (a.block_count() > 0) m.make(a.block_count() - 1);
+            MODEL_CHECK(a.block_count() >= blocks && a.block_count() <= std::max(blocks, want + 1));
+            make(a.block_count() - 1);
         };
         if (op <= 2) {
-            int at = op == 0 ? i : m.size;
-            if (attempt(in, [&] { op == 0 ? (void)(a[i] = v) : a.append(v); })) {
-                m.make(vblock(at)), m.size = std::max(m.size, at + 1), m.slot[at] = v;
-            } else {
+            if (attempt(in, [&] { op == 0 ? (void)(a[i] = v) : a.append(v); }))
+                make(vblock(at)), size = std::max(size, at + 1), slot[at] = v;
+            else
                 failed(vblock(at));
-            }
-        } else if (op == 3) {
-            int r = 1;
-            if (attempt(in, [&] { r = a.reserve(i); })) {
-                if (i > 0) m.make(vblock(i - 1));
-            } else {
-                MODEL_CHECK(r == 0);
-                failed(vblock(i - 1));
-            }
-        } else if (op == 4) {
-            a.shrink(i, release);
+        }
+        if (op == 3) {
+            bool done = attempt(in, [&] { r = a.reserve(i); });
+            MODEL_CHECK(r == done);
+            done ? make(i > 0 ? vblock(i - 1) : -1) : failed(vblock(i - 1));
+        }
+        if (op == 4 || op == 5) {
+            i = op == 5 ? 0 : i;
+            op == 5 ? a.clear(release) : a.shrink(i, release);
             int keep = i == 0 ? 0 : vblock(i - 1) + 1;
-            if (release && keep < m.blocks) m.blocks = keep, m.slot.resize(vfirst(keep));
-            m.size = std::min(m.size, i);
-        } else if (op == 5) {
-            a.clear(release), m.size = 0;
-            if (release) m.blocks = 0, m.slot.clear();
-        } else if (op == 6) {
-            int need = m.size ? vblock(m.size - 1) + 1 : 0, j = in.below(40);
+            if (release && keep < blocks) blocks = keep, slot.resize(vfirst(keep));
+            size = std::min(size, i);
+        }
+        if (op == 6) {
+            int need = size ? vblock(size - 1) + 1 : 0, j = in.below(40);
             A b(utCOPY, a);
-            MODEL_CHECK(b.size() == m.size && b.block_count() == need);
-            A c(std::move(b));
+            MODEL_CHECK(b.size() == size && b.block_count() == need);
+            A c(std::move(b)), d;
             MODEL_CHECK(b.size() == 0 && b.block_count() == 0);
-            b.append(v);
-            A d;
-            d[j] = v;
+            b.append(v), d[j] = v;
             d.become(utCOPY, c); // keeps its own blocks
             a = std::move(d);
-            Slots<T> kept(m.slot.begin(), m.slot.begin() + m.size);
-            m.blocks = 0, m.slot.clear();
-            m.make(std::max(need, vblock(j) + 1) - 1);
-            std::copy(kept.begin(), kept.end(), m.slot.begin());
-        } else if (op == 7 && in.one_in(3) && known(m.slot, m.size)) {
-            MODEL_CHECK(printed(a) == block_text("coVariableArr {", m.slot, m.size));
-        } else if (op == 8) {
-            if constexpr (!std::is_void_v<Iter>) {
-                Iter it(&a);
-                for (int pass = 0; pass < 2; ++pass) {
-                    int k = 0;
-                    for (; ++it; ++k)
-                        MODEL_CHECK(k < m.size && &it() == &static_cast<const A &>(a)[k]);
-                    MODEL_CHECK(k == m.size);
-                }
-            }
+            Slots<T> kept(slot.begin(), slot.begin() + size);
+            blocks = 0, slot.clear(), make(std::max(need, vblock(j) + 1) - 1);
+            std::copy(kept.begin(), kept.end(), slot.begin());
         }
+        if (op == 7 && known(slot, size))
+            MODEL_CHECK(printed(a) == block_text("coVariableArr {", slot, size));
         const A &c = a;
-        MODEL_CHECK(c.size() == m.size && c.empty() == (m.size == 0) && c.block_count() == m.blocks);
+        Iter it(&a);
+        for (int pass = 0, k = 0; pass < 2; ++pass, k = 0) { // a walk may start again
+            while (++it)
+                MODEL_CHECK(k < size && &it() == &c[k++]);
+            MODEL_CHECK(k == size);
+        }
+        MODEL_CHECK(c.size() == size && c.empty() == (size == 0) && c.block_count() == blocks);
         int k = 0;
         for (const T &x : c) {
-            MODEL_CHECK(matches(m.slot[k], x) && &x == &c.read(k));
-            MODEL_CHECK(A::block_number(k) == vblock(k) && (k & A::block_mask(k)) == k - vfirst(vblock(k)));
+            MODEL_CHECK(matches(slot[k], x) && &x == &c.read(k) && A::block_number(k) == vblock(k));
+            MODEL_CHECK((k & A::block_mask(k)) == k - vfirst(vblock(k)));
             ++k;
         }
-        MODEL_CHECK(k == m.size);
         k = 0;
         for (T &x : a)
             MODEL_CHECK(&x == &c[k++]);
@@ -633,74 +490,73 @@ template <class H> void run_handles(Input &in) {
     H a, b;
     T *ma = nullptr, *mb = nullptr;
     for (int n = in.range(5, 30); n > 0 && !in.done(); --n) {
-        T *p = new T[in.range(1, 4)];
-        switch (in.below(6)) {
-        case 0: a.become(p), ma = p; break;
-        case 1: a = p, ma = p; break;
-        case 2: delete[] a.release(), ma = nullptr, delete[] p; break;
-        case 3: a.reset(), ma = nullptr, delete[] p; break;
-        case 4: a.swap(b), std::swap(ma, mb), delete[] p; break;
-        default: {
+        T *p = new T[in.range(1, 4)], *take = nullptr;
+        int op = in.below(6);
+        if (op == 0) a.become(p), ma = p, p = nullptr;
+        if (op == 1) a = p, ma = p, p = nullptr;
+        if (op == 2) {
+            take = a.release();
+            MODEL_CHECK(take == ma);
+            ma = nullptr;
+        }
+        if (op == 3) a.reset(), ma = nullptr;
+        if (op == 4) a.swap(b), std::swap(ma, mb);
+        if (op == 5) {
             H c(std::move(a));
             MODEL_CHECK(!a && c.get() == ma);
-            b = std::move(c), mb = ma, ma = nullptr, delete[] p; // b released its own
+            b = std::move(c), mb = ma, ma = nullptr; // b released its own
         }
-        }
+        delete[] p, delete[] take;
         MODEL_CHECK(a.get() == ma && b.get() == mb && static_cast<bool>(a) == (ma != nullptr));
     }
 }
 
 // ---- sorters ----
 
-// A vector of ints behind the array interface.
+// A vector of ints behind the array interface; temporaries are new ints.
+inline const auto I = [](void *p) -> int & { return *static_cast<int *>(p); };
 template <class Base> struct Ints : Base {
     mutable std::vector<int> v;
-    mutable int live = 0;
+    mutable int live = 0; // temporaries not destroyed yet
     bool base_swap = false;
     int obj_compare(void *const a, void *const b) const override {
-        int x = *static_cast<int *>(a), y = *static_cast<int *>(b);
-        return (x > y) - (x < y);
+        return (I(a) > I(b)) - (I(a) < I(b));
     }
     void *arr_get(void *const, int i) const override { return &v[i]; }
-    void *obj_create_copy(void *const o) const override { return ++live, new int(*static_cast<int *>(o)); }
+    void *obj_create_copy(void *const o) const override { return ++live, new int(I(o)); }
     void *obj_create() const override { return ++live, new int(0); }
-    void obj_assign(void *const d, void *const s) const override { *static_cast<int *>(d) = *static_cast<int *>(s); }
-    void obj_destroy(void *const o) const override { --live, delete static_cast<int *>(o); }
-    void arr_put_copy(void *const, void *const o, int i) const override { v[i] = *static_cast<int *>(o); }
-};
-struct QuickInts : Ints<coQuickSort> {
+    void obj_assign(void *const d, void *const s) const override { I(d) = I(s); }
+    void obj_destroy(void *const o) const override { --live, delete &I(o); }
+    void arr_put_copy(void *const, void *const o, int i) const override { v[i] = I(o); }
     void arr_swap(void *const arr, int i, int j) const override {
-        if (base_swap) return coQuickSort::arr_swap(arr, i, j);
-        std::swap(v[i], v[j]);
+        base_swap ? Base::arr_swap(arr, i, j) : std::swap(v[i], v[j]);
     }
 };
 
 inline void run_sorting(Input &in) {
-    QuickInts q;
+    Ints<coQuickSort> q;
     Ints<coHeapSort> h;
     doublecoQuickSortIndex index;
     for (int n = in.range(3, 12); n > 0 && !in.done(); --n) {
         int len = in.one_in(4) ? in.below(400) : in.below(20), distinct = in.range(1, 40);
-        std::vector<int> v(len);
+        std::vector<int> v(len), order(len);
         for (int &x : v)
             x = in.flag() ? in.below(distinct) : in.small_int();
         int first = in.below(len + 1), count = in.below(len - first + 1);
         std::vector<int> want = v;
         std::sort(want.begin() + first, want.begin() + first + count);
-        q.base_swap = in.flag();
-        q.v = v, q.sort(nullptr, first, count);
+        q.base_swap = in.flag(), q.v = v, q.sort(nullptr, first, count);
         MODEL_CHECK(q.v == want && q.live == 0);
         std::sort(want.begin(), want.end());
         h.v = v, h.sort(nullptr, len);
         MODEL_CHECK(h.v == want && h.live == 0);
         doublecoPageArr keys;
-        intcoPageArr order;
-        std::vector<int> expect(len);
+        intcoPageArr got;
         for (int i = 0; i < len; ++i)
-            keys.append(v[i] / 4.0), expect[i] = i;
-        std::stable_sort(expect.begin(), expect.end(), [&](int x, int y) { return v[x] < v[y]; });
-        index.sort_indices(keys, order);
-        MODEL_CHECK(std::vector<int>(order.begin(), order.end()) == expect);
+            keys.append(v[i] / 4.0), order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](int x, int y) { return v[x] < v[y]; });
+        index.sort_indices(keys, got);
+        MODEL_CHECK(std::vector<int>(got.begin(), got.end()) == order);
         for (int i = 0; i < len; ++i)
             MODEL_CHECK(keys[i] == v[i] / 4.0);
     }
@@ -710,55 +566,35 @@ inline void run_sorting(Input &in) {
 
 inline void run_arrays(colib_test::Input &in) {
     using namespace arrays_model;
+    // clang-format off
+    static void (*const runs[])(Input &) = {
+        run_dyn<charcoDynArr, charcoDynArrcoIterator>, run_dyn<intcoDynArr, intcoDynArrcoIterator>,
+        run_dyn<floatcoDynArr, floatcoDynArrcoIterator>, run_dyn<utAnycoDynArr, utAnycoDynArrcoIterator>,
+        run_dyn<doublecoDynArr, doublecoDynArrcoIterator>, run_dyn<utBoolcoDynArr, utBoolcoDynArrcoIterator>,
+        run_dyn<utStringcoDynArr, utStringcoDynArrcoIterator>,
+        run_dyn<intcoFastStackINTERNALcoDynArr, intcoFastStackINTERNALcoDynArrcoIterator>,
+        run_dyn<utStringcoFastStackINTERNALcoDynArr, utStringcoFastStackINTERNALcoDynArrcoIterator>,
+        run_stack<charcoStackFast>, run_stack<intcoStackFast>, run_stack<doublecoStackFast>,
+        run_stack<utAnycoStackFast>, run_stack<utStringcoStackFast>,
+        run_grid<charcoDynArr2D, 2>, run_grid<intcoDynArr2D, 2>, run_grid<floatcoDynArr2D, 2>,
+        run_grid<doublecoDynArr2D, 2>, run_grid<utAnycoDynArr2D, 2>, run_grid<utStringcoDynArr2D, 2>,
+        run_grid<charcoDynArr3D, 3>, run_grid<intcoDynArr3D, 3>, run_grid<doublecoDynArr3D, 3>,
+        run_grid<utAnycoDynArr3D, 3>, run_grid<utStringcoDynArr3D, 3>,
+        run_fixed<charcoFixedArr, 1>, run_fixed<intcoFixedArr, 1>, run_fixed<doublecoFixedArr, 1>,
+        run_fixed<utBoolcoFixedArr, 1>, run_fixed<utAnycoFixedArr, 1>, run_fixed<utStringcoFixedArr, 1>,
+        run_fixed<charcoFixedArr2D, 2>, run_fixed<intcoFixedArr2D, 2>, run_fixed<doublecoFixedArr2D, 2>,
+        run_fixed<utAnycoFixedArr2D, 2>, run_fixed<utStringcoFixedArr2D, 2>,
+        run_variable<charcoVariableArr, charcoVariableArrcoIterator>,
+        run_variable<intcoVariableArr, intcoVariableArrcoIterator>,
+        run_variable<doublecoVariableArr, doublecoVariableArrcoIterator>,
+        run_variable<utAnycoVariableArr, utAnycoVariableArrcoIterator>,
+        run_variable<utStringcoVariableArr, utStringcoVariableArrcoIterator>,
+        run_handles<boolcoPrgArray>, run_handles<charcoPrgArray>, run_handles<intcoPrgArray>,
+        run_handles<doublecoPrgArray>, run_handles<coBytecoPrgArray>,
+        run_sorting, run_sorting, run_sorting};
+    // clang-format on
     long live = alloc_injector::live();
-    while (!in.done()) {
-        int pick = in.below(40);
-#ifdef DBG_CASE
-        DBG_CASE(pick);
-#endif
-        switch (pick) {
-        case 0: run_dyn<charcoDynArr, charcoDynArrcoIterator>(in); break;
-        case 1: run_dyn<intcoDynArr, intcoDynArrcoIterator>(in); break;
-        case 2: run_dyn<floatcoDynArr, floatcoDynArrcoIterator>(in); break;
-        case 3: run_dyn<doublecoDynArr, doublecoDynArrcoIterator>(in); break;
-        case 4: run_dyn<utBoolcoDynArr, utBoolcoDynArrcoIterator>(in); break;
-        case 5: run_dyn<utStringcoDynArr, utStringcoDynArrcoIterator>(in); break;
-        case 6: run_dyn<utAnycoDynArr, utAnycoDynArrcoIterator>(in); break;
-        case 7: run_dyn<intcoFastStackINTERNALcoDynArr, intcoFastStackINTERNALcoDynArrcoIterator>(in); break;
-        case 8: run_dyn<utStringcoFastStackINTERNALcoDynArr, utStringcoFastStackINTERNALcoDynArrcoIterator>(in); break;
-        case 9: run_stack<charcoStackFast>(in); break;
-        case 10: run_stack<intcoStackFast>(in); break;
-        case 11: run_stack<doublecoStackFast>(in); break;
-        case 12: run_stack<utAnycoStackFast>(in); break;
-        case 13: run_stack<utStringcoStackFast>(in); break;
-        case 14: run_grid<charcoDynArr2D, 2>(in); break;
-        case 15: run_grid<intcoDynArr2D, 2>(in); break;
-        case 16: run_grid<floatcoDynArr2D, 2>(in); break;
-        case 17: run_grid<doublecoDynArr2D, 2>(in); break;
-        case 18: run_grid<utAnycoDynArr2D, 2>(in); break;
-        case 19: run_grid<utStringcoDynArr2D, 2>(in); break;
-        case 20: run_grid<charcoDynArr3D, 3>(in); break;
-        case 21: run_grid<intcoDynArr3D, 3>(in); break;
-        case 22: run_grid<doublecoDynArr3D, 3>(in); break;
-        case 23: run_grid<utAnycoDynArr3D, 3>(in); break;
-        case 24: run_grid<utStringcoDynArr3D, 3>(in); break;
-        case 25: run_fixed<intcoFixedArr>(in), run_fixed<charcoFixedArr>(in); break;
-        case 26: run_fixed<doublecoFixedArr>(in), run_fixed<utBoolcoFixedArr>(in); break;
-        case 27: run_fixed<utStringcoFixedArr>(in), run_fixed<utAnycoFixedArr>(in); break;
-        case 28: run_fixed2d<intcoFixedArr2D>(in), run_fixed2d<charcoFixedArr2D>(in); break;
-        case 29: run_fixed2d<doublecoFixedArr2D>(in), run_fixed2d<utAnycoFixedArr2D>(in); break;
-        case 30: run_fixed2d<utStringcoFixedArr2D>(in); break;
-        case 31: run_variable<charcoVariableArr>(in); break;
-        case 32: run_variable<intcoVariableArr>(in); break;
-        case 33: run_variable<doublecoVariableArr>(in); break;
-        case 34: run_variable<utAnycoVariableArr>(in); break;
-        case 35: run_variable<utStringcoVariableArr>(in); break;
-        case 36:
-            run_handles<boolcoPrgArray>(in), run_handles<charcoPrgArray>(in), run_handles<intcoPrgArray>(in);
-            run_handles<doublecoPrgArray>(in), run_handles<coBytecoPrgArray>(in);
-            break;
-        default: run_sorting(in);
-        }
-    }
+    while (!in.done())
+        runs[in.below(sizeof runs / sizeof *runs)](in);
     MODEL_CHECK(alloc_injector::live() == live);
 }

@@ -1,17 +1,15 @@
 // The strings, the text conversions and the numeric helpers against an
-// independent model: a string is its text or none, sharing is a group of
-// strings holding one text, and the conversions are the grammars below.
+// independent model: a string is its text or none, the strings sharing a
+// text form a group, and the conversions follow the grammars below.
 #pragma once
 
 #include <colib/foundation/convert.h>
 #include <colib/foundation/types.h>
-#include <colib/foundation/ut.h>
 
 #include <cctype>
 #include <cstdint>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
+#include <regex>
 #include <string>
 
 #include "../support/alloc_injector.h"
@@ -20,168 +18,111 @@
 namespace foundation_model {
 
 using colib_test::Input;
+using Text = std::optional<std::string>; // none: a string without text
 
-// Text for the conversions: mostly near the grammars, now and then noise.
-// Numbers stay well inside double, so that no rounding to 0 or inf arises.
-inline std::string number_text(Input &in) {
-    static const char *const edges[] = {"2147483647", "2147483648", "-2147483648", "-2147483649",
-                                        "true", "FaLsE", "yes", "1"};
-    if (in.one_in(6)) return edges[in.below(8)];
-    static const char noise[] = "+-. x";
-    std::string s;
-    if (in.one_in(3)) s += in.flag() ? '-' : '+';
-    for (int n = in.below(5); n > 0; --n)
-        s += static_cast<char>('0' + in.below(10));
-    if (in.one_in(3)) s += '.';
-    for (int n = in.one_in(2) ? in.below(3) : 0; n > 0; --n)
-        s += static_cast<char>('0' + in.below(10));
-    if (in.one_in(4)) {
-        s += in.flag() ? 'e' : 'E';
-        if (in.flag()) s += in.flag() ? '-' : '+';
-        for (int n = in.below(3); n > 0; --n)
-            s += static_cast<char>('0' + in.below(10));
-    }
-    if (in.one_in(6)) s.insert(in.below(static_cast<int>(s.size()) + 1), 1, noise[in.below(5)]);
-    return s;
+// Byte order as unsigned characters, no text first; -1, 0 or 1.
+inline int order(const Text &a, const Text &b) {
+    if (!a || !b) return int(bool(a)) - int(bool(b));
+    int c = a->compare(*b); // char_traits<char> compares as unsigned char
+    return (c > 0) - (c < 0);
 }
-
-// Whole numbers: an optional sign and decimal digits, inside int.
-inline std::optional<int> int_rule(const std::string &s) {
-    size_t i = s.size() && (s[0] == '+' || s[0] == '-');
-    if (i == s.size() || s.size() > 15) return std::nullopt;
-    for (size_t k = i; k < s.size(); ++k)
-        if (!std::isdigit(static_cast<unsigned char>(s[k]))) return std::nullopt;
-    long long v = std::stoll(s);
-    if (v < -2147483648LL || v > 2147483647LL) return std::nullopt;
-    return static_cast<int>(v);
-}
-
-// Sign, digits [. digits] with at least one digit, then e|E [sign] digits.
-inline std::optional<double> double_rule(const std::string &s) {
-    size_t i = s.size() && (s[0] == '+' || s[0] == '-'), digits = 0;
-    auto run = [&] {
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
-            ++i, ++digits;
-    };
-    run();
-    if (i < s.size() && s[i] == '.') ++i, run();
-    if (digits == 0) return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        digits = 0;
-        run();
-        if (digits == 0) return std::nullopt;
-    }
-    if (i != s.size()) return std::nullopt;
-    return std::strtod(s.c_str(), nullptr);
-}
-
-inline int sign(int x) { return (x > 0) - (x < 0); }
-
-// Byte order as unsigned characters; no text first.
-inline int order(const std::optional<std::string> &a, const std::optional<std::string> &b) {
-    if (!a || !b) return static_cast<int>(bool(a)) - static_cast<int>(bool(b));
-    for (size_t i = 0;; ++i) {
-        if (i == a->size() || i == b->size()) return sign(static_cast<int>(a->size()) - static_cast<int>(b->size()));
-        int x = static_cast<unsigned char>((*a)[i]), y = static_cast<unsigned char>((*b)[i]);
-        if (x != y) return sign(x - y);
-    }
-}
-inline std::optional<std::string> folded(std::optional<std::string> s) {
+inline Text folded(Text s) {
     if (s)
         for (char &c : *s)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-// A few strings and their model: text (or none), and a sharing group
-// (0: not counted, literals and no text).
+// A few strings; group 0 means not counted (literals and no text).
 struct Pool {
-    static constexpr int N = 4;
-    utString s[N];
-    std::optional<std::string> text[N];
-    int group[N] = {};
-    int next_group = 1;
-    void check() const {
-        for (int i = 0; i < N; ++i) {
-            int sharers = 0;
-            for (int j = 0; j < N; ++j) {
-                sharers += group[i] && group[j] == group[i];
-                MODEL_CHECK(s[i].compare(s[j]) == order(text[i], text[j]));
-                MODEL_CHECK(sign(s[i].case_compare(s[j])) == order(folded(text[i]), folded(text[j])));
-                MODEL_CHECK((s[i] == s[j]) == (text[i] == text[j]));
-            }
-            MODEL_CHECK(s[i].invalid() == !text[i] && s[i].ref().use_count() == sharers);
-            MODEL_CHECK(s[i].length() == (text[i] ? static_cast<int>(text[i]->size()) : 0));
-            MODEL_CHECK(!text[i] || std::string(s[i].c_str()) == *text[i]);
-        }
-    }
+    utString s[4];
+    Text text[4];
+    int group[4] = {}, next = 1;
+    void set(int i, Text t, int g) { text[i] = std::move(t), group[i] = g; }
 };
 
 inline void run_strings(Input &in, Pool &p) {
     static const char *const literals[] = {"", "a", "B", "\xff"};
-    int i = in.below(Pool::N), j = in.below(Pool::N);
-    std::string w = in.word();
-    if (in.one_in(4)) w += in.flag() ? "\xff" : "A";
-    switch (in.below(8)) {
-    case 0: // a text of its own (the utCOPY form copies it as well)
-        if (!alloc_injector::fail_at(in.one_in(5), [&] { p.s[i] = in.flag() ? utString(w.c_str()) : utString(utCOPY, w.c_str()); }))
-            p.text[i] = w, p.group[i] = p.next_group++;
-        break;
-    case 1: {
-        int k = in.below(4);
-        p.s[i] = ut_lit(literals[k]), p.text[i] = std::string(literals[k]), p.group[i] = 0;
-        break;
-    }
-    case 2: p.s[i] = p.s[j], p.text[i] = p.text[j], p.group[i] = p.group[j]; break;
-    case 3: {
+    int i = in.below(4), j = in.below(4), op = in.below(7), k = in.below(4);
+    std::string w = in.word() + (in.flag() ? "" : in.flag() ? "\xff" : "A");
+    auto make = [&] { p.s[i] = in.flag() ? utString(w.c_str()) : utString(utCOPY, w.c_str()); };
+    if (op == 0 && !alloc_injector::fail_at(in.below(2), make)) p.set(i, w, p.next++);
+    if (op == 1) p.s[i] = ut_lit(literals[k]), p.set(i, std::string(literals[k]), 0);
+    if (op == 2) p.s[i] = p.s[j], p.set(i, p.text[j], p.group[j]);
+    if (op == 3) { // through a copy, then moved in
         utString copy(p.s[j]);
         MODEL_CHECK(copy == p.s[j] && copy.ref().use_count() == p.s[j].ref().use_count());
-        p.s[i] = std::move(copy), p.text[i] = p.text[j], p.group[i] = p.group[j];
-        break;
+        p.s[i] = std::move(copy), p.set(i, p.text[j], p.group[j]);
+        MODEL_CHECK(copy.invalid() && copy.ref().use_count() == 0);
     }
-    case 4: p.s[i] = utString(), p.text[i].reset(), p.group[i] = 0; break;
-    case 5:
-        MODEL_CHECK(co_utString_from_string(p.s[j], p.s[i]) == 1);
-        p.text[i] = p.text[j], p.group[i] = p.group[j];
-        break;
-    case 6: std::swap(p.s[i], p.s[j]), std::swap(p.text[i], p.text[j]), std::swap(p.group[i], p.group[j]); break;
-    default: {
-        utString moved(std::move(p.s[i]));
-        MODEL_CHECK(p.s[i].invalid() && p.s[i].ref().use_count() == 0);
-        p.s[i] = moved;
-        break;
+    if (op == 4) p.s[i] = utString(), p.set(i, std::nullopt, 0);
+    if (op == 5 && co_utString_from_string(p.s[j], p.s[i]) == 1) p.set(i, p.text[j], p.group[j]);
+    if (op == 6)
+        std::swap(p.s[i], p.s[j]), std::swap(p.text[i], p.text[j]),
+            std::swap(p.group[i], p.group[j]);
+    for (int a = 0; a < 4; ++a) {
+        int sharers = 0;
+        for (int b = 0; b < 4; ++b) {
+            sharers += p.group[a] && p.group[b] == p.group[a];
+            MODEL_CHECK(p.s[a].compare(p.s[b]) == order(p.text[a], p.text[b]));
+            MODEL_CHECK(p.s[a].case_compare(p.s[b]) == order(folded(p.text[a]), folded(p.text[b])));
+        }
+        MODEL_CHECK(p.s[a].invalid() == !p.text[a] && p.s[a].ref().use_count() == sharers);
+        MODEL_CHECK(p.s[a].length() == int(p.text[a].value_or("").size()) &&
+                    p.s[a].c_str() == p.text[a].value_or(""));
     }
-    }
-    p.check();
 }
+
+// Text near the grammars, now and then with noise; the numbers stay well
+// inside double, so that nothing rounds to 0 or overflows.
+inline std::string number_text(Input &in) {
+    static const char *const edges[] = {"2147483647", "2147483648", "-2147483648", "-2147483649",
+                                        "true",       "FaLsE",      "yes",         "1"};
+    if (in.one_in(6)) return edges[in.below(8)];
+    std::string s = in.one_in(3) ? std::string(1, "+-"[in.below(2)]) : "";
+    auto digits = [&](int most) {
+        for (int n = in.below(most + 1); n > 0; --n)
+            s += static_cast<char>('0' + in.below(10));
+    };
+    digits(4), s += in.one_in(3) ? "." : "", digits(in.flag() ? 2 : 0);
+    if (in.one_in(4))
+        s += "eE"[in.below(2)], s += in.flag() ? "" : in.flag() ? "-" : "+", digits(2);
+    if (in.one_in(6)) s.insert(in.below(int(s.size()) + 1), 1, "+-. x"[in.below(5)]);
+    return s;
+}
+
+// The grammars of the whole numbers and of double (made at load time, so
+// that the leak check at the end of a run does not count them).
+inline const std::regex whole("[+-]?[0-9]+");
+inline const std::regex real("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
 
 inline void run_conversions(Input &in) {
     std::string t = number_text(in);
     utString s(t.c_str());
     int i = 7, b = 7;
     double d = 0.25;
-    std::optional<int> iv = int_rule(t);
-    MODEL_CHECK(co_int_from_string(s, i) == iv.has_value() && i == iv.value_or(7));
-    std::optional<double> dv = double_rule(t);
-    MODEL_CHECK(co_double_from_string(s, d) == dv.has_value() && d == dv.value_or(0.25));
-    std::optional<std::string> f = folded(t);
-    int bv = *f == "true" ? 1 : *f == "false" ? 0 : -1;
-    MODEL_CHECK(co_utBool_from_string(s, b) == (bv >= 0) && b == (bv >= 0 ? bv : 7));
-    MODEL_CHECK(co_int_from_string(utString(), i) == 0 && co_double_from_string(utString(), d) == 0);
+    bool is_int =
+        std::regex_match(t, whole) && std::stoll(t) >= INT32_MIN && std::stoll(t) <= INT32_MAX;
+    MODEL_CHECK(co_int_from_string(s, i) == is_int && i == (is_int ? std::stoll(t) : 7));
+    bool is_real = std::regex_match(t, real);
+    MODEL_CHECK(co_double_from_string(s, d) == is_real && d == (is_real ? std::stod(t) : 0.25));
+    Text f = folded(t);
+    int truth = f == "true" ? 1 : f == "false" ? 0 : -1;
+    MODEL_CHECK(co_utBool_from_string(s, b) == (truth >= 0) && b == (truth >= 0 ? truth : 7));
+    MODEL_CHECK(co_int_from_string(utString(), i) == 0 &&
+                co_double_from_string(utString(), d) == 0);
 }
 
 inline void run_numeric(Input &in) {
     int x = in.one_in(3) ? in.small_int() : static_cast<int>(in.below(65536) * 65537u);
-    utUInt64 u = in.one_in(3) ? static_cast<utUInt64>(in.below(40)) : static_cast<utUInt64>(in.below(65536)) << in.below(48);
-    MODEL_CHECK((ut_compare(x) < u) == (x < 0 || static_cast<utUInt64>(x) < u));
-    MODEL_CHECK((ut_compare(x) > u) == (x >= 0 && static_cast<utUInt64>(x) > u));
-    MODEL_CHECK((ut_compare(u) < x) == (x >= 0 && u < static_cast<utUInt64>(x)));
-    MODEL_CHECK((ut_compare(u) > x) == (x < 0 || u > static_cast<utUInt64>(x)));
-    bool flag = !in.flag();
-    MODEL_CHECK((ut_numeric_cast<int, utUInt64>(u, flag)) == static_cast<int>(static_cast<uint32_t>(u)) && flag == (u > 2147483647u));
-    MODEL_CHECK((ut_numeric_cast<utUInt64, int>(x, flag)) == static_cast<utUInt64>(static_cast<long long>(x)) && flag == (x < 0));
+    utUInt64 u = static_cast<utUInt64>(in.below(65536)) << (in.flag() ? 0 : in.below(48));
+    bool neg = x < 0, flag = in.flag();
+    utUInt64 ux = static_cast<utUInt64>(x);
+    MODEL_CHECK((ut_compare(x) < u) == (neg || ux < u) && (ut_compare(x) > u) == (!neg && ux > u));
+    MODEL_CHECK((ut_compare(u) < x) == (!neg && u < ux) && (ut_compare(u) > x) == (neg || u > ux));
+    MODEL_CHECK((ut_numeric_cast<int, utUInt64>(u, flag)) == int(uint32_t(u)) &&
+                flag == (u > INT32_MAX));
+    MODEL_CHECK((ut_numeric_cast<utUInt64, int>(x, flag)) == ux && flag == neg);
 }
 
 } // namespace foundation_model
@@ -191,11 +132,10 @@ inline void run_foundation(colib_test::Input &in) {
     {
         foundation_model::Pool pool;
         while (!in.done()) {
-            switch (in.below(3)) {
-            case 0: foundation_model::run_strings(in, pool); break;
-            case 1: foundation_model::run_conversions(in); break;
-            default: foundation_model::run_numeric(in);
-            }
+            int pick = in.below(3);
+            pick == 0   ? foundation_model::run_strings(in, pool)
+            : pick == 1 ? foundation_model::run_conversions(in)
+                        : foundation_model::run_numeric(in);
         }
     }
     MODEL_CHECK(alloc_injector::live() == live);
