@@ -24,14 +24,13 @@ TEST(ArraysPinned, GrowthFigures) {
     t(1, 2, 3) = 1, u.expand(4, 4, 8), u.shrink(2, 1, 5, 1);
     intcoVariableArr v;
     v[3000] = 1;
-    std::vector<int> got = {
-        d.capacity(),   s10.capacity(),  c.capacity(),   a.capacity(),
-        a.size(),       e.capacity(),    e.size(),       big.capacity(),
-        b.capacity(),   b.step(),        caps[0],        caps[3],
-        caps[9],        caps[29],        m.capacity_i(), m.capacity_j(),
-        g.capacity_i(), g.capacity_j(),  t.capacity_i(), t.capacity_j(),
-        t.capacity_k(), u.capacity_i(),  u.capacity_j(), u.capacity_k(),
-        u.k_size(),     v.block_count(), v.size(),       intcoVariableArr::block_mask(3000) & 3000};
+    // clang-format off
+    std::vector<int> got = {d.capacity(), s10.capacity(), c.capacity(), a.capacity(), a.size(),
+        e.capacity(), e.size(), big.capacity(), b.capacity(), b.step(), caps[0], caps[3], caps[9],
+        caps[29], m.capacity_i(), m.capacity_j(), g.capacity_i(), g.capacity_j(), t.capacity_i(),
+        t.capacity_j(), t.capacity_k(), u.capacity_i(), u.capacity_j(), u.capacity_k(), u.k_size(),
+        v.block_count(), v.size(), intcoVariableArr::block_mask(3000) & 3000};
+    // clang-format on
     EXPECT_EQ(got, (std::vector<int>{3, 10, 10, 26, 26, 9, 8, 4, 4, 7, 3, 6,  12,   33,
                                      3, 6,  6,  4,  2,  3, 4, 2, 1, 5, 5, 10, 3001, 952}));
 }
