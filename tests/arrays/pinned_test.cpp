@@ -49,3 +49,14 @@ TEST(ArraysPinned, GoldenPrintouts) {
     EXPECT_EQ(printed(intcoDynArr3D{{{7}}, {{8}}}), "coDynArr3D {\n  size 1 1 2 \n  7 8 \n\n}\n");
     EXPECT_EQ(printed(charcoVariableArr{'x', 'y'}), "coVariableArr {\n  size 2\n  x\n  y\n}\n");
 }
+
+TEST(ArraysPinned, SharedFixedArray) {
+    doublecoFixedArrcoPrf a(new doublecoFixedArr{1.5, 2.5}), b = a;
+    EXPECT_EQ(b.use_count() * 10 + (*b)[1], 22.5);
+    doublecoFixedArr mine(1);
+    {
+        doublecoFixedArrcoPrf c(coPRF_EXTERN, &mine), d = c;
+        EXPECT_EQ(std::shared_ptr<doublecoFixedArr>(d).get(), &mine);
+    }
+    EXPECT_EQ(mine.size(), 1); // never freed by its holders
+}
