@@ -7,4 +7,4 @@ template <class D, class A> utOstream &coStackFastT<D, A>::print(utOstream &os) 
     return os << array_;
 }
 
-COLIB_STACK_FAST_INSTANCES(COLIB_INSTANTIATE)
+COLIB_STACK_FAST_MEMBERS(COLIB_STACK_FAST_INSTANCES, COLIB_INSTANTIATE)

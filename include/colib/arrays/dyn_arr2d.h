@@ -19,46 +19,17 @@
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr2d.h>
-#include <colib/foundation/instances.h>
 
-class COLIB_API charcoDynArr2D : public coDynArr2DT<charcoDynArr2D, char> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
-class COLIB_API intcoDynArr2D : public coDynArr2DT<intcoDynArr2D, int> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
-class COLIB_API floatcoDynArr2D : public coDynArr2DT<floatcoDynArr2D, float, 0> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
-class COLIB_API doublecoDynArr2D : public coDynArr2DT<doublecoDynArr2D, double> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
-// Holds pointers it never owns.
-class COLIB_API utAnycoDynArr2D : public coDynArr2DT<utAnycoDynArr2D, utAny> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
-class COLIB_API utStringcoDynArr2D : public coDynArr2DT<utStringcoDynArr2D, utString> {
-public:
-    using coDynArr2DT::coDynArr2DT;
-};
+// The members: M(X, prefix, element type, copy mode), the copy mode 1 for
+// one block copy, 0 for element by element. utAnycoDynArr2D holds pointers
+// it never owns.
+#define COLIB_DYN_ARR2D_MEMBERS(M, X)                                                              \
+    M(X, char, char, 1)                                                                            \
+    M(X, int, int, 1)                                                                              \
+    M(X, float, float, 0)                                                                          \
+    M(X, double, double, 1)                                                                        \
+    M(X, utAny, utAny, 1)                                                                          \
+    M(X, utString, utString, 0)
 
-// The instances compiled once in the library (src/arrays/dyn_arr2d.cpp).
-#define COLIB_DYN_ARR2D_INSTANCES(X)                                                               \
-    X(coDynGridT<charcoDynArr2D, char, 2>)                                                         \
-    X(coDynGridT<intcoDynArr2D, int, 2>)                                                           \
-    X(coDynGridT<floatcoDynArr2D, float, 2, 0>)                                                    \
-    X(coDynGridT<doublecoDynArr2D, double, 2>)                                                     \
-    X(coDynGridT<utAnycoDynArr2D, utAny, 2>)                                                       \
-    X(coDynGridT<utStringcoDynArr2D, utString, 2>)                                                 \
-    X(coDynArr2DT<charcoDynArr2D, char>)                                                           \
-    X(coDynArr2DT<intcoDynArr2D, int>)                                                             \
-    X(coDynArr2DT<floatcoDynArr2D, float, 0>)                                                      \
-    X(coDynArr2DT<doublecoDynArr2D, double>)                                                       \
-    X(coDynArr2DT<utAnycoDynArr2D, utAny>)                                                         \
-    X(coDynArr2DT<utStringcoDynArr2D, utString>)
-COLIB_DYN_ARR2D_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoDynArr2D, ..., each compiled once in the library.
+COLIB_DYN_ARR2D_MEMBERS(COLIB_DYN_ARR2D_CLASSES, COLIB_EXTERN_TEMPLATE)

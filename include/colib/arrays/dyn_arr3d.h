@@ -16,40 +16,15 @@
 #pragma once
 
 #include <colib/arrays/detail/dyn_arr3d.h>
-#include <colib/foundation/instances.h>
 
-class COLIB_API charcoDynArr3D : public coDynArr3DT<charcoDynArr3D, char> {
-public:
-    using coDynArr3DT::coDynArr3DT;
-};
-class COLIB_API intcoDynArr3D : public coDynArr3DT<intcoDynArr3D, int> {
-public:
-    using coDynArr3DT::coDynArr3DT;
-};
-class COLIB_API doublecoDynArr3D : public coDynArr3DT<doublecoDynArr3D, double> {
-public:
-    using coDynArr3DT::coDynArr3DT;
-};
-// Holds pointers it never owns.
-class COLIB_API utAnycoDynArr3D : public coDynArr3DT<utAnycoDynArr3D, utAny> {
-public:
-    using coDynArr3DT::coDynArr3DT;
-};
-class COLIB_API utStringcoDynArr3D : public coDynArr3DT<utStringcoDynArr3D, utString> {
-public:
-    using coDynArr3DT::coDynArr3DT;
-};
+// The members: M(X, prefix, element type). utAnycoDynArr3D holds pointers
+// it never owns.
+#define COLIB_DYN_ARR3D_MEMBERS(M, X)                                                              \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, double, double)                                                                           \
+    M(X, utAny, utAny)                                                                             \
+    M(X, utString, utString)
 
-// The instances compiled once in the library (src/arrays/dyn_arr3d.cpp).
-#define COLIB_DYN_ARR3D_INSTANCES(X)                                                               \
-    X(coDynGridT<charcoDynArr3D, char, 3>)                                                         \
-    X(coDynGridT<intcoDynArr3D, int, 3>)                                                           \
-    X(coDynGridT<doublecoDynArr3D, double, 3>)                                                     \
-    X(coDynGridT<utAnycoDynArr3D, utAny, 3>)                                                       \
-    X(coDynGridT<utStringcoDynArr3D, utString, 3>)                                                 \
-    X(coDynArr3DT<charcoDynArr3D, char>)                                                           \
-    X(coDynArr3DT<intcoDynArr3D, int>)                                                             \
-    X(coDynArr3DT<doublecoDynArr3D, double>)                                                       \
-    X(coDynArr3DT<utAnycoDynArr3D, utAny>)                                                         \
-    X(coDynArr3DT<utStringcoDynArr3D, utString>)
-COLIB_DYN_ARR3D_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoDynArr3D, ..., each compiled once in the library.
+COLIB_DYN_ARR3D_MEMBERS(COLIB_DYN_ARR3D_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -12,19 +12,23 @@
 #pragma once
 
 #include <colib/arrays/detail/fixed_arr.h>
-#include <colib/foundation/instances.h>
 #include <colib/foundation/prf.h>
 
-class COLIB_API charcoFixedArr : public coFixedArrT<charcoFixedArr, char> {
-public:
-    using coFixedArrT::coFixedArrT;
-};
-class COLIB_API intcoFixedArr : public coFixedArrT<intcoFixedArr, int> {
-public:
-    using coFixedArrT::coFixedArrT;
-};
-// Can be shared through doublecoFixedArrcoPrf; its destructor lives in the
-// library, so a holder that owns the array destroys and frees it there.
+// The members made by the member list: M(X, prefix, element type).
+// utAnycoFixedArr holds pointers it never owns.
+#define COLIB_FIXED_ARR_MEMBERS(M, X)                                                              \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, utBool, utBool)                                                                           \
+    M(X, utAny, utAny)                                                                             \
+    M(X, utString, utString)
+
+// charcoFixedArr, ..., each compiled once in the library.
+COLIB_FIXED_ARR_MEMBERS(COLIB_FIXED_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)
+
+// The sixth member, written out: it can be shared through
+// doublecoFixedArrcoPrf, and its destructor lives in the library, so a
+// holder that owns the array destroys and frees it there.
 class COLIB_API doublecoFixedArr : public coFixedArrT<doublecoFixedArr, double> {
 public:
     using coFixedArrT::coFixedArrT;
@@ -35,19 +39,7 @@ public:
     doublecoFixedArr &operator=(doublecoFixedArr &&) noexcept = default;
     ~doublecoFixedArr();
 };
-class COLIB_API utBoolcoFixedArr : public coFixedArrT<utBoolcoFixedArr, utBool> {
-public:
-    using coFixedArrT::coFixedArrT;
-};
-// Holds pointers it never owns.
-class COLIB_API utAnycoFixedArr : public coFixedArrT<utAnycoFixedArr, utAny> {
-public:
-    using coFixedArrT::coFixedArrT;
-};
-class COLIB_API utStringcoFixedArr : public coFixedArrT<utStringcoFixedArr, utString> {
-public:
-    using coFixedArrT::coFixedArrT;
-};
+COLIB_FIXED_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE, double, double)
 
 // Shares one doublecoFixedArr among several holders:
 //
@@ -61,13 +53,3 @@ public:
     using coPrfT::coPrfT;
     doublecoFixedArrcoPrf() noexcept = default;
 };
-
-// The instances compiled once in the library (src/arrays/fixed_arr.cpp).
-#define COLIB_FIXED_ARR_INSTANCES(X)                                                               \
-    X(coFixedArrT<charcoFixedArr, char>)                                                           \
-    X(coFixedArrT<intcoFixedArr, int>)                                                             \
-    X(coFixedArrT<doublecoFixedArr, double>)                                                       \
-    X(coFixedArrT<utBoolcoFixedArr, utBool>)                                                       \
-    X(coFixedArrT<utAnycoFixedArr, utAny>)                                                         \
-    X(coFixedArrT<utStringcoFixedArr, utString>)
-COLIB_FIXED_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)

@@ -10,35 +10,15 @@
 #pragma once
 
 #include <colib/arrays/detail/fixed_arr2d.h>
-#include <colib/foundation/instances.h>
 
-class COLIB_API charcoFixedArr2D : public coFixedArr2DT<charcoFixedArr2D, char> {
-public:
-    using coFixedArr2DT::coFixedArr2DT;
-};
-class COLIB_API intcoFixedArr2D : public coFixedArr2DT<intcoFixedArr2D, int> {
-public:
-    using coFixedArr2DT::coFixedArr2DT;
-};
-class COLIB_API doublecoFixedArr2D : public coFixedArr2DT<doublecoFixedArr2D, double> {
-public:
-    using coFixedArr2DT::coFixedArr2DT;
-};
-// Holds pointers it never owns.
-class COLIB_API utAnycoFixedArr2D : public coFixedArr2DT<utAnycoFixedArr2D, utAny> {
-public:
-    using coFixedArr2DT::coFixedArr2DT;
-};
-class COLIB_API utStringcoFixedArr2D : public coFixedArr2DT<utStringcoFixedArr2D, utString> {
-public:
-    using coFixedArr2DT::coFixedArr2DT;
-};
+// The members: M(X, prefix, element type). utAnycoFixedArr2D holds
+// pointers it never owns.
+#define COLIB_FIXED_ARR2D_MEMBERS(M, X)                                                            \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, double, double)                                                                           \
+    M(X, utAny, utAny)                                                                             \
+    M(X, utString, utString)
 
-// The instances compiled once in the library (src/arrays/fixed_arr2d.cpp).
-#define COLIB_FIXED_ARR2D_INSTANCES(X)                                                             \
-    X(coFixedArr2DT<charcoFixedArr2D, char>)                                                       \
-    X(coFixedArr2DT<intcoFixedArr2D, int>)                                                         \
-    X(coFixedArr2DT<doublecoFixedArr2D, double>)                                                   \
-    X(coFixedArr2DT<utAnycoFixedArr2D, utAny>)                                                     \
-    X(coFixedArr2DT<utStringcoFixedArr2D, utString>)
-COLIB_FIXED_ARR2D_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoFixedArr2D, ..., each compiled once in the library.
+COLIB_FIXED_ARR2D_MEMBERS(COLIB_FIXED_ARR2D_CLASSES, COLIB_EXTERN_TEMPLATE)

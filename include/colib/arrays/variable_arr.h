@@ -13,65 +13,15 @@
 #pragma once
 
 #include <colib/arrays/detail/variable_arr.h>
-#include <colib/foundation/instances.h>
 
-class COLIB_API charcoVariableArr : public coVariableArrT<charcoVariableArr, char> {
-public:
-    using coVariableArrT::coVariableArrT;
-};
-class COLIB_API intcoVariableArr : public coVariableArrT<intcoVariableArr, int> {
-public:
-    using coVariableArrT::coVariableArrT;
-};
-class COLIB_API doublecoVariableArr : public coVariableArrT<doublecoVariableArr, double> {
-public:
-    using coVariableArrT::coVariableArrT;
-};
-class COLIB_API utAnycoVariableArr : public coVariableArrT<utAnycoVariableArr, utAny> {
-public:
-    using coVariableArrT::coVariableArrT;
-};
-class COLIB_API utStringcoVariableArr : public coVariableArrT<utStringcoVariableArr, utString> {
-public:
-    using coVariableArrT::coVariableArrT;
-};
+// The members: M(X, prefix, element type).
+#define COLIB_VARIABLE_ARR_MEMBERS(M, X)                                                           \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, double, double)                                                                           \
+    M(X, utAny, utAny)                                                                             \
+    M(X, utString, utString)
 
-class COLIB_API charcoVariableArrcoIterator
-    : public coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr> {
-public:
-    using coVariableArrIterT::coVariableArrIterT;
-};
-class COLIB_API intcoVariableArrcoIterator
-    : public coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr> {
-public:
-    using coVariableArrIterT::coVariableArrIterT;
-};
-class COLIB_API doublecoVariableArrcoIterator
-    : public coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr> {
-public:
-    using coVariableArrIterT::coVariableArrIterT;
-};
-class COLIB_API utAnycoVariableArrcoIterator
-    : public coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr> {
-public:
-    using coVariableArrIterT::coVariableArrIterT;
-};
-class COLIB_API utStringcoVariableArrcoIterator
-    : public coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr> {
-public:
-    using coVariableArrIterT::coVariableArrIterT;
-};
-
-// The instances compiled once in the library (src/arrays/variable_arr.cpp).
-#define COLIB_VARIABLE_ARR_INSTANCES(X)                                                            \
-    X(coVariableArrT<charcoVariableArr, char>)                                                     \
-    X(coVariableArrT<intcoVariableArr, int>)                                                       \
-    X(coVariableArrT<doublecoVariableArr, double>)                                                 \
-    X(coVariableArrT<utAnycoVariableArr, utAny>)                                                   \
-    X(coVariableArrT<utStringcoVariableArr, utString>)                                             \
-    X(coVariableArrIterT<charcoVariableArrcoIterator, charcoVariableArr>)                          \
-    X(coVariableArrIterT<intcoVariableArrcoIterator, intcoVariableArr>)                            \
-    X(coVariableArrIterT<doublecoVariableArrcoIterator, doublecoVariableArr>)                      \
-    X(coVariableArrIterT<utAnycoVariableArrcoIterator, utAnycoVariableArr>)                        \
-    X(coVariableArrIterT<utStringcoVariableArrcoIterator, utStringcoVariableArr>)
-COLIB_VARIABLE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoVariableArr, intcoVariableArrcoIterator, ..., each compiled once in
+// the library.
+COLIB_VARIABLE_ARR_MEMBERS(COLIB_VARIABLE_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -127,8 +127,7 @@ public:
     utOstream &print(utOstream &os) const;
 
     // Slot i, unchecked, as the const operator[] (the utAny member's read).
-    template <class U = T, std::enable_if_t<std::is_same_v<U, utAny>, int> = 0>
-    utAny &read(int i) {
+    template <class U = T, std::enable_if_t<std::is_same_v<U, utAny>, int> = 0> utAny &read(int i) {
         return const_cast<utAny &>(checked(i, "read"));
     }
     template <class U = T, std::enable_if_t<std::is_same_v<U, utAny>, int> = 0>
@@ -221,11 +220,14 @@ private:
 };
 
 // One member of the family (arrays/dyn_arr.h lists them): the array and its
-// iterator.
-#define COLIB_DYN_ARR_CLASSES(X, P, T)                                                             \
-    COLIB_THIN_CLASS(P##coDynArr, coDynArrT, P##coDynArr, T)                                       \
-    COLIB_THIN_CLASS(P##coDynArrcoIterator, coDynArrIterT, P##coDynArrcoIterator, P##coDynArr)     \
-    COLIB_DYN_ARR_INSTANCES(X, P, T)
-#define COLIB_DYN_ARR_INSTANCES(X, P, T)                                                           \
-    X(coDynArrT<P##coDynArr, T>)                                                                   \
-    X(coDynArrIterT<P##coDynArrcoIterator, P##coDynArr>)
+// iterator. The _NAMED forms take the array's whole name, for the inner
+// arrays of other families (intcoFastStackINTERNALcoDynArr).
+#define COLIB_DYN_ARR_CLASSES(X, P, T) COLIB_DYN_ARR_CLASSES_NAMED(X, P##coDynArr, T)
+#define COLIB_DYN_ARR_INSTANCES(X, P, T) COLIB_DYN_ARR_INSTANCES_NAMED(X, P##coDynArr, T)
+#define COLIB_DYN_ARR_CLASSES_NAMED(X, Name, T)                                                    \
+    COLIB_THIN_CLASS(Name, coDynArrT, Name, T)                                                     \
+    COLIB_THIN_CLASS(Name##coIterator, coDynArrIterT, Name##coIterator, Name)                      \
+    COLIB_DYN_ARR_INSTANCES_NAMED(X, Name, T)
+#define COLIB_DYN_ARR_INSTANCES_NAMED(X, Name, T)                                                  \
+    X(coDynArrT<Name, T>)                                                                          \
+    X(coDynArrIterT<Name##coIterator, Name>)

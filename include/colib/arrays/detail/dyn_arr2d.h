@@ -46,7 +46,9 @@
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 
 namespace colib_detail {
 
@@ -68,13 +70,10 @@ inline long long grown_extent(int capacity, int step, int n) noexcept {
 // ((0, 0), (0, 1), ... for a matrix; k fastest, then j, then i in three
 // dimensions), skipping the spare capacity. It walks one contiguous row at
 // a time.
-template <class T, int N, class R> class grid_range_iter {
+template <class T, int N, class R>
+class grid_range_iter : public range_iter<grid_range_iter<T, N, R>, R &> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = std::remove_const_t<R>;
-    using difference_type = std::ptrdiff_t;
-    using pointer = R *;
-    using reference = R &;
+    using range_iter<grid_range_iter, R &>::operator++;
     using table_type = typename grid_table<T, N>::type;
 
     // At the first element, or at the end (also when an extent is 0).
@@ -84,7 +83,6 @@ public:
         if (row_ < rows_) enter();
     }
     R &operator*() const noexcept { return p_[col_]; }
-    R *operator->() const noexcept { return p_ + col_; }
     grid_range_iter &operator++() noexcept {
         if (++col_ == len_) {
             col_ = 0;
@@ -92,15 +90,9 @@ public:
         }
         return *this;
     }
-    grid_range_iter operator++(int) noexcept {
-        grid_range_iter old = *this;
-        ++*this;
-        return old;
-    }
     bool operator==(const grid_range_iter &o) const noexcept {
         return row_ == o.row_ && col_ == o.col_;
     }
-    bool operator!=(const grid_range_iter &o) const noexcept { return !(*this == o); }
 
 private:
     void enter() noexcept {
@@ -121,7 +113,8 @@ private:
 
 } // namespace colib_detail
 
-template <class Derived, class T, int N, int B = coElem<T>::block> class COLIB_API coDynGridT {
+template <class Derived, class T, int N, int B = coElem<T>::block>
+class COLIB_API coDynGridT : public colib_detail::printable<Derived> {
     static_assert(N == 2 || N == 3, "grids have two or three dimensions");
 
 public:
@@ -166,6 +159,21 @@ protected:
     coDynGridT(utCopy, const coDynGridT &src);
     coDynGridT(coDynGridT &&src) noexcept;
     void swap(coDynGridT &o) noexcept;
+    // The layers' assignments: a copy made aside, then swapped in, so that
+    // a failed copy leaves the target unchanged; a move takes src's storage
+    // and leaves src empty.
+    template <class Layer> static Layer &copy_assign(Layer &self, const Layer &src) {
+        if (&self != &src) {
+            Layer copy(src);
+            self.swap(copy);
+        }
+        return self;
+    }
+    template <class Layer> static Layer &move_assign(Layer &self, Layer &src) noexcept {
+        Layer taken(std::move(src));
+        self.swap(taken);
+        return self;
+    }
 
     // The growing subscript's slow path: makes ix addressable and in use.
     T &grow_to(const extents &ix);
@@ -223,18 +231,8 @@ public:
     coDynArr2DT(const coDynArr2DT &src) : Grid(utCOPY, src) {}
     coDynArr2DT(coDynArr2DT &&src) noexcept = default;
     // Strong guarantee: on std::bad_alloc this matrix is unchanged.
-    coDynArr2DT &operator=(const coDynArr2DT &src) {
-        if (this != &src) {
-            coDynArr2DT copy(src);
-            this->swap(copy);
-        }
-        return *this;
-    }
-    coDynArr2DT &operator=(coDynArr2DT &&src) noexcept {
-        coDynArr2DT taken(std::move(src));
-        this->swap(taken);
-        return *this;
-    }
+    coDynArr2DT &operator=(const coDynArr2DT &src) { return Grid::copy_assign(*this, src); }
+    coDynArr2DT &operator=(coDynArr2DT &&src) noexcept { return Grid::move_assign(*this, src); }
 
     // Grows the matrix so that (i, j) exists and is in use.
     T &operator()(int i, int j) {
@@ -276,13 +274,17 @@ public:
     // followed by a blank), "}".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
 protected:
     int resize(int i, int j) { return this->resize_n({i, j}); }
     static T **new_mem(int a, int b) { return Grid::new_grid({a, b}); }
     static void delete_mem(T **&rows, int a, int b) noexcept { Grid::delete_grid(rows, {a, b}); }
 };
+
+// One member of the matrices (arrays/dyn_arr2d.h lists them), B its copy
+// mode.
+#define COLIB_DYN_ARR2D_CLASSES(X, P, T, B)                                                        \
+    COLIB_THIN_CLASS(P##coDynArr2D, coDynArr2DT, P##coDynArr2D, T, B)                              \
+    COLIB_DYN_ARR2D_INSTANCES(X, P, T, B)
+#define COLIB_DYN_ARR2D_INSTANCES(X, P, T, B)                                                      \
+    X(coDynGridT<P##coDynArr2D, T, 2, B>)                                                          \
+    X(coDynArr2DT<P##coDynArr2D, T, B>)

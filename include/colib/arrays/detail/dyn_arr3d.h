@@ -32,18 +32,8 @@ public:
     coDynArr3DT(const coDynArr3DT &src) : Grid(utCOPY, src) {}
     coDynArr3DT(coDynArr3DT &&src) noexcept = default;
     // Strong guarantee: on std::bad_alloc this array is unchanged.
-    coDynArr3DT &operator=(const coDynArr3DT &src) {
-        if (this != &src) {
-            coDynArr3DT copy(src);
-            this->swap(copy);
-        }
-        return *this;
-    }
-    coDynArr3DT &operator=(coDynArr3DT &&src) noexcept {
-        coDynArr3DT taken(std::move(src));
-        this->swap(taken);
-        return *this;
-    }
+    coDynArr3DT &operator=(const coDynArr3DT &src) { return Grid::copy_assign(*this, src); }
+    coDynArr3DT &operator=(coDynArr3DT &&src) noexcept { return Grid::move_assign(*this, src); }
 
     int capacity_k() const noexcept { return this->capacity_[2]; }
     int step_k() const noexcept { return this->step_[2]; }
@@ -93,11 +83,6 @@ public:
     // each i, "}".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
 protected:
     int resize(int i, int j, int k) { return this->resize_n({i, j, k}); }
     static T ***new_mem(int a, int b, int c) { return Grid::new_grid({a, b, c}); }
@@ -105,3 +90,12 @@ protected:
         Grid::delete_grid(planes, {a, b, c});
     }
 };
+
+// One member of the three-dimensional arrays (arrays/dyn_arr3d.h lists
+// them).
+#define COLIB_DYN_ARR3D_CLASSES(X, P, T)                                                           \
+    COLIB_THIN_CLASS(P##coDynArr3D, coDynArr3DT, P##coDynArr3D, T)                                 \
+    COLIB_DYN_ARR3D_INSTANCES(X, P, T)
+#define COLIB_DYN_ARR3D_INSTANCES(X, P, T)                                                         \
+    X(coDynGridT<P##coDynArr3D, T, 3>)                                                             \
+    X(coDynArr3DT<P##coDynArr3D, T>)

@@ -23,9 +23,11 @@
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 
-template <class Derived, class T, int B = coElem<T>::block> class COLIB_API coFixedArrT {
+template <class Derived, class T, int B = coElem<T>::block>
+class COLIB_API coFixedArrT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
 
@@ -79,11 +81,6 @@ public:
     // The common printout, headed "coFixedArr {" (size 0 when invalid).
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
 protected:
     T &checked(int i, const char *op) const {
         COLIB_EXPECT(data_ != nullptr, typeid(Derived), op, "index %d of an invalid array", i);
@@ -96,3 +93,9 @@ private:
     T *data_ = nullptr;
     int size_ = 0;
 };
+
+// One member of the family (arrays/fixed_arr.h lists them).
+#define COLIB_FIXED_ARR_CLASSES(X, P, T)                                                           \
+    COLIB_THIN_CLASS(P##coFixedArr, coFixedArrT, P##coFixedArr, T)                                 \
+    COLIB_FIXED_ARR_INSTANCES(X, P, T)
+#define COLIB_FIXED_ARR_INSTANCES(X, P, T) X(coFixedArrT<P##coFixedArr, T>)

@@ -24,9 +24,11 @@
 #include <colib/foundation/buffer_guard.h>
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 
-template <class Derived, class T, int B = coElem<T>::block> class COLIB_API coFixedArr2DT {
+template <class Derived, class T, int B = coElem<T>::block>
+class COLIB_API coFixedArr2DT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
 
@@ -85,11 +87,6 @@ public:
     // followed by a blank), "}".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
 protected:
     // Storage for a x b elements; the matrix must hold none (invalid).
     void allocate(int a, int b);
@@ -111,3 +108,9 @@ private:
     int size_i_ = 0;
     int size_j_ = 0;
 };
+
+// One member of the family (arrays/fixed_arr2d.h lists them).
+#define COLIB_FIXED_ARR2D_CLASSES(X, P, T)                                                         \
+    COLIB_THIN_CLASS(P##coFixedArr2D, coFixedArr2DT, P##coFixedArr2D, T)                           \
+    COLIB_FIXED_ARR2D_INSTANCES(X, P, T)
+#define COLIB_FIXED_ARR2D_INSTANCES(X, P, T) X(coFixedArr2DT<P##coFixedArr2D, T>)

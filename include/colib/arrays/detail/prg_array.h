@@ -8,6 +8,8 @@
 #pragma once
 
 #include <colib/foundation/contract.h>
+#include <colib/foundation/instances.h>
+#include <colib/foundation/types.h>
 
 template <class Derived, class T> class COLIB_API coPrgArrayT {
 public:
@@ -62,3 +64,15 @@ private:
 
     T *pointer_ = nullptr;
 };
+
+// One member of the family (arrays/prg_array.h lists them). Besides the
+// constructors, the handle takes the template's operator=(const T *),
+// which its own implicit assignments would hide.
+#define COLIB_PRG_ARRAY_CLASSES(X, P, T)                                                           \
+    class COLIB_API P##coPrgArray : public coPrgArrayT<P##coPrgArray, T> {                         \
+    public:                                                                                        \
+        using coPrgArrayT::coPrgArrayT;                                                            \
+        using coPrgArrayT::operator=;                                                              \
+    };                                                                                             \
+    COLIB_PRG_ARRAY_INSTANCES(X, P, T)
+#define COLIB_PRG_ARRAY_INSTANCES(X, P, T) X(coPrgArrayT<P##coPrgArray, T>)

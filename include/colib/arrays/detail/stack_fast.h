@@ -18,8 +18,11 @@
 #include <climits>
 
 #include <colib/arrays/detail/dyn_arr.h>
+#include <colib/foundation/instances.h>
+#include <colib/foundation/print.h>
 
-template <class Derived, class Array> class COLIB_API coStackFastT {
+template <class Derived, class Array>
+class COLIB_API coStackFastT : public colib_detail::printable<Derived> {
 public:
     using value_type = typename Array::value_type;
 
@@ -64,11 +67,6 @@ public:
     // "coFastStack", then the array's "coDynArr {" block.
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &s) { return s.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &s) {
-        return colib_detail::print_std(os, s);
-    }
-
 private:
     // n + n / 2 + 1, without passing the largest int.
     static int push_target(int n) noexcept {
@@ -78,3 +76,13 @@ private:
 
     Array array_;
 };
+
+// One member of the family (arrays/stack_fast.h lists them): the stack's
+// own dynamic array, that array's iterator and the stack.
+#define COLIB_STACK_FAST_CLASSES(X, P, T)                                                          \
+    COLIB_DYN_ARR_CLASSES_NAMED(X, P##coFastStackINTERNALcoDynArr, T)                              \
+    COLIB_THIN_CLASS(P##coStackFast, coStackFastT, P##coStackFast, P##coFastStackINTERNALcoDynArr) \
+    X(coStackFastT<P##coStackFast, P##coFastStackINTERNALcoDynArr>)
+#define COLIB_STACK_FAST_INSTANCES(X, P, T)                                                        \
+    COLIB_DYN_ARR_INSTANCES_NAMED(X, P##coFastStackINTERNALcoDynArr, T)                            \
+    X(coStackFastT<P##coStackFast, P##coFastStackINTERNALcoDynArr>)

@@ -31,9 +31,11 @@
 #pragma once
 
 #include <initializer_list>
-#include <iterator>
 
 #include <colib/arrays/dyn_arr.h>
+#include <colib/foundation/instances.h>
+#include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 
 // Block geometry shared by every variable array; constant from load on.
 extern COLIB_API const int coVariableArr_block_size[9];
@@ -46,7 +48,8 @@ inline int variable_block_size(int b) noexcept {
 }
 } // namespace colib_detail
 
-template <class Derived, class T> class COLIB_API coVariableArrT {
+template <class Derived, class T>
+class COLIB_API coVariableArrT : public colib_detail::printable<Derived> {
 public:
     using value_type = T;
     template <class R> class range_iter;
@@ -131,22 +134,12 @@ public:
     // The common printout, headed "coVariableArr {".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
     // Forward iterator for range-for; it steps block by block and compares
     // positions by address. The end of a full last block is that block's
     // end, so no block past the last is ever looked at.
-    template <class R> class range_iter {
+    template <class R> class range_iter : public colib_detail::range_iter<range_iter<R>, R &> {
     public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = T;
-        using difference_type = std::ptrdiff_t;
-        using pointer = R *;
-        using reference = R &;
-
+        using colib_detail::range_iter<range_iter, R &>::operator++;
         // The position of index i (the end when i == size).
         range_iter(const coVariableArrT *a, int i) noexcept : table_(a->blocks_.data()) {
             int n = a->size();
@@ -158,8 +151,7 @@ public:
             at_ = start + (at & block_mask(at)) + (i < n ? 0 : 1);
             block_end_ = start + colib_detail::variable_block_size(block_);
         }
-        reference operator*() const noexcept { return *at_; }
-        pointer operator->() const noexcept { return at_; }
+        R &operator*() const noexcept { return *at_; }
         range_iter &operator++() noexcept {
             if (++at_ == block_end_ && block_ != last_) {
                 at_ = static_cast<R *>(table_[++block_]);
@@ -167,13 +159,7 @@ public:
             }
             return *this;
         }
-        range_iter operator++(int) noexcept {
-            range_iter old = *this;
-            ++*this;
-            return old;
-        }
         bool operator==(const range_iter &o) const noexcept { return at_ == o.at_; }
-        bool operator!=(const range_iter &o) const noexcept { return at_ != o.at_; }
 
     private:
         void *const *table_;
@@ -297,3 +283,14 @@ private:
     const value_type *next_ = nullptr;
     const value_type *stop_ = nullptr;
 };
+
+// One member of the family (arrays/variable_arr.h lists them): the array
+// and its walker.
+#define COLIB_VARIABLE_ARR_CLASSES(X, P, T)                                                        \
+    COLIB_THIN_CLASS(P##coVariableArr, coVariableArrT, P##coVariableArr, T)                        \
+    COLIB_THIN_CLASS(P##coVariableArrcoIterator, coVariableArrIterT, P##coVariableArrcoIterator,   \
+                     P##coVariableArr)                                                             \
+    COLIB_VARIABLE_ARR_INSTANCES(X, P, T)
+#define COLIB_VARIABLE_ARR_INSTANCES(X, P, T)                                                      \
+    X(coVariableArrT<P##coVariableArr, T>)                                                         \
+    X(coVariableArrIterT<P##coVariableArrcoIterator, P##coVariableArr>)
