@@ -2,11 +2,19 @@
 // input streams; the fuzz targets feed the same drivers.
 #include <gtest/gtest.h>
 
+#include "paged/hashed_driver.h"
 #include "paged/paged_driver.h"
 
 TEST(PagedModel, Seeds) {
-    for (uint64_t seed = 1; seed <= 6; ++seed) {
-        colib_test::Input in(seed, 20000);
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+        colib_test::Input in(seed, 12000);
         paged_test::run_paged(in);
+    }
+}
+
+TEST(HashedModel, Seeds) {
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+        colib_test::Input in(seed, 12000);
+        paged_test::run_hashed(in);
     }
 }
