@@ -21,11 +21,48 @@
 
 namespace paged_test {
 
-// A written key: one index or a pair, and its model.
-template <class K, class T> struct HashModel {
-    std::map<K, T> vals;
-    std::map<K, const T *> where; // elements never move
-    std::vector<K> order;         // first writes
+// The keys of the two dimensions: how the input draws one (never the nil
+// key), the keys whose reads are compared, the array's access by key, and
+// its largest indexes (1D: the largest and the size).
+struct Key1 {
+    using K = int;
+    static K draw(Input &in) {
+        int k = in.small_int();
+        return k == -1 ? 0 : k;
+    }
+    static K grid(int q) { return q - 3; }
+    template <class A> static auto at(A &a, K k) { return a[k]; }
+    template <class A> static const auto &read(const A &a, K k) { return a.read(k); }
+    template <class A> static int member(const A &a, K k) { return a.member(k); }
+    template <class A> static std::pair<int, int> top(const A &a) {
+        return {a.largest_index(), a.size()};
+    }
+    template <class It> static K walked(const It &it) { return it.get_index(); }
+    static void raise(std::pair<int, int> &t, K k) {
+        t.first = std::max(t.first, k);
+        t.second = static_cast<int>(static_cast<unsigned>(t.first) + 1u);
+    }
+};
+struct Key2 {
+    using K = std::pair<int, int>;
+    static K draw(Input &in) {
+        K k{in.small_int(), in.small_int()};
+        return k == K(-1, -1) ? K(-1, 0) : k;
+    }
+    static K grid(int q) { return {q / 8 - 2, q % 8 - 2}; }
+    template <class A> static auto at(A &a, K k) { return a[k.first][k.second]; }
+    template <class A> static const auto &read(const A &a, K k) {
+        return a.read(k.first, k.second);
+    }
+    template <class A> static int member(const A &a, K k) { return a.member(k.first, k.second); }
+    template <class A> static K top(const A &a) { return {a.largest_first(), a.largest_second()}; }
+    template <class It> static K walked(const It &it) {
+        K k;
+        it.index(k.first, k.second);
+        return k;
+    }
+    // Kept apart: the two maxima need not be those of one pair.
+    static void raise(K &t, K k) { t = {std::max(t.first, k.first), std::max(t.second, k.second)}; }
 };
 
 template <class E> auto key_of(const E &e) -> decltype(e.index) {
@@ -34,140 +71,95 @@ template <class E> auto key_of(const E &e) -> decltype(e.index) {
 template <class E> auto key_of(const E &e) -> decltype(std::make_pair(e.first, e.second)) {
     return {e.first, e.second};
 }
-inline int key_index(const coHashedArrP &k) {
-    return k.get_index();
-}
-inline int key_index(const coHashedArr2DP &k) {
-    return k.get_i1() * 7 + k.get_i2();
-}
 
-// What both dimensions share: count, storage in first-write order, stable
-// addresses, range-for (also const) and the key walker both ways.
-template <class A, class It, class K, class T, class Read>
-void check_common(const A &a, HashModel<K, T> &m, Read read) {
-    MODEL_CHECK(a.count() == static_cast<int>(m.vals.size()) && a.empty() == m.vals.empty());
-    MODEL_CHECK(a.storage().size() == a.count() && a.keys().size() == a.count());
-    for (size_t p = 0; p < m.order.size(); ++p) {
-        const T &x = read(m.order[p]);
-        MODEL_CHECK(&x == &a.storage()[static_cast<int>(p)] && x == m.vals[m.order[p]]);
-        MODEL_CHECK(m.where[m.order[p]] == &x);
-    }
-    std::vector<const T *> walked;
-    for (auto e : a) {
-        MODEL_CHECK(m.where.count(key_of(e)) && m.where[key_of(e)] == &e.value);
-        walked.push_back(&e.value);
-    }
-    size_t n = 0;
-    for (auto e : const_cast<A &>(a))
-        MODEL_CHECK(n < walked.size() && &e.value == walked[n++]);
-    MODEL_CHECK(walked.size() == m.vals.size() && n == walked.size());
-    It fwd(&a), back(&a);
-    for (const T *p : walked)
-        MODEL_CHECK(++fwd && &fwd.value() == p);
-    MODEL_CHECK(!++fwd);
-    for (size_t k = walked.size(); k-- > 0;)
-        MODEL_CHECK(--back && &back.value() == walked[k]);
-    MODEL_CHECK(!--back);
-}
-
-template <class A, class It> void run_hashed1(Input &in) {
+// Two arrays of one member: first writes, rewrites, proxy-to-proxy copies
+// and moves, some under an allocation failure.
+template <class A, class It, class Key> void run_hashed_arr(Input &in) {
     using T = typename A::value_type;
-    using M = HashModel<int, T>;
+    using K = typename Key::K;
+    struct Model {
+        std::map<K, T> vals;
+        std::map<K, const T *> where; // elements never move
+        std::vector<K> order;         // first writes: the storage
+        std::pair<int, int> top = Key::top(A());
+    } mod[2];
     A arr[2];
-    M mod[2];
-    int largest[2] = {-1, -1};
-    auto check = [&](int x) {
-        const A &a = arr[x];
-        MODEL_CHECK(a.largest_index() == largest[x] &&
-                    a.size() == static_cast<int>(static_cast<unsigned>(largest[x]) + 1u));
-        check_common<A, It>(a, mod[x], [&](const int &k) -> const T & { return a.read(k); });
-        for (int k = -3; k < 20; ++k) {
-            bool has = mod[x].vals.count(k);
-            MODEL_CHECK(a.member(k) == has && a[k] == (has ? mod[x].vals[k] : T()));
-            MODEL_CHECK(static_cast<T>(const_cast<A &>(a)[k]) == a.read(k));
+    auto check = [&](const A &a, Model &m) {
+        MODEL_CHECK(Key::top(a) == m.top && a.count() == static_cast<int>(m.vals.size()));
+        MODEL_CHECK(a.storage().size() == a.count() && a.keys().size() == a.count());
+        MODEL_CHECK(a.empty() == m.vals.empty());
+        for (size_t p = 0; p < m.order.size(); ++p) {
+            const T &x = Key::read(a, m.order[p]);
+            MODEL_CHECK(&x == &a.storage()[static_cast<int>(p)] && x == m.vals[m.order[p]]);
+            MODEL_CHECK(m.where[m.order[p]] == &x);
         }
-        if (largest[x] < 64) {
+        for (int q = 0; q < 64; ++q) {
+            K k = Key::grid(q);
+            bool has = m.vals.count(k);
+            MODEL_CHECK(Key::member(a, k) == has && Key::read(a, k) == (has ? m.vals[k] : T()));
+            MODEL_CHECK(static_cast<T>(Key::at(const_cast<A &>(a), k)) == Key::read(a, k));
+        }
+        std::vector<const T *> walked; // key-slot order
+        for (auto e : a) {
+            MODEL_CHECK(m.where.count(key_of(e)) && m.where[key_of(e)] == &e.value);
+            walked.push_back(&e.value);
+        }
+        size_t n = 0;
+        It fwd(&a), back(&a);
+        for (auto e : const_cast<A &>(a)) {
+            MODEL_CHECK(n < walked.size() && &e.value == walked[n++] && ++fwd);
+            MODEL_CHECK(&fwd.value() == &e.value && Key::walked(fwd) == key_of(e));
+        }
+        MODEL_CHECK(walked.size() == m.vals.size() && n == walked.size() && !++fwd);
+        while (n > 0)
+            MODEL_CHECK(--back && &back.value() == walked[--n]);
+        MODEL_CHECK(!--back);
+        if constexpr (std::is_same<K, int>::value) {
+            if (m.top.first >= 64) return;
             std::vector<std::string> lines;
-            for (int k = 0; k <= largest[x]; ++k)
+            for (int k = 0; k <= m.top.first; ++k)
                 lines.push_back(text(a.read(k)));
             MODEL_CHECK(colib_test::printed(a) == printout("coHashedArr {", a.size(), lines));
         }
     };
     for (int steps = in.range(1, 60); steps > 0 && !in.done(); --steps) {
         int x = in.below(2), y = in.below(2), op = in.below(6);
-        int k = in.small_int(), j = in.small_int();
-        if (k == -1) k = 0;
+        K k = Key::draw(in), j = Key::draw(in);
         T v = colib_test::value<T>(in.below(40));
-        long fail = in.one_in(4) ? in.range(1, 3) : 0;
-        M &m = mod[x];
+        long fail = op && in.one_in(4) ? in.range(1, 3) : 0;
+        Model &m = mod[x];
         bool failed = alloc_injector::fail_at(fail, [&] {
             if (op == 0) { // a move each way: O(1), the source empty and usable
                 A t(std::move(arr[y]));
+                MODEL_CHECK(arr[y].count() == 0 && Key::top(arr[y]) == Key::top(A()));
                 arr[x] = std::move(t);
             } else if (op == 1) {
-                arr[x][k] = arr[y][j]; // the value, never the proxy
+                Key::at(arr[x], k) = Key::at(arr[y], j); // the value, never the proxy
             } else {
-                MODEL_CHECK(&(arr[x][k] = v) == &arr[x].read(k));
+                MODEL_CHECK(&(Key::at(arr[x], k) = v) == &Key::read(arr[x], k));
             }
         });
         if (failed) { // the index stays unwritten
-            MODEL_CHECK(!m.vals.count(k) && !arr[x].member(k));
-        } else if (op == 0) {
-            if (x != y) {
-                mod[x] = std::move(mod[y]);
-                largest[x] = largest[y];
-                mod[y] = M(), largest[y] = -1;
-            }
-        } else {
+            MODEL_CHECK(!m.vals.count(k) && !Key::member(arr[x], k));
+        } else if (op == 0 && x != y) {
+            mod[x] = std::move(mod[y]);
+            mod[y] = Model();
+        } else if (op != 0) {
             if (op == 1) v = mod[y].vals.count(j) ? mod[y].vals[j] : T();
-            if (!m.vals.count(k)) m.order.push_back(k), m.where[k] = &arr[x].read(k);
+            if (!m.vals.count(k)) m.order.push_back(k), m.where[k] = &Key::read(arr[x], k);
             m.vals[k] = v;
-            largest[x] = std::max(largest[x], k);
+            Key::raise(m.top, k);
         }
-        check(0);
-        check(1);
+        check(arr[0], mod[0]);
+        check(arr[1], mod[1]);
     }
 }
 
-template <class A, class It> void run_hashed2(Input &in) {
-    using T = typename A::value_type;
-    using K = std::pair<int, int>;
-    HashModel<K, T> m;
-    int l1 = -1, l2 = -1;
-    A a;
-    for (int steps = in.range(1, 60); steps > 0 && !in.done(); --steps) {
-        int i = in.small_int(), j = in.small_int();
-        if (i == -1 && j == -1) j = 0;
-        T v = colib_test::value<T>(in.below(40));
-        long fail = in.one_in(4) ? in.range(1, 3) : 0;
-        auto p = a[i][j];
-        MODEL_CHECK(a[i].index() == i && p.first() == i && p.second() == j);
-        if (in.one_in(8)) {
-            A t(std::move(a));
-            MODEL_CHECK(a.count() == 0 && a.largest_first() == -1 && a.largest_second() == -1);
-            a = std::move(t);
-        } else if (alloc_injector::fail_at(fail, [&] { p = v; })) {
-            MODEL_CHECK(!a.member(i, j) && !m.vals.count({i, j}));
-        } else {
-            if (!m.vals.count({i, j})) m.order.push_back({i, j}), m.where[{i, j}] = &a.read(i, j);
-            m.vals[{i, j}] = v;
-            l1 = std::max(l1, i);
-            l2 = std::max(l2, j); // kept apart: not those of one pair
-        }
-        MODEL_CHECK(a.largest_first() == l1 && a.largest_second() == l2);
-        check_common<A, It>(a, m,
-                            [&](const K &k) -> const T & { return a.read(k.first, k.second); });
-        const A &c = a;
-        for (int r = -2; r < 6; ++r)
-            for (int s = -2; s < 6; ++s) {
-                bool has = m.vals.count({r, s});
-                MODEL_CHECK(a.member(r, s) == has && c[r][s] == (has ? m.vals[{r, s}] : T()));
-            }
-        int wi, wj;
-        It it(&a);
-        it.index(wi, wj);
-        MODEL_CHECK(wi == -1 && wj == -1 && !it.valid());
-    }
+inline int key_index(const coHashedArrP &k) {
+    return k.get_index();
+}
+inline int key_index(const coHashedArr2DP &k) {
+    return k.get_i1() * 7 + k.get_i2();
 }
 
 // The key sets on their own: contents, stored objects, removal.
@@ -282,35 +274,17 @@ template <class A> void run_sparse(Input &in) {
         A &a = *arr[x];
         Model &m = mod[x];
         bool failed = alloc_injector::fail_at(fail, [&] {
-            switch (op) {
-            case 0:
-                k = a.write(r, c, v);
-                break;
-            case 1:
-                a(r, c) = v;
-                break;
-            case 2:
-                a.clear(f);
-                break;
-            case 3:
-                k = a.reserve(r);
-                break;
-            case 4:
-                a.become(utCOPY, *arr[y]);
-                break;
-            case 5:
-                a = *arr[y];
-                break;
-            case 6: {
-                A t(utCOPY, *arr[y]);
-                a = std::move(t);
-                break;
-            }
-            default: {
+            if (op == 0) k = a.write(r, c, v);
+            if (op == 1) a(r, c) = v;
+            if (op == 2) a.clear(f);
+            if (op == 3) k = a.reserve(r);
+            if (op == 4) a.become(utCOPY, *arr[y]);
+            if (op == 5) a = *arr[y];
+            if (op == 6) a = A(utCOPY, *arr[y]);
+            if (op == 7) { // the source is left empty and usable
                 A t(std::move(*arr[y]));
                 MODEL_CHECK(arr[y]->cell_count() == 0 && arr[y]->max_row() == -1);
                 a = std::move(t);
-            }
             }
         });
         MODEL_CHECK(op != 3 || k == !failed);
@@ -333,44 +307,28 @@ template <class A> void run_sparse(Input &in) {
     }
 }
 
+inline coHashedArrP key1(int k, void *o) {
+    return coHashedArrP(k, o);
+}
+inline coHashedArr2DP key2(int k, void *o) {
+    return k == -1 ? coHashedArr2DP(-1, -1, o) : coHashedArr2DP(k / 7, k % 7, o);
+}
+
 inline void run_hashed(Input &in) {
+    using Run = void (*)(Input &);
+    static const Run runs[] = {run_hashed_arr<intcoHashedArr, intcoHashedArrcoIterator, Key1>,
+                               run_hashed_arr<charcoHashedArr, charcoHashedArrcoIterator, Key1>,
+                               run_hashed_arr<doublecoHashedArr, doublecoHashedArrcoIterator, Key1>,
+                               run_hashed_arr<utAnycoHashedArr, utAnycoHashedArrcoIterator, Key1>,
+                               run_hashed_arr<intcoHashedArr2D, intcoHashedArr2DcoIterator, Key2>,
+                               run_hashed_arr<charcoHashedArr2D, charcoHashedArr2DcoIterator, Key2>,
+                               [](Input &i) { run_keys<coHashedArrPcoSet>(i, key1); },
+                               [](Input &i) { run_keys<coHashedArr2DPcoSet>(i, key2); },
+                               run_sparse<intcoSparseArr2D>,
+                               run_sparse<doublecoSparseArr2D>};
     long live = alloc_injector::live();
-    while (!in.done()) {
-        switch (in.below(10)) {
-        case 0:
-            run_hashed1<intcoHashedArr, intcoHashedArrcoIterator>(in);
-            break;
-        case 1:
-            run_hashed1<charcoHashedArr, charcoHashedArrcoIterator>(in);
-            break;
-        case 2:
-            run_hashed1<doublecoHashedArr, doublecoHashedArrcoIterator>(in);
-            break;
-        case 3:
-            run_hashed1<utAnycoHashedArr, utAnycoHashedArrcoIterator>(in);
-            break;
-        case 4:
-            run_hashed2<intcoHashedArr2D, intcoHashedArr2DcoIterator>(in);
-            break;
-        case 5:
-            run_hashed2<charcoHashedArr2D, charcoHashedArr2DcoIterator>(in);
-            break;
-        case 6:
-            run_keys<coHashedArrPcoSet, coHashedArrP>(
-                in, [](int k, void *o) { return coHashedArrP(k, o); });
-            break;
-        case 7:
-            run_keys<coHashedArr2DPcoSet, coHashedArr2DP>(in, [](int k, void *o) {
-                return k == -1 ? coHashedArr2DP(-1, -1, o) : coHashedArr2DP(k / 7, k % 7, o);
-            });
-            break;
-        case 8:
-            run_sparse<intcoSparseArr2D>(in);
-            break;
-        default:
-            run_sparse<doublecoSparseArr2D>(in);
-        }
-    }
+    while (!in.done())
+        runs[in.below(10)](in);
     MODEL_CHECK(alloc_injector::live() == live);
 }
 

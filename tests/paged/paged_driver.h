@@ -57,36 +57,48 @@ template <class A> struct Open : A {
     using A::switch_block;
 };
 
+// The model answers the array's own operations, so that one call drives
+// both.
 template <class T> struct PageModel {
     using Slot = std::optional<T>;
+    using value_type = T;
     int shift, cap, step, size = 0, cur = -1;
     std::vector<std::vector<Slot>> blocks;
-    PageModel(int s = 8, int c = 5, int st = 10) : shift(s), cap(c), step(st) {}
     std::vector<const void *> addr; // null until first seen
+
+    PageModel(int s = 8, int c = 5, int st = 10) : shift(s), cap(c), step(st) {}
+    PageModel(utCopy, const PageModel &src) : PageModel(src.shift, src.count(), 10) {
+        copy(src, src.size, 0, 0);
+    }
+    PageModel(const PageModel &) = default;
+    PageModel(PageModel &&o) : PageModel(o) { o.clear(1); }
+    PageModel &operator=(const PageModel &) = default;
+    PageModel &operator=(PageModel &&) = default;
 
     int bs() const { return 1 << shift; }
     int count() const { return static_cast<int>(blocks.size()); }
+    int block_count() const { return count(); }
     Slot &slot(int i) { return blocks[i >> shift][i & (bs() - 1)]; }
     // The block table grown so that entry n exists.
     void grow_table(int n) {
         long long d = static_cast<long long>(n) - cap;
         if (d >= 0) cap = static_cast<int>(cap + (d - d % step) + step);
     }
-    void get_block(int b) {
+    int get_block(int b) {
         if (b > 0) grow_table(b - 1);
-        while (count() <= b) {
+        for (; count() <= b; addr.push_back(nullptr)) {
             grow_table(count());
             blocks.emplace_back(bs(), std::is_class<T>::value ? Slot(T()) : Slot());
-            addr.push_back(nullptr);
         }
-        cur = b;
+        return cur = b, 1;
     }
     void free_to(int keep) {
         if (keep < count()) blocks.resize(keep), addr.resize(keep);
         if (cur >= count()) cur = -1;
     }
-    void grow_to(int i) {
+    Slot &operator[](int i) {
         if (i >= size) get_block(i >> shift), size = i + 1;
+        return slot(i);
     }
     std::vector<Slot> elems() const {
         std::vector<Slot> v;
@@ -94,47 +106,58 @@ template <class T> struct PageModel {
             v.push_back(blocks[i >> shift][i & (bs() - 1)]);
         return v;
     }
-    void append(const Slot &x) {
+    void append(const T &x) {
         int b = size >> shift;
-        if (b != cur) b < count() ? void(cur = b) : get_block(b);
+        if (b != cur) b < count() ? void(cur = b) : void(get_block(b));
         slot(size++) = x;
     }
-    void copyin(const std::vector<Slot> &v, int to) {
-        int end = to + static_cast<int>(v.size());
+    int expand(int n) { return reserve(n), size = std::max(size, n), 1; }
+    int reserve(int n) { return n ? get_block((n - 1) >> shift) : 1; }
+    void enter(int i, const T &x) { slot(i) = x; }
+    void copy(const PageModel &src, int n, int to, int from) {
+        std::vector<Slot> e = src.elems();
+        int count = std::min(n, src.size);
+        if (count > 0) (*this)[to + count - 1];
+        for (int k = 0; k < count; ++k)
+            slot(to + k) = e[from + k];
+    }
+    template <class S> void copyin(const S *src, int n, int to, int from) {
+        int end = to + n;
         if (end) get_block((end - 1) >> shift);
-        if (end > size) size = end;
-        for (size_t k = 0; k < v.size(); ++k)
-            slot(to + static_cast<int>(k)) = v[k];
+        size = std::max(size, end);
+        for (int k = 0; k < n; ++k)
+            slot(to + k) = src[from + k];
+    }
+    void become(utCopy, const PageModel &src) {
+        if (&src == this) return;
+        PageModel c(src.shift, 0, step);
+        if (src.count()) c.grow_table(src.count() - 1);
+        c.copy(src, src.size, 0, 0);
+        *this = c;
     }
     void shrink(int n, int flag) {
         if (flag) {
             free_to(static_cast<int>((static_cast<long long>(n) + bs() - 1) >> shift));
-            if (count() < cap) cap = count();
+            cap = std::min(cap, count());
         }
-        if (n < size) size = n;
+        size = std::min(size, n);
     }
-    void clear_all() { blocks.clear(), addr.clear(), size = 0, cur = -1, cap = 0; }
-    // What a copy of this array becomes: its shift, an empty table of the
-    // given capacity (reserved to `reserve` entries) and step, the elements.
-    PageModel copy_as(int capacity, int reserve, int new_step) const {
-        PageModel c(shift, capacity, new_step);
-        if (reserve) c.grow_table(reserve - 1);
-        c.copyin(elems(), 0);
-        if (size == 0) c.cur = -1;
-        return c;
+    void clear(int flag) { flag ? shrink(0, 1) : void(size = 0); }
+    void reverse() {
+        for (int k = 0; k < size / 2; ++k)
+            std::swap(slot(k), slot(size - 1 - k));
     }
     int repaginate() {
         if (size >= bs()) return 0;
-        int before = bs() * count();
-        if (size == 0) return clear_all(), before;
-        int s = shift;
+        int before = bs() * count(), s = shift;
+        if (size == 0) return clear(1), before;
         while (s > 0 && (1 << (s - 1)) >= size)
             --s;
         if (s == shift) return shrink(size, 1), before - (1 << s);
         std::vector<Slot> v = elems();
-        clear_all();
+        clear(1);
         shift = s;
-        copyin(v, 0);
+        copyin(v.data(), static_cast<int>(v.size()), 0, 0);
         return before - (1 << s);
     }
 };
@@ -179,175 +202,83 @@ template <class A, class It, class T> void check(const A &a, PageModel<T> &m) {
 }
 
 // A session on two arrays of one member: operations chosen by the input,
-// now and then under an allocation failure.
+// applied to the arrays and the models alike, now and then under an
+// allocation failure.
 template <class Base, class It> void run_member(Input &in) {
     using A = Open<Base>;
     using T = typename A::value_type;
     using M = PageModel<T>;
-    auto make = [&](std::optional<A> &a, M &m) {
-        if (in.one_in(4)) {
-            a.emplace();
-            m = M();
-        } else {
-            int s = in.below(4), c = in.below(3), st = in.range(1, 3);
-            a.emplace(s, c, st);
-            m = M(s, c, st);
-        }
-    };
-    std::optional<A> arr[2];
+    A arr[2];
     M mod[2];
-    make(arr[0], mod[0]);
-    make(arr[1], mod[1]);
+    for (int z = 0; z < 2; ++z)
+        if (int s = in.below(5); s < 4) {
+            int c = in.below(3), st = in.range(1, 3);
+            arr[z] = A(s, c, st), mod[z] = M(s, c, st);
+        }
     for (int steps = in.range(1, 40); steps > 0 && !in.done(); --steps) {
         int x = in.below(2), y = in.below(2), op = in.below(15);
-        A &a = *arr[x];
-        M &m = mod[x];
-        int reach = 3 * m.bs() + 3;
-        int i = in.below(reach), n = in.below(reach), j = in.below(reach), f = in.below(2);
-        int blocks = a.block_count();
-        std::vector<T> v(n);
-        for (int k = 0, base = in.below(40); k < n; ++k)
+        int reach = 3 * mod[x].bs() + 3, blocks = arr[x].block_count();
+        int i = in.below(reach), n = in.below(reach), j = in.below(reach),
+            f = in.below(2) & (n > 0);
+        std::vector<T> v(n + 1);
+        for (int k = 0, base = in.below(40); k <= n; ++k)
             v[k] = colib_test::value<T>((base + 7 * k) % 40);
-        std::vector<std::optional<T>> ov(v.begin(), v.end());
-        f = std::min(f, n);
         // copy reads from + count <= the source's size; from 0 it may ask for more.
-        int ysize = arr[y]->size(), from = std::min(j, ysize) * f;
-        int cnt = from ? std::min(n, ysize - from) : n;
+        int from = std::min(j, mod[y].size) * f, cnt = from ? std::min(n, mod[y].size - from) : n;
         if (op == 12 && blocks == 0) op = 11;
-        long fail = in.one_in(6) && op < 8 ? in.range(1, 4) : 0;
-        int r = -1;
-        bool failed = alloc_injector::fail_at(fail, [&] {
+        auto act = [&](auto *c) -> int {
+            using C = std::remove_reference_t<decltype(*c)>;
+            auto &a = c[x];
             switch (op) {
             case 0:
-                a[i] = v.empty() ? T() : v[0];
-                break;
+                return a[i] = v[0], 0;
             case 1:
-                a.append(v.empty() ? T() : v[0]);
-                break;
+                return a.append(v[0]), 0;
             case 2:
-                r = a.expand(n);
-                break;
+                return a.expand(n);
             case 3:
-                r = a.reserve(n);
-                break;
+                return a.reserve(n);
             case 4:
-                a.copy(*arr[y], cnt, i, from);
-                break;
+                return a.copy(c[y], cnt, i, from), 0;
             case 5:
-                a.copyin(v.data(), n - f, i, f);
-                break;
+                return a.copyin(v.data(), n - f, i, f), 0;
             case 6:
-                a.become(utCOPY, *arr[y]);
-                break;
-            case 7: {
-                A t(utCOPY, *arr[1 - x]);
-                a = std::move(t);
-                break;
-            }
+                return a.become(utCOPY, c[y]), 0;
+            case 7:
+                return a = C(utCOPY, c[1 - x]), 0;
             case 8:
-                a.clear(f);
-                break;
+                return a.clear(f), 0;
             case 9:
-                a.shrink(n, f);
-                break;
+                return a.shrink(n, f), 0;
             case 10:
-                r = a.repaginate();
-                break;
+                return a.repaginate();
             case 11:
-                a.reverse();
-                break;
+                return a.reverse(), 0;
             case 12:
-                a.enter(i % (blocks << m.shift), v.empty() ? T() : v[0]);
-                break;
+                return a.enter(i % (blocks << mod[x].shift), v[0]), 0;
             case 13:
-                r = a.get_block(i % 5);
-                break;
-            case 14: { // moves: the source is left empty, without blocks, usable
-                A t(std::move(*arr[y]));
-                MODEL_CHECK(arr[y]->size() == 0 && arr[y]->block_count() == 0 &&
-                            arr[y]->current_block_index() == -1);
-                arr[y]->append(T());
-                arr[y]->clear(1);
-                a = std::move(t);
-                break;
+                return a.get_block(i % 5);
             }
-            }
-        });
+            C t(std::move(c[y])); // the source is left empty, without blocks, usable
+            MODEL_CHECK(c[y].block_count() == 0);
+            c[y].append(v[0]);
+            c[y].clear(1);
+            return a = std::move(t), 0;
+        };
+        long fail = in.one_in(6) && op < 8 ? in.range(1, 4) : 0;
+        int r = 0;
+        bool failed = alloc_injector::fail_at(fail, [&] { r = act(arr); });
         MODEL_CHECK(!failed || fail);
-        if (failed) { // unchanged, apart from spare blocks the failed growth made
-            if (op == 2 || op == 3 || op == 13) MODEL_CHECK(r == 0);
-            if (op != 6 && op != 7) {
-                MODEL_CHECK(a.size() == m.size && a.block_count() >= m.count());
-                m.get_block(a.block_count() - 1);
-                m.cap = a.block_table().capacity();
-                m.cur = a.current_block_index();
-            }
-            check<A, It>(*arr[x], m);
-            continue;
+        if (!failed) {
+            MODEL_CHECK(r == act(mod));
+        } else if (op < 6 || op == 13) { // unchanged, but for spare blocks the growth made
+            MODEL_CHECK(r == 0 && arr[x].size() == mod[x].size);
+            mod[x].get_block(arr[x].block_count() - 1);
+            mod[x].cap = arr[x].block_table().capacity();
+            mod[x].cur = arr[x].current_block_index();
         }
-        std::optional<T> x0 = ov.empty() ? std::optional<T>(T()) : ov[0];
-        switch (op) {
-        case 0:
-            m.grow_to(i), m.slot(i) = x0;
-            break;
-        case 1:
-            m.append(x0);
-            break;
-        case 2:
-            if (n) m.get_block((n - 1) >> m.shift), m.size = std::max(m.size, n);
-            MODEL_CHECK(r == 1);
-            break;
-        case 3:
-            if (n) m.get_block((n - 1) >> m.shift);
-            MODEL_CHECK(r == 1);
-            break;
-        case 4: {
-            std::vector<std::optional<T>> e = mod[y].elems();
-            int count = std::min(cnt, mod[y].size);
-            e.assign(e.begin() + from, e.begin() + from + std::max(count, 0));
-            if (count > 0) m.grow_to(i + count - 1);
-            for (int k = 0; k < count; ++k)
-                m.slot(i + k) = e[k];
-            break;
-        }
-        case 5:
-            m.copyin(std::vector<std::optional<T>>(ov.begin() + f, ov.end()), i);
-            break;
-        case 6:
-            if (x != y) m = mod[y].copy_as(0, mod[y].count(), m.step);
-            break;
-        case 7:
-            m = mod[1 - x].copy_as(mod[1 - x].count(), 0, 10);
-            break;
-        case 8:
-            f ? m.clear_all() : void(m.size = 0);
-            break;
-        case 9:
-            m.shrink(n, f);
-            break;
-        case 10:
-            MODEL_CHECK(r == m.repaginate());
-            break;
-        case 11:
-            for (int k = 0; k < m.size / 2; ++k)
-                std::swap(m.slot(k), m.slot(m.size - 1 - k));
-            break;
-        case 12:
-            m.slot(i % (blocks << m.shift)) = x0;
-            break;
-        case 13:
-            m.get_block(i % 5);
-            MODEL_CHECK(r == 1);
-            break;
-        case 14: {
-            M t = mod[y];
-            mod[y].clear_all();
-            mod[x] = t;
-            break;
-        }
-        }
-        check<A, It>(*arr[x], mod[x]);
-        check<A, It>(*arr[1 - x], mod[1 - x]);
+        check<A, It>(arr[0], mod[0]);
+        check<A, It>(arr[1], mod[1]);
     }
 }
 
