@@ -3,18 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "paged/hashed_driver.h"
-#include "paged/paged_driver.h"
 
 TEST(PagedModel, Seeds) {
-    for (uint64_t seed = 1; seed <= 4; ++seed) {
+    for (uint64_t seed = 1; seed <= 8; ++seed) {
         colib_test::Input in(seed, 12000);
-        paged_test::run_paged(in);
-    }
-}
-
-TEST(HashedModel, Seeds) {
-    for (uint64_t seed = 1; seed <= 4; ++seed) {
-        colib_test::Input in(seed, 12000);
-        paged_test::run_hashed(in);
+        seed % 2 ? paged_test::run_paged(in) : paged_test::run_hashed(in);
     }
 }
