@@ -99,19 +99,17 @@ template <class A, class It, class Key> void run_hashed_arr(Input &in) {
             MODEL_CHECK(Key::member(a, k) == has && Key::read(a, k) == (has ? m.vals[k] : T()));
             MODEL_CHECK(static_cast<T>(Key::at(const_cast<A &>(a), k)) == Key::read(a, k));
         }
-        std::vector<const T *> walked; // key-slot order
-        for (auto e : a) {
-            MODEL_CHECK(m.where.count(key_of(e)) && m.where[key_of(e)] == &e.value);
-            walked.push_back(&e.value);
-        }
-        size_t n = 0;
+        std::vector<const T *> walked; // key-slot order, the walker's and range-for's
+        auto ci = a.begin();
         It fwd(&a), back(&a);
         for (auto e : const_cast<A &>(a)) {
-            MODEL_CHECK(n < walked.size() && &e.value == walked[n++] && ++fwd);
-            MODEL_CHECK(&fwd.value() == &e.value && Key::walked(fwd) == key_of(e));
+            MODEL_CHECK(++fwd && &fwd.value() == &e.value && Key::walked(fwd) == key_of(e));
+            MODEL_CHECK(&(*ci++).value == &e.value && m.where.count(key_of(e)));
+            MODEL_CHECK(m.where[key_of(e)] == &e.value);
+            walked.push_back(&e.value);
         }
-        MODEL_CHECK(walked.size() == m.vals.size() && n == walked.size() && !++fwd);
-        while (n > 0)
+        MODEL_CHECK(walked.size() == m.vals.size() && ci == a.end() && !++fwd);
+        for (size_t n = walked.size(); n > 0;)
             MODEL_CHECK(--back && &back.value() == walked[--n]);
         MODEL_CHECK(!--back);
         if constexpr (std::is_same<K, int>::value) {
