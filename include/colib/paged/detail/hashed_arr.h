@@ -15,7 +15,8 @@
 // a[k] never creates k (an unwritten index reads as the zero element);
 // assigning a[k] = v creates k once and overwrites it afterwards.
 //
-// Layout, in order: largest index, storage, keys.
+// Layout, in order: largest index, storage, keys (the store base,
+// hashed_store, shared with the two-dimensional arrays).
 //
 // Invariants:
 //   - each written index has exactly one key and one storage element, and
@@ -176,6 +177,16 @@ private:
     Keys keys_;
 };
 
+// The largest indexes written, kept ahead of the store: -1 before the first
+// write.
+struct hashed_largest {
+    int largest_ = -1;
+};
+struct hashed_largest2 {
+    int largest1_ = -1;
+    int largest2_ = -1;
+};
+
 // The key-slot walker of a hashed array: ++ and -- as basecoSetcoIterator,
 // operator() the current key (the nil key when not valid), value() the
 // current element. Made from a const array, it hands out const elements.
@@ -205,7 +216,8 @@ template <class Derived, class Array> class coHashedArrProxyT;
 
 template <class Derived, class T, class Store, class Proxy>
 class COLIB_API coHashedArrT
-    : public colib_detail::hashed_store<T, Store, coHashedArrPcoSet, colib_detail::hashed_entry>,
+    : private colib_detail::hashed_largest,
+      public colib_detail::hashed_store<T, Store, coHashedArrPcoSet, colib_detail::hashed_entry>,
       public colib_detail::printable<Derived> {
     using store =
         colib_detail::hashed_store<T, Store, coHashedArrPcoSet, colib_detail::hashed_entry>;
@@ -216,7 +228,7 @@ public:
     coHashedArrT() = default;
     // Takes src's storage and keys in O(1); element addresses do not change.
     // src is left empty and usable.
-    coHashedArrT(coHashedArrT &&src) noexcept : store(std::move(src)), largest_(src.largest_) {
+    coHashedArrT(coHashedArrT &&src) noexcept : hashed_largest(src), store(std::move(src)) {
         src.largest_ = -1;
     }
     coHashedArrT &operator=(coHashedArrT &&src) noexcept {
@@ -272,8 +284,6 @@ protected:
 
 private:
     template <class, class> friend class coHashedArrProxyT;
-
-    int largest_ = -1;
 };
 
 // The proxy for one index of one array: assignment writes, conversion

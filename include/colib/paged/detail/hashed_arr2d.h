@@ -52,7 +52,8 @@ private:
 } // namespace colib_detail
 
 template <class Derived, class T, class Store, class Proxy1D>
-class COLIB_API coHashedArr2DT : public colib_detail::hashed_store<T, Store, coHashedArr2DPcoSet,
+class COLIB_API coHashedArr2DT : private colib_detail::hashed_largest2,
+                                 public colib_detail::hashed_store<T, Store, coHashedArr2DPcoSet,
                                                                    colib_detail::hashed_entry2> {
     using store =
         colib_detail::hashed_store<T, Store, coHashedArr2DPcoSet, colib_detail::hashed_entry2>;
@@ -62,8 +63,7 @@ public:
     coHashedArr2DT() = default;
     // Takes src's storage and keys in O(1); element addresses do not change.
     // src is left empty and usable.
-    coHashedArr2DT(coHashedArr2DT &&src) noexcept
-        : store(std::move(src)), largest1_(src.largest1_), largest2_(src.largest2_) {
+    coHashedArr2DT(coHashedArr2DT &&src) noexcept : hashed_largest2(src), store(std::move(src)) {
         src.largest1_ = src.largest2_ = -1;
     }
     coHashedArr2DT &operator=(coHashedArr2DT &&src) noexcept {
@@ -120,9 +120,6 @@ private:
                      i, j);
         return *p;
     }
-
-    int largest1_ = -1;
-    int largest2_ = -1;
 };
 
 // The proxy for row i of one array: [j] gives the element proxy for (i, j).
