@@ -15,9 +15,6 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
-#include <utility>
-#include <vector>
 
 namespace paged_test {
 
@@ -26,10 +23,8 @@ namespace paged_test {
 // its largest indexes (1D: the largest and the size).
 struct Key1 {
     using K = int;
-    static K draw(Input &in) {
-        int k = in.small_int();
-        return k == -1 ? 0 : k;
-    }
+    static K draw(Input &in) { return nonnil(in.small_int()); }
+    static K nonnil(int k) { return k == -1 ? 0 : k; }
     static K grid(int q) { return q - 3; }
     template <class A> static auto at(A &a, K k) { return a[k]; }
     template <class A> static const auto &read(const A &a, K k) { return a.read(k); }
@@ -39,8 +34,7 @@ struct Key1 {
     }
     template <class It> static K walked(const It &it) { return it.get_index(); }
     static void raise(std::pair<int, int> &t, K k) {
-        t.first = std::max(t.first, k);
-        t.second = static_cast<int>(static_cast<unsigned>(t.first) + 1u);
+        t = {std::max(t.first, k), 0}, t.second = t.first + 1u;
     }
 };
 struct Key2 {
@@ -56,10 +50,9 @@ struct Key2 {
     }
     template <class A> static int member(const A &a, K k) { return a.member(k.first, k.second); }
     template <class A> static K top(const A &a) { return {a.largest_first(), a.largest_second()}; }
-    template <class It> static K walked(const It &it) {
+    template <class It> static K walked(const It &i) {
         K k;
-        it.index(k.first, k.second);
-        return k;
+        return i.index(k.first, k.second), k;
     }
     // Kept apart: the two maxima need not be those of one pair.
     static void raise(K &t, K k) { t = {std::max(t.first, k.first), std::max(t.second, k.second)}; }
