@@ -50,8 +50,7 @@ template <class A>
 struct prints<A, std::void_t<decltype(std::declval<std::ostream &>() << std::declval<const A &>())>>
     : std::true_type {};
 
-// Reaches the protected block selection.
-template <class A> struct Open : A {
+template <class A> struct Open : A { // reaches the protected block selection
     using A::A;
     using A::get_block;
 };
@@ -158,11 +157,10 @@ template <class T> struct PageModel {
 };
 
 template <class A, class It, class T> void check(const A &a, PageModel<T> &m) {
-    MODEL_CHECK(a.size() == m.size && a.empty() == (m.size == 0));
-    MODEL_CHECK(a.block_shift() == m.shift && a.block_size() == m.bs());
-    MODEL_CHECK(a.block_count() == m.count() && a.block_table().size() == m.count());
-    MODEL_CHECK(a.block_table().capacity() == m.cap && a.block_table().step() == m.step);
-    MODEL_CHECK(a.current_block_index() == m.cur);
+    MODEL_CHECK(a.size() == m.size && a.empty() == (m.size == 0) && a.block_shift() == m.shift);
+    MODEL_CHECK(a.block_size() == m.bs() && a.current_block_index() == m.cur);
+    MODEL_CHECK(a.block_count() == m.count() && a.block_table().size() == m.count() &&
+                a.block_table().capacity() == m.cap && a.block_table().step() == m.step);
     bool known = true;
     for (int b = 0; b < m.count(); ++b) {
         if (!m.addr[b]) m.addr[b] = a.block(b);
