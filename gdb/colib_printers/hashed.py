@@ -70,7 +70,7 @@ class HashedArrPrinter:
     def to_string(self):
         name = self.val.type.strip_typedefs().name
         n = _count(self.base["keys_"])
-        if "largest_" in [f.name for f in self.base.type.fields()]:
+        if "2D" not in name:
             return "%s with %d elements, size %d" % (name, n, int(self.base["largest_"]) + 1)
         return "%s with %d elements, largest indexes %d and %d" % (
             name, n, int(self.base["largest1_"]), int(self.base["largest2_"]))

@@ -1,12 +1,13 @@
-// Out-of-line members of coHashedArrT. Included only by the library's
-// instantiation unit (hashed_arr.cpp).
+// Out-of-line members of coHashedArrT. Included by the library's
+// instantiation units (hashed_arr.cpp, hashed_arr2d.cpp).
 #pragma once
 
 #include <new>
 
 #include <colib/paged/detail/hashed_arr.h>
 
-template <class D, class T, class S, class P> const T coHashedArrT<D, T, S, P>::s_default = T();
+template <class T, class S, class K, template <class> class E>
+const T colib_detail::hashed_store<T, S, K, E>::s_default = T();
 
 template <class D, class T, class S, class P>
 utOstream &coHashedArrT<D, T, S, P>::print(utOstream &os) const {

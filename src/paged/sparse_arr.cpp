@@ -3,7 +3,9 @@
 #include "paged/page_arr.inl"
 #include "paged/sparse_arr.inl"
 
-COLIB_SPARSE_ARR_INSTANCES(COLIB_INSTANTIATE)
+COLIB_SPARSE_INDEX_INSTANCES(COLIB_INSTANTIATE)
+COLIB_SPARSE_ARR_MEMBERS(COLIB_SPARSE_ARR_INSTANCES, COLIB_INSTANTIATE)
+COLIB_SPARSE_ARR_INSTANCES(COLIB_INSTANTIATE, double, double)
 
 basecoSparseArr2D::basecoSparseArr2D(int shift, int capacity, int step)
     : rows_(shift, capacity, step), cols_(shift, capacity, step), cells_(shift, capacity, step),

@@ -27,158 +27,16 @@
 // "coPageArr {").
 #pragma once
 
-#include <colib/foundation/instances.h>
 #include <colib/paged/detail/hashed_arr.h>
 
-// char: the storage, its walker, the array, its proxy and its key walker.
-class COLIB_API charcoHashedArrINTERNALcoPageArr
-    : public coPageArrT<charcoHashedArrINTERNALcoPageArr, char> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API charcoHashedArrINTERNALcoPageArrcoIterator
-    : public coPageArrIterT<charcoHashedArrINTERNALcoPageArrcoIterator,
-                            charcoHashedArrINTERNALcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class charcoHashedArrProxy;
-class COLIB_API charcoHashedArr
-    : public coHashedArrT<charcoHashedArr, char, charcoHashedArrINTERNALcoPageArr,
-                          charcoHashedArrProxy> {
-public:
-    using coHashedArrT::coHashedArrT;
-};
-class COLIB_API charcoHashedArrProxy
-    : public coHashedArrProxyT<charcoHashedArrProxy, charcoHashedArr> {
-public:
-    using coHashedArrProxyT::coHashedArrProxyT;
-    using coHashedArrProxyT::operator=;
-};
-class COLIB_API charcoHashedArrcoIterator
-    : public coHashedArrIterT<charcoHashedArrcoIterator, charcoHashedArr> {
-public:
-    using coHashedArrIterT::coHashedArrIterT;
-};
+// The members: M(X, prefix, element type).
+#define COLIB_HASHED_ARR_MEMBERS(M, X)                                                             \
+    M(X, char, char)                                                                               \
+    M(X, int, int)                                                                                 \
+    M(X, double, double)                                                                           \
+    M(X, utAny, utAny)
 
-// int: the storage, its walker, the array, its proxy and its key walker.
-class COLIB_API intcoHashedArrINTERNALcoPageArr
-    : public coPageArrT<intcoHashedArrINTERNALcoPageArr, int> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API intcoHashedArrINTERNALcoPageArrcoIterator
-    : public coPageArrIterT<intcoHashedArrINTERNALcoPageArrcoIterator,
-                            intcoHashedArrINTERNALcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class intcoHashedArrProxy;
-class COLIB_API intcoHashedArr
-    : public coHashedArrT<intcoHashedArr, int, intcoHashedArrINTERNALcoPageArr,
-                          intcoHashedArrProxy> {
-public:
-    using coHashedArrT::coHashedArrT;
-};
-class COLIB_API intcoHashedArrProxy
-    : public coHashedArrProxyT<intcoHashedArrProxy, intcoHashedArr> {
-public:
-    using coHashedArrProxyT::coHashedArrProxyT;
-    using coHashedArrProxyT::operator=;
-};
-class COLIB_API intcoHashedArrcoIterator
-    : public coHashedArrIterT<intcoHashedArrcoIterator, intcoHashedArr> {
-public:
-    using coHashedArrIterT::coHashedArrIterT;
-};
-
-// double: the storage, its walker, the array, its proxy and its key walker.
-class COLIB_API doublecoHashedArrINTERNALcoPageArr
-    : public coPageArrT<doublecoHashedArrINTERNALcoPageArr, double> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API doublecoHashedArrINTERNALcoPageArrcoIterator
-    : public coPageArrIterT<doublecoHashedArrINTERNALcoPageArrcoIterator,
-                            doublecoHashedArrINTERNALcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class doublecoHashedArrProxy;
-class COLIB_API doublecoHashedArr
-    : public coHashedArrT<doublecoHashedArr, double, doublecoHashedArrINTERNALcoPageArr,
-                          doublecoHashedArrProxy> {
-public:
-    using coHashedArrT::coHashedArrT;
-};
-class COLIB_API doublecoHashedArrProxy
-    : public coHashedArrProxyT<doublecoHashedArrProxy, doublecoHashedArr> {
-public:
-    using coHashedArrProxyT::coHashedArrProxyT;
-    using coHashedArrProxyT::operator=;
-};
-class COLIB_API doublecoHashedArrcoIterator
-    : public coHashedArrIterT<doublecoHashedArrcoIterator, doublecoHashedArr> {
-public:
-    using coHashedArrIterT::coHashedArrIterT;
-};
-
-// utAny: the storage, its walker, the array, its proxy and its key walker.
-class COLIB_API utAnycoHashedArrINTERNALcoPageArr
-    : public coPageArrT<utAnycoHashedArrINTERNALcoPageArr, utAny> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API utAnycoHashedArrINTERNALcoPageArrcoIterator
-    : public coPageArrIterT<utAnycoHashedArrINTERNALcoPageArrcoIterator,
-                            utAnycoHashedArrINTERNALcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class utAnycoHashedArrProxy;
-class COLIB_API utAnycoHashedArr
-    : public coHashedArrT<utAnycoHashedArr, utAny, utAnycoHashedArrINTERNALcoPageArr,
-                          utAnycoHashedArrProxy> {
-public:
-    using coHashedArrT::coHashedArrT;
-};
-class COLIB_API utAnycoHashedArrProxy
-    : public coHashedArrProxyT<utAnycoHashedArrProxy, utAnycoHashedArr> {
-public:
-    using coHashedArrProxyT::coHashedArrProxyT;
-    using coHashedArrProxyT::operator=;
-};
-class COLIB_API utAnycoHashedArrcoIterator
-    : public coHashedArrIterT<utAnycoHashedArrcoIterator, utAnycoHashedArr> {
-public:
-    using coHashedArrIterT::coHashedArrIterT;
-};
-
-// The instances compiled once in the library (src/paged/hashed_arr.cpp).
-#define COLIB_HASHED_ARR_INSTANCES(X)                                                              \
-    X(coPageArrT<charcoHashedArrINTERNALcoPageArr, char>)                                          \
-    X(coPageArrIterT<charcoHashedArrINTERNALcoPageArrcoIterator,                                   \
-                     charcoHashedArrINTERNALcoPageArr>)                                            \
-    X(coHashedArrT<charcoHashedArr, char, charcoHashedArrINTERNALcoPageArr, charcoHashedArrProxy>) \
-    X(coHashedArrProxyT<charcoHashedArrProxy, charcoHashedArr>)                                    \
-    X(coHashedArrIterT<charcoHashedArrcoIterator, charcoHashedArr>)                                \
-    X(coPageArrT<intcoHashedArrINTERNALcoPageArr, int>)                                            \
-    X(coPageArrIterT<intcoHashedArrINTERNALcoPageArrcoIterator, intcoHashedArrINTERNALcoPageArr>)  \
-    X(coHashedArrT<intcoHashedArr, int, intcoHashedArrINTERNALcoPageArr, intcoHashedArrProxy>)     \
-    X(coHashedArrProxyT<intcoHashedArrProxy, intcoHashedArr>)                                      \
-    X(coHashedArrIterT<intcoHashedArrcoIterator, intcoHashedArr>)                                  \
-    X(coPageArrT<doublecoHashedArrINTERNALcoPageArr, double>)                                      \
-    X(coPageArrIterT<doublecoHashedArrINTERNALcoPageArrcoIterator,                                 \
-                     doublecoHashedArrINTERNALcoPageArr>)                                          \
-    X(coHashedArrT<doublecoHashedArr, double, doublecoHashedArrINTERNALcoPageArr,                  \
-                   doublecoHashedArrProxy>)                                                        \
-    X(coHashedArrProxyT<doublecoHashedArrProxy, doublecoHashedArr>)                                \
-    X(coHashedArrIterT<doublecoHashedArrcoIterator, doublecoHashedArr>)                            \
-    X(coPageArrT<utAnycoHashedArrINTERNALcoPageArr, utAny>)                                        \
-    X(coPageArrIterT<utAnycoHashedArrINTERNALcoPageArrcoIterator,                                  \
-                     utAnycoHashedArrINTERNALcoPageArr>)                                           \
-    X(coHashedArrT<utAnycoHashedArr, utAny, utAnycoHashedArrINTERNALcoPageArr,                     \
-                   utAnycoHashedArrProxy>)                                                         \
-    X(coHashedArrProxyT<utAnycoHashedArrProxy, utAnycoHashedArr>)                                  \
-    X(coHashedArrIterT<utAnycoHashedArrcoIterator, utAnycoHashedArr>)
-COLIB_HASHED_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// intcoHashedArr, intcoHashedArrProxy, intcoHashedArrcoIterator and
+// intcoHashedArrINTERNALcoPageArr(coIterator), ..., each compiled once in
+// the library.
+COLIB_HASHED_ARR_MEMBERS(COLIB_HASHED_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -112,35 +112,21 @@ struct COLIB_API coHashedArr2DPElem {
     }
 };
 
-// The key set of the one-dimensional hashed arrays.
-class COLIB_API coHashedArrPcoSet
-    : public coSetT<coHashedArrPcoSet, coHashedArrP, coHashedArrPElem> {
-public:
-    using coSetT::coSetT;
-};
-// The key set of the two-dimensional hashed arrays.
-class COLIB_API coHashedArr2DPcoSet
-    : public coSetT<coHashedArr2DPcoSet, coHashedArr2DP, coHashedArr2DPElem> {
-public:
-    using coSetT::coSetT;
-};
+// The key sets: M(X, key type). Key##coSet is the key set of the arrays
+// with that key, Key##coSetcoIterator its slot-order walker (operator()
+// gives the current key, or the nil key).
+#define COLIB_HASHED_KEYS_MEMBERS(M, X)                                                            \
+    M(X, coHashedArrP)                                                                             \
+    M(X, coHashedArr2DP)
 
-// Slot-order walkers; operator() gives the current key, or the nil key.
-class COLIB_API coHashedArrPcoSetcoIterator
-    : public coSetIterT<coHashedArrPcoSetcoIterator, coHashedArrPcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
-class COLIB_API coHashedArr2DPcoSetcoIterator
-    : public coSetIterT<coHashedArr2DPcoSetcoIterator, coHashedArr2DPcoSet> {
-public:
-    using coSetIterT::coSetIterT;
-};
+#define COLIB_HASHED_KEYS_CLASSES(X, K)                                                            \
+    COLIB_THIN_CLASS(K##coSet, coSetT, K##coSet, K, K##Elem)                                       \
+    COLIB_THIN_CLASS(K##coSetcoIterator, coSetIterT, K##coSetcoIterator, K##coSet)                 \
+    COLIB_HASHED_KEYS_INSTANCES(X, K)
+#define COLIB_HASHED_KEYS_INSTANCES(X, K)                                                          \
+    X(coSetT<K##coSet, K, K##Elem>)                                                                \
+    X(coSetIterT<K##coSetcoIterator, K##coSet>)
 
-// The instances compiled once in the library (src/paged/hashed_keys.cpp).
-#define COLIB_HASHED_KEYS_INSTANCES(X)                                                             \
-    X(coSetT<coHashedArrPcoSet, coHashedArrP, coHashedArrPElem>)                                   \
-    X(coSetT<coHashedArr2DPcoSet, coHashedArr2DP, coHashedArr2DPElem>)                             \
-    X(coSetIterT<coHashedArrPcoSetcoIterator, coHashedArrPcoSet>)                                  \
-    X(coSetIterT<coHashedArr2DPcoSetcoIterator, coHashedArr2DPcoSet>)
-COLIB_HASHED_KEYS_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// coHashedArrPcoSet, coHashedArr2DPcoSet and their walkers, each compiled
+// once in the library (src/paged/hashed_keys.cpp).
+COLIB_HASHED_KEYS_MEMBERS(COLIB_HASHED_KEYS_CLASSES, COLIB_EXTERN_TEMPLATE)

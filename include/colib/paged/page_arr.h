@@ -24,124 +24,20 @@
 // do not print. utBoolcoPageArr holds int truth values.
 #pragma once
 
-#include <colib/foundation/instances.h>
 #include <colib/paged/detail/page_arr.h>
 
-class COLIB_API charcoPageArr : public coPageArrT<charcoPageArr, char> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API intcoPageArr : public coPageArrT<intcoPageArr, int> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API longcoPageArr : public coPageArrT<longcoPageArr, long, coElem<long>::block, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API floatcoPageArr : public coPageArrT<floatcoPageArr, float, coElem<float>::block, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API doublecoPageArr : public coPageArrT<doublecoPageArr, double> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API utBoolcoPageArr : public coPageArrT<utBoolcoPageArr, utBool> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API utInt64coPageArr
-    : public coPageArrT<utInt64coPageArr, utInt64, coElem<utInt64>::block, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API utStringcoPageArr : public coPageArrT<utStringcoPageArr, utString> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API utAnycoPageArr : public coPageArrT<utAnycoPageArr, utAny> {
-public:
-    using coPageArrT::coPageArrT;
-};
+// The members: M(X, prefix, element type, prints (1) or not (0)).
+#define COLIB_PAGE_ARR_MEMBERS(M, X)                                                               \
+    M(X, char, char, 1)                                                                            \
+    M(X, int, int, 1)                                                                              \
+    M(X, long, long, 0)                                                                            \
+    M(X, float, float, 0)                                                                          \
+    M(X, double, double, 1)                                                                        \
+    M(X, utBool, utBool, 1)                                                                        \
+    M(X, utInt64, utInt64, 0)                                                                      \
+    M(X, utString, utString, 1)                                                                    \
+    M(X, utAny, utAny, 1)
 
-class COLIB_API charcoPageArrcoIterator
-    : public coPageArrIterT<charcoPageArrcoIterator, charcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API intcoPageArrcoIterator
-    : public coPageArrIterT<intcoPageArrcoIterator, intcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API longcoPageArrcoIterator
-    : public coPageArrIterT<longcoPageArrcoIterator, longcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API floatcoPageArrcoIterator
-    : public coPageArrIterT<floatcoPageArrcoIterator, floatcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API doublecoPageArrcoIterator
-    : public coPageArrIterT<doublecoPageArrcoIterator, doublecoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API utBoolcoPageArrcoIterator
-    : public coPageArrIterT<utBoolcoPageArrcoIterator, utBoolcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API utInt64coPageArrcoIterator
-    : public coPageArrIterT<utInt64coPageArrcoIterator, utInt64coPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API utStringcoPageArrcoIterator
-    : public coPageArrIterT<utStringcoPageArrcoIterator, utStringcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API utAnycoPageArrcoIterator
-    : public coPageArrIterT<utAnycoPageArrcoIterator, utAnycoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-
-// The instances compiled once in the library (src/paged/page_arr.cpp): the
-// arrays and their iterators, then the printing members' print().
-#define COLIB_PAGE_ARR_INSTANCES(X)                                                                \
-    X(coPageArrT<charcoPageArr, char>)                                                             \
-    X(coPageArrIterT<charcoPageArrcoIterator, charcoPageArr>)                                      \
-    X(coPageArrT<intcoPageArr, int>)                                                               \
-    X(coPageArrIterT<intcoPageArrcoIterator, intcoPageArr>)                                        \
-    X(coPageArrT<longcoPageArr, long, coElem<long>::block, 0>)                                     \
-    X(coPageArrIterT<longcoPageArrcoIterator, longcoPageArr>)                                      \
-    X(coPageArrT<floatcoPageArr, float, coElem<float>::block, 0>)                                  \
-    X(coPageArrIterT<floatcoPageArrcoIterator, floatcoPageArr>)                                    \
-    X(coPageArrT<doublecoPageArr, double>)                                                         \
-    X(coPageArrIterT<doublecoPageArrcoIterator, doublecoPageArr>)                                  \
-    X(coPageArrT<utBoolcoPageArr, utBool>)                                                         \
-    X(coPageArrIterT<utBoolcoPageArrcoIterator, utBoolcoPageArr>)                                  \
-    X(coPageArrT<utInt64coPageArr, utInt64, coElem<utInt64>::block, 0>)                            \
-    X(coPageArrIterT<utInt64coPageArrcoIterator, utInt64coPageArr>)                                \
-    X(coPageArrT<utStringcoPageArr, utString>)                                                     \
-    X(coPageArrIterT<utStringcoPageArrcoIterator, utStringcoPageArr>)                              \
-    X(coPageArrT<utAnycoPageArr, utAny>)                                                           \
-    X(coPageArrIterT<utAnycoPageArrcoIterator, utAnycoPageArr>)
-#define COLIB_PAGE_ARR_PRINTING(X)                                                                 \
-    X(charcoPageArr, char)                                                                         \
-    X(intcoPageArr, int)                                                                           \
-    X(doublecoPageArr, double)                                                                     \
-    X(utBoolcoPageArr, utBool)                                                                     \
-    X(utStringcoPageArr, utString)                                                                 \
-    X(utAnycoPageArr, utAny)
-#define COLIB_PAGE_ARR_EXTERN_PRINT(A, T)                                                          \
-    extern template utOstream &coPageArrT<A, T>::print<1, void>(utOstream &) const;
-#define COLIB_PAGE_ARR_INSTANTIATE_PRINT(A, T)                                                     \
-    template utOstream &coPageArrT<A, T>::print<1, void>(utOstream &) const;
-COLIB_PAGE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
-COLIB_PAGE_ARR_PRINTING(COLIB_PAGE_ARR_EXTERN_PRINT)
+// intcoPageArr, intcoPageArrcoIterator, ..., each compiled once in the
+// library.
+COLIB_PAGE_ARR_MEMBERS(COLIB_PAGE_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -23,12 +23,8 @@ public:
     }
 };
 
-class COLIB_API utAnycoPageArrINTERNALcoDynArrcoIterator
-    : public coDynArrIterT<utAnycoPageArrINTERNALcoDynArrcoIterator,
-                           utAnycoPageArrINTERNALcoDynArr> {
-public:
-    using coDynArrIterT::coDynArrIterT;
-};
+COLIB_THIN_CLASS(utAnycoPageArrINTERNALcoDynArrcoIterator, coDynArrIterT,
+                 utAnycoPageArrINTERNALcoDynArrcoIterator, utAnycoPageArrINTERNALcoDynArr)
 
 // The instances compiled once in the library (src/paged/page_arr.cpp).
 #define COLIB_PAGE_TABLE_INSTANCES(X)                                                              \

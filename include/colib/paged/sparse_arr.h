@@ -35,6 +35,13 @@
 //   basecoSparseArr2D                                     the index; protected get_index,
 //                                                         get_addr_var and allocate
 
+// The members: M(X, prefix, element type); the values are a Pre##coPageArr.
+#define COLIB_SPARSE_ARR_MEMBERS(M, X) M(X, int, int)
+
+COLIB_SPARSE_INDEX_INSTANCES(COLIB_EXTERN_TEMPLATE)
+// A sparse matrix of ints, compiled once in the library.
+COLIB_SPARSE_ARR_MEMBERS(COLIB_SPARSE_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)
+
 // A sparse matrix of doubles.
 class COLIB_API doublecoSparseArr2D
     : public coSparseArr2DT<doublecoSparseArr2D, double, doublecoPageArr> {
@@ -45,19 +52,4 @@ public:
     // x holds max_column() + 1 entries, y max_row() + 1.
     void multiply(const double *x, double *y) const;
 };
-
-// A sparse matrix of ints.
-class COLIB_API intcoSparseArr2D : public coSparseArr2DT<intcoSparseArr2D, int, intcoPageArr> {
-public:
-    using coSparseArr2DT::coSparseArr2DT;
-};
-
-#define COLIB_SPARSE_ARR_INSTANCES(X)                                                              \
-    X(coPageArrT<coSparseArrIntPcoPageArr, coSparseArrIntP, 1, 0>)                                 \
-    X(coPageArrT<coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1, 0>)                                 \
-    X(coPageArrT<coSparseArrTailPcoPageArr, coSparseArrTailP, 1, 0>)                               \
-    X(coPageArrIterT<coSparseArrIntPcoPageArrcoIterator, coSparseArrIntPcoPageArr>)                \
-    X(coPageArrIterT<coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr>)                \
-    X(coSparseArr2DT<doublecoSparseArr2D, double, doublecoPageArr>)                                \
-    X(coSparseArr2DT<intcoSparseArr2D, int, intcoPageArr>)
-COLIB_SPARSE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE)
+COLIB_SPARSE_ARR_INSTANCES(COLIB_EXTERN_TEMPLATE, double, double)

@@ -51,36 +51,27 @@ private:
 };
 } // namespace colib_detail
 
-template <class Derived, class T, class Store, class Proxy1D> class COLIB_API coHashedArr2DT {
-    using key_iter = coHashedArr2DPcoSet::const_iterator;
+template <class Derived, class T, class Store, class Proxy1D>
+class COLIB_API coHashedArr2DT : private colib_detail::hashed_largest2,
+                                 public colib_detail::hashed_store<T, Store, coHashedArr2DPcoSet,
+                                                                   colib_detail::hashed_entry2> {
+    using store =
+        colib_detail::hashed_store<T, Store, coHashedArr2DPcoSet, colib_detail::hashed_entry2>;
 
 public:
-    using value_type = T;
-    using key_set = coHashedArr2DPcoSet;
-    using storage_type = Store;
-    using iterator = colib_detail::hashed_range_iter<key_iter, colib_detail::hashed_entry2<T>>;
-    using const_iterator =
-        colib_detail::hashed_range_iter<key_iter, colib_detail::hashed_entry2<const T>>;
-
     // Both maxima -1, no storage block, an empty key set (4 bits, 50 %).
-    coHashedArr2DT() : keys_(4, 50) {}
-    // Not copyable: the keys point into this array's own storage.
-    coHashedArr2DT(const coHashedArr2DT &) = delete;
-    coHashedArr2DT &operator=(const coHashedArr2DT &) = delete;
+    coHashedArr2DT() = default;
     // Takes src's storage and keys in O(1); element addresses do not change.
     // src is left empty and usable.
-    coHashedArr2DT(coHashedArr2DT &&src) noexcept
-        : largest1_(src.largest1_), largest2_(src.largest2_), store_(std::move(src.store_)),
-          keys_(std::move(src.keys_)) {
+    coHashedArr2DT(coHashedArr2DT &&src) noexcept : hashed_largest2(src), store(std::move(src)) {
         src.largest1_ = src.largest2_ = -1;
     }
     coHashedArr2DT &operator=(coHashedArr2DT &&src) noexcept {
         if (this != &src) {
+            store::operator=(std::move(src));
             largest1_ = src.largest1_;
             largest2_ = src.largest2_;
             src.largest1_ = src.largest2_ = -1;
-            store_ = std::move(src.store_);
-            keys_ = std::move(src.keys_);
         }
         return *this;
     }
@@ -91,38 +82,18 @@ public:
     // (0, 9) they are 5 and 9, although (5, 9) was never written.
     int largest_first() const noexcept { return largest1_; }
     int largest_second() const noexcept { return largest2_; }
-    // The number of distinct pairs written.
-    int count() const noexcept { return keys_.size(); }
-    int empty() const noexcept { return count() == 0 ? 1 : 0; }
 
     // The element stored for (i, j), or the zero element when the pair was
     // never written. Never stores anything.
-    const T &read(int i, int j) const {
-        void *p = keys_.find(coHashedArr2DP(i, j, nullptr)).get_obj();
-        return p ? *static_cast<const T *>(p) : s_default;
-    }
+    const T &read(int i, int j) const { return this->read_key(coHashedArr2DP(i, j, nullptr)); }
     // 1 when (i, j) has been written.
-    int member(int i, int j) const {
-        return keys_.find(coHashedArr2DP(i, j, nullptr)).get_obj() ? 1 : 0;
-    }
+    int member(int i, int j) const { return this->find(coHashedArr2DP(i, j, nullptr)) ? 1 : 0; }
 
     // a[i][j] = v writes; reading a[i][j] is read(i, j).
     Proxy1D operator[](int i) noexcept { return Proxy1D(static_cast<Derived *>(this), i); }
     colib_detail::hashed_row_view<Derived> operator[](int i) const noexcept {
         return colib_detail::hashed_row_view<Derived>(static_cast<const Derived *>(this), i);
     }
-
-    // The key set and the storage (first-write order), for users who want
-    // to see them.
-    const key_set &keys() const noexcept { return keys_; }
-    const Store &storage() const noexcept { return store_; }
-
-    // The written cells in key-slot order, as (first, second, element)
-    // entries; elements are references into the storage.
-    iterator begin() noexcept { return iterator(keys_.begin()); }
-    iterator end() noexcept { return iterator(keys_.end()); }
-    const_iterator begin() const noexcept { return const_iterator(keys_.begin()); }
-    const_iterator end() const noexcept { return const_iterator(keys_.end()); }
 
 private:
     template <class, class> friend class coHashedArr2DProxyT;
@@ -133,31 +104,22 @@ private:
     T &get_index(int i, int j) {
         COLIB_EXPECT(i != -1 || j != -1, typeid(Derived), "write",
                      "the pair (-1, -1) is the nil pair");
-        T *slot = colib_detail::next_page_slot<T>(store_);
-        void *prev = keys_.add(coHashedArr2DP(i, j, slot)).get_obj();
-        if (prev) return *static_cast<T *>(prev);
-        store_.append(T());
-        if (i > largest1_) largest1_ = i;
-        if (j > largest2_) largest2_ = j;
-        return *slot;
+        bool made;
+        T &x = this->make(coHashedArr2DP(i, j, nullptr), made);
+        if (made) {
+            if (i > largest1_) largest1_ = i;
+            if (j > largest2_) largest2_ = j;
+        }
+        return x;
     }
     // The element of a pair known to be written. Hardened: an unwritten
     // pair aborts.
     T &get_object(int i, int j) const {
-        void *p = keys_.find(coHashedArr2DP(i, j, nullptr)).get_obj();
+        T *p = this->find(coHashedArr2DP(i, j, nullptr));
         COLIB_EXPECT(p != nullptr, typeid(Derived), "get_object", "pair (%d, %d) was never written",
                      i, j);
-        return *static_cast<T *>(p);
+        return *p;
     }
-
-    // The zero element that reads of unwritten pairs return, one per
-    // member, defined in the library.
-    COLIB_API static const T s_default;
-
-    int largest1_ = -1;
-    int largest2_ = -1;
-    Store store_;
-    key_set keys_;
 };
 
 // The proxy for row i of one array: [j] gives the element proxy for (i, j).
@@ -200,31 +162,45 @@ private:
 };
 
 // Steps through the written cells of an array in key-slot order (the key
-// set's walker): ++ and -- as basecoSetcoIterator. Hands out const
-// elements.
+// set's walker): ++ and -- as basecoSetcoIterator; operator() gives the
+// current key or the nil key, value() the current element (const).
 template <class Derived, class Array>
-class COLIB_API coHashedArr2DIterT : public basecoSetcoIterator {
+class COLIB_API coHashedArr2DIterT : public colib_detail::hashed_walker<Derived, Array> {
 public:
-    using value_type = typename Array::value_type;
+    using colib_detail::hashed_walker<Derived, Array>::hashed_walker;
 
-    explicit coHashedArr2DIterT(const Array *array) noexcept
-        : basecoSetcoIterator(&array->keys()) {}
-
-    // The current key, or the nil key when not valid.
-    const coHashedArr2DP &operator()() const {
-        void *p = basecoSetcoIterator::operator()();
-        return p ? *static_cast<const coHashedArr2DP *>(p) : coHashedArr2DPcoSet::nil();
-    }
     // The two indexes of the current key; -1 and -1 when not valid.
     void index(int &i, int &j) const {
         const coHashedArr2DP &k = (*this)();
         i = k.get_i1();
         j = k.get_i2();
     }
-    // The current element. Hardened: requires a valid iterator.
-    const value_type &value() const {
-        void *p = (*this)().get_obj();
-        COLIB_EXPECT(p != nullptr, typeid(Derived), "value", "no current element");
-        return *static_cast<const value_type *>(p);
-    }
 };
+
+// One member of the family (paged/hashed_arr2d.h lists them): the storage
+// and its walker, the array, its proxies and its key walker.
+#define COLIB_HASHED_ARR2D_CLASSES(X, Pre, T)                                                      \
+    COLIB_PAGE_ARR_CLASS(X, Pre##coHashedArr2DINTERNALcoPageArr, T, coElem<T>::block, 0)           \
+    class Pre##coHashedArr2DProxy1D;                                                               \
+    COLIB_THIN_CLASS(Pre##coHashedArr2D, coHashedArr2DT, Pre##coHashedArr2D, T,                    \
+                     Pre##coHashedArr2DINTERNALcoPageArr, Pre##coHashedArr2DProxy1D)               \
+    COLIB_PROXY_CLASS(Pre##coHashedArr2DProxy, coHashedArr2DProxyT, Pre##coHashedArr2DProxy,       \
+                      Pre##coHashedArr2D)                                                          \
+    COLIB_THIN_CLASS(Pre##coHashedArr2DProxy1D, coHashedArr2DProxy1DT, Pre##coHashedArr2DProxy1D,  \
+                     Pre##coHashedArr2D, Pre##coHashedArr2DProxy)                                  \
+    COLIB_THIN_CLASS(Pre##coHashedArr2DcoIterator, coHashedArr2DIterT,                             \
+                     Pre##coHashedArr2DcoIterator, Pre##coHashedArr2D)                             \
+    COLIB_HASHED_ARR2D_OWN_INSTANCES(X, Pre, T)
+#define COLIB_HASHED_ARR2D_INSTANCES(X, Pre, T)                                                    \
+    COLIB_PAGE_ARR_INSTANCE(X, Pre##coHashedArr2DINTERNALcoPageArr, T, coElem<T>::block, 0)        \
+    COLIB_HASHED_ARR2D_OWN_INSTANCES(X, Pre, T)
+#define COLIB_HASHED_ARR2D_OWN_INSTANCES(X, Pre, T)                                                \
+    X(colib_detail::hashed_store<T, Pre##coHashedArr2DINTERNALcoPageArr, coHashedArr2DPcoSet,      \
+                                 colib_detail::hashed_entry2>)                                     \
+    X(coHashedArr2DT<Pre##coHashedArr2D, T, Pre##coHashedArr2DINTERNALcoPageArr,                   \
+                     Pre##coHashedArr2DProxy1D>)                                                   \
+    X(coHashedArr2DProxyT<Pre##coHashedArr2DProxy, Pre##coHashedArr2D>)                            \
+    X(coHashedArr2DProxy1DT<Pre##coHashedArr2DProxy1D, Pre##coHashedArr2D,                         \
+                            Pre##coHashedArr2DProxy>)                                              \
+    X(colib_detail::hashed_walker<Pre##coHashedArr2DcoIterator, Pre##coHashedArr2D>)               \
+    X(coHashedArr2DIterT<Pre##coHashedArr2DcoIterator, Pre##coHashedArr2D>)

@@ -47,7 +47,9 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 #include <colib/paged/page_table.h>
 
 namespace colib_detail {
@@ -56,14 +58,10 @@ namespace colib_detail {
 // compares positions by address, like a segmented iterator. The end
 // position of a full last block is that block's end, so no block past the
 // last one is ever looked at.
-template <class T> class page_range_iter {
+template <class T> class page_range_iter : public range_iter<page_range_iter<T>, T &> {
 public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = std::remove_const_t<T>;
-    using difference_type = std::ptrdiff_t;
-    using pointer = T *;
-    using reference = T &;
-
+    // Postfix ++ from the base (the prefix one below would hide it).
+    using range_iter<page_range_iter<T>, T &>::operator++;
     // The position of element index (or the end when index == size).
     page_range_iter(void *const *table, int shift, int index, int size) noexcept
         : block_size_(1 << shift) {
@@ -76,7 +74,6 @@ public:
         block_end_ = block + block_size_;
     }
     T &operator*() const noexcept { return *p_; }
-    T *operator->() const noexcept { return p_; }
     page_range_iter &operator++() noexcept {
         if (++p_ == block_end_ && node_ != last_) {
             p_ = static_cast<T *>(*++node_);
@@ -84,13 +81,7 @@ public:
         }
         return *this;
     }
-    page_range_iter operator++(int) noexcept {
-        page_range_iter old = *this;
-        ++*this;
-        return old;
-    }
     bool operator==(const page_range_iter &o) const noexcept { return p_ == o.p_; }
-    bool operator!=(const page_range_iter &o) const noexcept { return p_ != o.p_; }
 
 private:
     T *p_ = nullptr;
@@ -102,9 +93,8 @@ private:
 
 } // namespace colib_detail
 
-template <class Derived, class T, int B = coElem<T>::block, int P = 1> class COLIB_API coPageArrT {
-    using print_arg = std::conditional_t<P != 0, Derived, colib_detail::not_printable<Derived>>;
-
+template <class Derived, class T, int B = coElem<T>::block, int P = 1>
+class COLIB_API coPageArrT : public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = T;
     using iterator = colib_detail::page_range_iter<T>;
@@ -232,11 +222,6 @@ public:
 
     // The common printout, headed "coPageArr {" (printing members only).
     template <int Q = P, class = std::enable_if_t<Q != 0>> utOstream &print(utOstream &os) const;
-
-    friend utOstream &operator<<(utOstream &os, const print_arg &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const print_arg &a) {
-        return colib_detail::print_std(os, a);
-    }
 
 protected:
     // Makes blocks up to b exist and b current; 0 when the table or a
@@ -391,3 +376,30 @@ template <class T, class Store> T *next_page_slot(Store &store) {
 }
 
 } // namespace colib_detail
+
+// One paged array Name of T (copy mode B, prints when P is 1) and its
+// walker Name##coIterator, as the families that keep their storage in
+// paged arrays stamp them; X as in foundation/instances.h. A printing
+// member also has its print() compiled once.
+#define COLIB_PAGE_ARR_CLASS(X, Name, T, B, P)                                                     \
+    COLIB_THIN_CLASS(Name, coPageArrT, Name, T, B, P)                                              \
+    COLIB_THIN_CLASS(Name##coIterator, coPageArrIterT, Name##coIterator, Name)                     \
+    COLIB_PAGE_ARR_INSTANCE(X, Name, T, B, P)
+#define COLIB_PAGE_ARR_INSTANCE(X, Name, T, B, P)                                                  \
+    X(coPageArrT<Name, T, B, P>)                                                                   \
+    X(coPageArrIterT<Name##coIterator, Name>)                                                      \
+    COLIB_PAGE_ARR_PRINT_##P(X, Name, T, B)
+// The print() of a printing member: declared extern in the headers,
+// compiled in the library.
+#define COLIB_PAGE_ARR_PRINT_0(X, Name, T, B)
+#define COLIB_PAGE_ARR_PRINT_1(X, Name, T, B) COLIB_PAGE_ARR_PRINT_##X(coPageArrT<Name, T, B, 1>)
+#define COLIB_PAGE_ARR_PRINT_COLIB_EXTERN_TEMPLATE(...)                                            \
+    extern template utOstream &__VA_ARGS__::print<1, void>(utOstream &) const;
+#define COLIB_PAGE_ARR_PRINT_COLIB_INSTANTIATE(...)                                                \
+    template utOstream &__VA_ARGS__::print<1, void>(utOstream &) const;
+
+// One member of the family (paged/page_arr.h lists them).
+#define COLIB_PAGE_ARR_CLASSES(X, Pre, T, P)                                                       \
+    COLIB_PAGE_ARR_CLASS(X, Pre##coPageArr, T, coElem<T>::block, P)
+#define COLIB_PAGE_ARR_INSTANCES(X, Pre, T, P)                                                     \
+    COLIB_PAGE_ARR_INSTANCE(X, Pre##coPageArr, T, coElem<T>::block, P)

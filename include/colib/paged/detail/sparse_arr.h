@@ -60,7 +60,9 @@
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
+#include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/range_iter.h>
 #include <colib/paged/detail/page_arr.h>
 
 // A list head: the number of the first cell of a row or column list, -1
@@ -91,31 +93,18 @@ struct COLIB_API coSparseArrTailP {
 // ordered by column, linked through next_in_row) or the column lists (1).
 enum coSparseArrRowCol { coSPARSE_ROW = 0, coSPARSE_COLUMN = 1 };
 
-class COLIB_API coSparseArrIntPcoPageArr
-    : public coPageArrT<coSparseArrIntPcoPageArr, coSparseArrIntP, 1, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API coSparseArrPtrPcoPageArr
-    : public coPageArrT<coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API coSparseArrTailPcoPageArr
-    : public coPageArrT<coSparseArrTailPcoPageArr, coSparseArrTailP, 1, 0> {
-public:
-    using coPageArrT::coPageArrT;
-};
-class COLIB_API coSparseArrIntPcoPageArrcoIterator
-    : public coPageArrIterT<coSparseArrIntPcoPageArrcoIterator, coSparseArrIntPcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
-class COLIB_API coSparseArrPtrPcoPageArrcoIterator
-    : public coPageArrIterT<coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr> {
-public:
-    using coPageArrIterT::coPageArrIterT;
-};
+// The heads, the cells and the tails: paged arrays of records, copied as
+// bytes, not printing. Only the heads and the cells have walkers.
+COLIB_THIN_CLASS(coSparseArrIntPcoPageArr, coPageArrT, coSparseArrIntPcoPageArr, coSparseArrIntP, 1,
+                 0)
+COLIB_THIN_CLASS(coSparseArrPtrPcoPageArr, coPageArrT, coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1,
+                 0)
+COLIB_THIN_CLASS(coSparseArrTailPcoPageArr, coPageArrT, coSparseArrTailPcoPageArr, coSparseArrTailP,
+                 1, 0)
+COLIB_THIN_CLASS(coSparseArrIntPcoPageArrcoIterator, coPageArrIterT,
+                 coSparseArrIntPcoPageArrcoIterator, coSparseArrIntPcoPageArr)
+COLIB_THIN_CLASS(coSparseArrPtrPcoPageArrcoIterator, coPageArrIterT,
+                 coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr)
 
 // The index of a sparse two-dimensional array. Its operations are
 // protected, for classes that keep values per cell; the public members
@@ -225,21 +214,18 @@ template <class T> struct sparse_entry {
 // Walks one row list (Which = coSPARSE_ROW) or one column list, or, with
 // whole set, every row list in turn from row 0: the whole matrix in row
 // order. End is cell -1.
-template <class T, class Values> class sparse_iter {
+template <class T, class Values>
+class sparse_iter
+    : public range_iter<sparse_iter<T, Values>, sparse_entry<T>, std::input_iterator_tag> {
     using V = std::remove_const_t<Values>;
-    // The unchecked, non-growing access to value k.
     // The values' block b (values and cells share one geometry, and every
     // cell has its value).
     static T *value_block(const V &v, int b) { return const_cast<T *>(v.block(b)); }
 
 public:
+    // Postfix ++ from the base (the prefix one below would hide it).
+    using range_iter<sparse_iter<T, Values>, sparse_entry<T>, std::input_iterator_tag>::operator++;
     // Yields entries by value: an input iterator.
-    using iterator_category = std::input_iterator_tag;
-    using value_type = sparse_entry<T>;
-    using difference_type = std::ptrdiff_t;
-    using reference = sparse_entry<T>;
-    using pointer = void;
-
     sparse_iter() noexcept = default;
     sparse_iter(const basecoSparseArr2D *index, Values *values, int k, coSparseArrRowCol which,
                 bool whole) noexcept
@@ -252,7 +238,7 @@ public:
         }
     }
 
-    reference operator*() const {
+    sparse_entry<T> operator*() const {
         const coSparseArrPtrP &c = cell_at(k_);
         return {c.row, c.column, value_block_[k_ & mask_]};
     }
@@ -267,13 +253,7 @@ public:
         }
         return *this;
     }
-    sparse_iter operator++(int) {
-        sparse_iter old = *this;
-        ++*this;
-        return old;
-    }
     bool operator==(const sparse_iter &o) const noexcept { return k_ == o.k_; }
-    bool operator!=(const sparse_iter &o) const noexcept { return k_ != o.k_; }
 
 private:
     // Cell k, through the block of the previous step when k is in it: a
@@ -326,7 +306,7 @@ private:
 // and overwrite it after. Values never move: a reference to a value stays
 // valid until the matrix is cleared, assigned to or destroyed.
 template <class Derived, class T, class Values>
-class COLIB_API coSparseArr2DT : public basecoSparseArr2D {
+class COLIB_API coSparseArr2DT : public basecoSparseArr2D, public colib_detail::printable<Derived> {
 public:
     using value_type = T;
     using iterator = colib_detail::sparse_iter<T, Values>;
@@ -433,11 +413,6 @@ public:
     // blanks; then "}".
     utOstream &print(utOstream &os) const;
 
-    friend utOstream &operator<<(utOstream &os, const Derived &a) { return a.print(os); }
-    friend std::ostream &operator<<(std::ostream &os, const Derived &a) {
-        return colib_detail::print_std(os, a);
-    }
-
 protected:
     // The cell at (row, column), created with value x when absent.
     int create(int row, int column, const T &x, const char *op);
@@ -463,3 +438,19 @@ private:
 
     Values values_;
 };
+
+// One typed matrix (paged/sparse_arr.h lists them): Pre##coSparseArr2D over
+// Pre##coPageArr values. doublecoSparseArr2D is written out beside the
+// list for its multiply.
+#define COLIB_SPARSE_ARR_CLASSES(X, Pre, T)                                                        \
+    COLIB_THIN_CLASS(Pre##coSparseArr2D, coSparseArr2DT, Pre##coSparseArr2D, T, Pre##coPageArr)    \
+    COLIB_SPARSE_ARR_INSTANCES(X, Pre, T)
+#define COLIB_SPARSE_ARR_INSTANCES(X, Pre, T)                                                      \
+    X(coSparseArr2DT<Pre##coSparseArr2D, T, Pre##coPageArr>)
+// The index's storage.
+#define COLIB_SPARSE_INDEX_INSTANCES(X)                                                            \
+    X(coPageArrT<coSparseArrIntPcoPageArr, coSparseArrIntP, 1, 0>)                                 \
+    X(coPageArrT<coSparseArrPtrPcoPageArr, coSparseArrPtrP, 1, 0>)                                 \
+    X(coPageArrT<coSparseArrTailPcoPageArr, coSparseArrTailP, 1, 0>)                               \
+    X(coPageArrIterT<coSparseArrIntPcoPageArrcoIterator, coSparseArrIntPcoPageArr>)                \
+    X(coPageArrIterT<coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr>)
