@@ -8,6 +8,8 @@
 
 #include "support/values.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 

@@ -1,14 +1,10 @@
 // Helpers shared by the container tests: one distinct value per index for
-// each element type, a container's elements and printout, and a table form
-// for the hardened builds' aborts.
+// each element type, a container's elements and its printout.
 #pragma once
 
-#include <colib/foundation/config.h>
 #include <colib/foundation/ut.h>
-#include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -46,26 +42,6 @@ template <class A> std::string printed(const A &a) {
 // The elements as the container's range-for sees them.
 template <class C> std::vector<typename C::value_type> elems(const C &c) {
     return std::vector<typename C::value_type>(c.begin(), c.end());
-}
-
-// One out-of-contract use and the message it must abort with: a regular
-// expression for the text after "colib: " and the prefix given to
-// expect_deaths (a class name, say).
-struct Death {
-    std::function<void()> use;
-    std::string message;
-};
-inline void expect_deaths(const std::string &prefix, std::initializer_list<Death> deaths) {
-#if COLIB_HARDENED
-    for (const Death &d : deaths) {
-        std::string re = "colib: " + prefix + d.message;
-        EXPECT_DEATH(d.use(), re) << re;
-    }
-#else
-    (void)prefix;
-    (void)deaths;
-    GTEST_SKIP() << "contract checks are off in this build";
-#endif
 }
 
 } // namespace colib_test

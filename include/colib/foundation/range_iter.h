@@ -24,9 +24,11 @@ public:
     pointer operator->() const {
         return &*self();
     }
-    D operator++(int) {
-        D old = self();
-        ++static_cast<D &>(*this);
+    // A friend rather than a member, so that the prefix ++ of D does not
+    // hide it.
+    friend D operator++(D &it, int) {
+        D old = it;
+        ++it;
         return old;
     }
     friend bool operator!=(const D &a, const D &b) { return !(a == b); }

@@ -73,7 +73,6 @@ inline long long grown_extent(int capacity, int step, int n) noexcept {
 template <class T, int N, class R>
 class grid_range_iter : public range_iter<grid_range_iter<T, N, R>, R &> {
 public:
-    using range_iter<grid_range_iter, R &>::operator++;
     using table_type = typename grid_table<T, N>::type;
 
     // At the first element, or at the end (also when an extent is 0).

@@ -139,7 +139,6 @@ public:
     // end, so no block past the last is ever looked at.
     template <class R> class range_iter : public colib_detail::range_iter<range_iter<R>, R &> {
     public:
-        using colib_detail::range_iter<range_iter, R &>::operator++;
         // The position of index i (the end when i == size).
         range_iter(const coVariableArrT *a, int i) noexcept : table_(a->blocks_.data()) {
             int n = a->size();

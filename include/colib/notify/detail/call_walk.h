@@ -54,7 +54,6 @@ struct coCallWalk {
 template <class Link, class Value, class Get>
 class coRingRange : public range_iter<coRingRange<Link, Value, Get>, Value> {
 public:
-    using range_iter<coRingRange, Value>::operator++;
 
     coRingRange() noexcept = default;
     explicit coRingRange(Link *at) noexcept : at_(at) {}

@@ -87,8 +87,6 @@ template <class V> struct hashed_entry2 {
 template <class KeyIt, class Entry>
 class hashed_range_iter : public range_iter<hashed_range_iter<KeyIt, Entry>, Entry> {
 public:
-    // Postfix ++ from the base (the prefix one below would hide it).
-    using range_iter<hashed_range_iter<KeyIt, Entry>, Entry>::operator++;
     explicit hashed_range_iter(KeyIt it) noexcept : it_(it) {}
     Entry operator*() const noexcept { return Entry::make(*it_); }
     hashed_range_iter &operator++() noexcept {

@@ -60,8 +60,6 @@ namespace colib_detail {
 // last one is ever looked at.
 template <class T> class page_range_iter : public range_iter<page_range_iter<T>, T &> {
 public:
-    // Postfix ++ from the base (the prefix one below would hide it).
-    using range_iter<page_range_iter<T>, T &>::operator++;
     // The position of element index (or the end when index == size).
     page_range_iter(void *const *table, int shift, int index, int size) noexcept
         : block_size_(1 << shift) {

@@ -223,8 +223,6 @@ class sparse_iter
     static T *value_block(const V &v, int b) { return const_cast<T *>(v.block(b)); }
 
 public:
-    // Postfix ++ from the base (the prefix one below would hide it).
-    using range_iter<sparse_iter<T, Values>, sparse_entry<T>, std::input_iterator_tag>::operator++;
     // Yields entries by value: an input iterator.
     sparse_iter() noexcept = default;
     sparse_iter(const basecoSparseArr2D *index, Values *values, int k, coSparseArrRowCol which,

@@ -317,7 +317,6 @@ public:
         settle();
         return *this;
     }
-    using range_iter::operator++;
     bool operator==(const const_iterator &o) const noexcept { return id_ == o.id_; }
 
 private:
