@@ -23,14 +23,11 @@
 
 // The members: M(X, prefix, element type). utAnycoDynArr holds pointers it
 // never owns.
-#define COLIB_DYN_ARR_MEMBERS(M, X)                                                                \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, float, float)                                                                             \
-    M(X, double, double)                                                                           \
-    M(X, utBool, utBool)                                                                           \
-    M(X, utString, utString)                                                                       \
-    M(X, utAny, utAny)
+// clang-format off
+#define COLIB_DYN_ARR_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, float, float) M(X, double, double) M(X, utBool, utBool) \
+    M(X, utString, utString) M(X, utAny, utAny)
+// clang-format on
 
 // intcoDynArr, intcoDynArrcoIterator, ..., each compiled once in the library.
 COLIB_DYN_ARR_MEMBERS(COLIB_DYN_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

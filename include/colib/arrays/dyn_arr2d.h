@@ -23,13 +23,11 @@
 // The members: M(X, prefix, element type, copy mode), the copy mode 1 for
 // one block copy, 0 for element by element. utAnycoDynArr2D holds pointers
 // it never owns.
-#define COLIB_DYN_ARR2D_MEMBERS(M, X)                                                              \
-    M(X, char, char, 1)                                                                            \
-    M(X, int, int, 1)                                                                              \
-    M(X, float, float, 0)                                                                          \
-    M(X, double, double, 1)                                                                        \
-    M(X, utAny, utAny, 1)                                                                          \
-    M(X, utString, utString, 0)
+// clang-format off
+#define COLIB_DYN_ARR2D_MEMBERS(M, X) \
+    M(X, char, char, 1) M(X, int, int, 1) M(X, float, float, 0) M(X, double, double, 1) \
+    M(X, utAny, utAny, 1) M(X, utString, utString, 0)
+// clang-format on
 
 // intcoDynArr2D, ..., each compiled once in the library.
 COLIB_DYN_ARR2D_MEMBERS(COLIB_DYN_ARR2D_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -19,12 +19,11 @@
 
 // The members: M(X, prefix, element type). utAnycoDynArr3D holds pointers
 // it never owns.
-#define COLIB_DYN_ARR3D_MEMBERS(M, X)                                                              \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_DYN_ARR3D_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 // intcoDynArr3D, ..., each compiled once in the library.
 COLIB_DYN_ARR3D_MEMBERS(COLIB_DYN_ARR3D_CLASSES, COLIB_EXTERN_TEMPLATE)

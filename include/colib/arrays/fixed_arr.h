@@ -16,12 +16,11 @@
 
 // The members made by the member list: M(X, prefix, element type).
 // utAnycoFixedArr holds pointers it never owns.
-#define COLIB_FIXED_ARR_MEMBERS(M, X)                                                              \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, utBool, utBool)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_FIXED_ARR_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, utBool, utBool) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 // charcoFixedArr, ..., each compiled once in the library.
 COLIB_FIXED_ARR_MEMBERS(COLIB_FIXED_ARR_CLASSES, COLIB_EXTERN_TEMPLATE)

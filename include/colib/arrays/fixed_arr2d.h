@@ -13,12 +13,11 @@
 
 // The members: M(X, prefix, element type). utAnycoFixedArr2D holds
 // pointers it never owns.
-#define COLIB_FIXED_ARR2D_MEMBERS(M, X)                                                            \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_FIXED_ARR2D_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 // intcoFixedArr2D, ..., each compiled once in the library.
 COLIB_FIXED_ARR2D_MEMBERS(COLIB_FIXED_ARR2D_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -22,11 +22,10 @@
 // stack and its inner array with that array's iterator
 // (intcoStackFast, intcoFastStackINTERNALcoDynArr,
 // intcoFastStackINTERNALcoDynArrcoIterator), compiled once in the library.
-#define COLIB_STACK_FAST_MEMBERS(M, X)                                                             \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_STACK_FAST_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 COLIB_STACK_FAST_MEMBERS(COLIB_STACK_FAST_CLASSES, COLIB_EXTERN_TEMPLATE)

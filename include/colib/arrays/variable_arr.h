@@ -15,12 +15,11 @@
 #include <colib/arrays/detail/variable_arr.h>
 
 // The members: M(X, prefix, element type).
-#define COLIB_VARIABLE_ARR_MEMBERS(M, X)                                                           \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_VARIABLE_ARR_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 // intcoVariableArr, intcoVariableArrcoIterator, ..., each compiled once in
 // the library.

@@ -28,10 +28,10 @@
 #include <colib/hashing/detail/set.h>
 
 // The members: M(X, prefix, element type).
-#define COLIB_SET_MEMBERS(M, X)                                                                    \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utString, utString)
+// clang-format off
+#define COLIB_SET_MEMBERS(M, X) \
+    M(X, int, int) M(X, double, double) M(X, utString, utString)
+// clang-format on
 
 // intcoSet, intcoSetcoIterator, ..., each compiled once in the library.
 COLIB_SET_MEMBERS(COLIB_SET_CLASSES, COLIB_EXTERN_TEMPLATE)

@@ -27,13 +27,12 @@
 #include <colib/hashing/detail/table.h>
 
 // The members: M(X, key prefix, value prefix, key type, value type).
-#define COLIB_TABLE_MEMBERS(M, X)                                                                  \
-    M(X, int, int, int, int)                                                                       \
-    M(X, int, double, int, double)                                                                 \
-    M(X, int, utString, int, utString)                                                             \
-    M(X, utString, int, utString, int)                                                             \
-    M(X, utString, double, utString, double)                                                       \
+// clang-format off
+#define COLIB_TABLE_MEMBERS(M, X) \
+    M(X, int, int, int, int) M(X, int, double, int, double) M(X, int, utString, int, utString) \
+    M(X, utString, int, utString, int) M(X, utString, double, utString, double) \
     M(X, utString, utString, utString, utString)
+// clang-format on
 
 // intintcoTableP, intintcoTablePcoSet, intintcoTablePcoSetcoIterator,
 // intintcoTable, intintcoTablecoIterator2, ..., each compiled once in the

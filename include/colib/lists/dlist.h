@@ -27,13 +27,11 @@
 class COLIB_API coTree;
 
 // The members: M(X, class name prefix, element type, prints).
-#define COLIB_DLIST_MEMBERS(M, X)                                                                  \
-    M(X, char, char, 1)                                                                            \
-    M(X, int, int, 1)                                                                              \
-    M(X, double, double, 1)                                                                        \
-    M(X, utAny, utAny, 1)                                                                          \
-    M(X, utString, utString, 1)                                                                    \
-    M(X, coTreecoDListPtrcoPtr, coTree *, 0)
+// clang-format off
+#define COLIB_DLIST_MEMBERS(M, X) \
+    M(X, char, char, 1) M(X, int, int, 1) M(X, double, double, 1) M(X, utAny, utAny, 1) \
+    M(X, utString, utString, 1) M(X, coTreecoDListPtrcoPtr, coTree *, 0)
+// clang-format on
 
 // intcoDList, intcoDListB, intcoDListBcoIteratorB, intcoDListBcoIterator,
 // intcoDListBcoCursor and their links, ..., each compiled once in the

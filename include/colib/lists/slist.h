@@ -22,12 +22,11 @@
 #include <colib/lists/detail/slist.h>
 
 // The members: M(X, class name prefix, element type).
-#define COLIB_SLIST_MEMBERS(M, X)                                                                  \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)                                                                             \
+// clang-format off
+#define COLIB_SLIST_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny) \
     M(X, utString, utString)
+// clang-format on
 
 // intcoSList, intcoSListB, intcoSListBcoIterator, intcoSListBcoCursor and
 // their links, ..., each compiled once in the library.

@@ -19,17 +19,14 @@
 #include <colib/lists/detail/stack_queue.h>
 
 // The members: M(X, class, element type, adaptor template) for each.
-#define COLIB_STACK_QUEUE_MEMBERS(M, X)                                                            \
-    M(X, charcoStack, char, coStackT)                                                              \
-    M(X, intcoStack, int, coStackT)                                                                \
-    M(X, doublecoStack, double, coStackT)                                                          \
-    M(X, utAnycoStack, utAny, coStackT)                                                            \
-    M(X, utStringcoStack, utString, coStackT)                                                      \
-    M(X, charcoQueue, char, coQueueT)                                                              \
-    M(X, intcoQueue, int, coQueueT)                                                                \
-    M(X, doublecoQueue, double, coQueueT)                                                          \
-    M(X, utAnycoQueue, utAny, coQueueT)                                                            \
-    M(X, utStringcoQueue, utString, coQueueT)
+// clang-format off
+#define COLIB_STACK_QUEUE_MEMBERS(M, X) \
+    M(X, charcoStack, char, coStackT) M(X, intcoStack, int, coStackT) \
+    M(X, doublecoStack, double, coStackT) M(X, utAnycoStack, utAny, coStackT) \
+    M(X, utStringcoStack, utString, coStackT) M(X, charcoQueue, char, coQueueT) \
+    M(X, intcoQueue, int, coQueueT) M(X, doublecoQueue, double, coQueueT) \
+    M(X, utAnycoQueue, utAny, coQueueT) M(X, utStringcoQueue, utString, coQueueT)
+// clang-format on
 
 // intcoStack, intcoQueue, ... with their private lists, each compiled once
 // in the library.

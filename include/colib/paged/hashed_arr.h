@@ -30,11 +30,10 @@
 #include <colib/paged/detail/hashed_arr.h>
 
 // The members: M(X, prefix, element type).
-#define COLIB_HASHED_ARR_MEMBERS(M, X)                                                             \
-    M(X, char, char)                                                                               \
-    M(X, int, int)                                                                                 \
-    M(X, double, double)                                                                           \
-    M(X, utAny, utAny)
+// clang-format off
+#define COLIB_HASHED_ARR_MEMBERS(M, X) \
+    M(X, char, char) M(X, int, int) M(X, double, double) M(X, utAny, utAny)
+// clang-format on
 
 // intcoHashedArr, intcoHashedArrProxy, intcoHashedArrcoIterator and
 // intcoHashedArrINTERNALcoPageArr(coIterator), ..., each compiled once in

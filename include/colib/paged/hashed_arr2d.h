@@ -27,9 +27,10 @@
 #include <colib/paged/detail/hashed_arr2d.h>
 
 // The members: M(X, prefix, element type).
-#define COLIB_HASHED_ARR2D_MEMBERS(M, X)                                                           \
-    M(X, int, int)                                                                                 \
-    M(X, char, char)
+// clang-format off
+#define COLIB_HASHED_ARR2D_MEMBERS(M, X) \
+    M(X, int, int) M(X, char, char)
+// clang-format on
 
 // intcoHashedArr2D, its Proxy1D, Proxy, coIterator and INTERNALcoPageArr
 // (with its coIterator), ..., each compiled once in the library.

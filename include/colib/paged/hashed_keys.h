@@ -115,9 +115,10 @@ struct COLIB_API coHashedArr2DPElem {
 // The key sets: M(X, key type). Key##coSet is the key set of the arrays
 // with that key, Key##coSetcoIterator its slot-order walker (operator()
 // gives the current key, or the nil key).
-#define COLIB_HASHED_KEYS_MEMBERS(M, X)                                                            \
-    M(X, coHashedArrP)                                                                             \
-    M(X, coHashedArr2DP)
+// clang-format off
+#define COLIB_HASHED_KEYS_MEMBERS(M, X) \
+    M(X, coHashedArrP) M(X, coHashedArr2DP)
+// clang-format on
 
 #define COLIB_HASHED_KEYS_CLASSES(X, K)                                                            \
     COLIB_THIN_CLASS(K##coSet, coSetT, K##coSet, K, K##Elem)                                       \

@@ -27,16 +27,12 @@
 #include <colib/paged/detail/page_arr.h>
 
 // The members: M(X, prefix, element type, prints (1) or not (0)).
-#define COLIB_PAGE_ARR_MEMBERS(M, X)                                                               \
-    M(X, char, char, 1)                                                                            \
-    M(X, int, int, 1)                                                                              \
-    M(X, long, long, 0)                                                                            \
-    M(X, float, float, 0)                                                                          \
-    M(X, double, double, 1)                                                                        \
-    M(X, utBool, utBool, 1)                                                                        \
-    M(X, utInt64, utInt64, 0)                                                                      \
-    M(X, utString, utString, 1)                                                                    \
-    M(X, utAny, utAny, 1)
+// clang-format off
+#define COLIB_PAGE_ARR_MEMBERS(M, X) \
+    M(X, char, char, 1) M(X, int, int, 1) M(X, long, long, 0) M(X, float, float, 0) \
+    M(X, double, double, 1) M(X, utBool, utBool, 1) M(X, utInt64, utInt64, 0) \
+    M(X, utString, utString, 1) M(X, utAny, utAny, 1)
+// clang-format on
 
 // intcoPageArr, intcoPageArrcoIterator, ..., each compiled once in the
 // library.

@@ -33,11 +33,11 @@
 // any text converts to a utString. read_safe yields const int *, const
 // double *, const int * (the boolean) and const utString *; the modifiers
 // are made from (value, key, table).
-#define COLIB_RESOURCE_MEMBERS(M, X)                                                               \
-    M(X, int, int, co_int_from_string)                                                             \
-    M(X, double, double, co_double_from_string)                                                    \
-    M(X, utBool, int, co_utBool_from_string)                                                       \
-    M(X, utString, utString, co_utString_from_string)
+// clang-format off
+#define COLIB_RESOURCE_MEMBERS(M, X) \
+    M(X, int, int, co_int_from_string) M(X, double, double, co_double_from_string) \
+    M(X, utBool, int, co_utBool_from_string) M(X, utString, utString, co_utString_from_string)
+// clang-format on
 
 // intcoResource, intcoResourceKey, intcoResourceModifier, ..., each compiled
 // once in the library (src/resources/resource.cpp).

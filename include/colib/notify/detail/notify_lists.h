@@ -52,5 +52,7 @@
 
 // The feature pool's member: owner holders (feature_pool.h stamps it once
 // the holder is complete). No become() or copying constructor.
-#define COLIB_FEATURE_POOL_MEMBERS(M, X)                                                           \
+// clang-format off
+#define COLIB_FEATURE_POOL_MEMBERS(M, X) \
     M(X, basecoFeaturecoSListBPrgcoPrg, basecoFeaturecoSListBPrgcoPrg, coSListCoreT)
+// clang-format on
