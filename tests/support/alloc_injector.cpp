@@ -22,7 +22,7 @@ bool should_fail() {
     return false;
 }
 
-void *allocate(std::size_t n, std::size_t align) {
+void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     if (should_fail()) return nullptr;
     if (n == 0) n = 1;
     void *p = align > alignof(std::max_align_t)
@@ -67,63 +67,29 @@ bool Scope::failed() const {
 }
 } // namespace alloc_injector
 
-void *operator new(std::size_t n) {
-    return allocate_or_throw(n);
-}
-void *operator new[](std::size_t n) {
-    return allocate_or_throw(n);
-}
-void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
-    return allocate(n, alignof(std::max_align_t));
-}
-void *operator new[](std::size_t n, const std::nothrow_t &) noexcept {
-    return allocate(n, alignof(std::max_align_t));
-}
-void *operator new(std::size_t n, std::align_val_t a) {
-    return allocate_or_throw(n, static_cast<std::size_t>(a));
-}
-void *operator new[](std::size_t n, std::align_val_t a) {
-    return allocate_or_throw(n, static_cast<std::size_t>(a));
-}
-void *operator new(std::size_t n, std::align_val_t a, const std::nothrow_t &) noexcept {
-    return allocate(n, static_cast<std::size_t>(a));
-}
-void *operator new[](std::size_t n, std::align_val_t a, const std::nothrow_t &) noexcept {
-    return allocate(n, static_cast<std::size_t>(a));
-}
-void operator delete(void *p) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p) noexcept {
-    deallocate(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p, std::size_t) noexcept {
-    deallocate(p);
-}
-void operator delete(void *p, const std::nothrow_t &) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p, const std::nothrow_t &) noexcept {
-    deallocate(p);
-}
-void operator delete(void *p, std::align_val_t) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p, std::align_val_t) noexcept {
-    deallocate(p);
-}
-void operator delete(void *p, std::size_t, std::align_val_t) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p, std::size_t, std::align_val_t) noexcept {
-    deallocate(p);
-}
-void operator delete(void *p, std::align_val_t, const std::nothrow_t &) noexcept {
-    deallocate(p);
-}
-void operator delete[](void *p, std::align_val_t, const std::nothrow_t &) noexcept {
-    deallocate(p);
-}
+// The replaced operators, one per line.
+using std::align_val_t;
+using std::nothrow_t;
+using std::size_t;
+// clang-format off
+void *operator new(size_t n) { return allocate_or_throw(n); }
+void *operator new[](size_t n) { return allocate_or_throw(n); }
+void *operator new(size_t n, const nothrow_t &) noexcept { return allocate(n); }
+void *operator new[](size_t n, const nothrow_t &) noexcept { return allocate(n); }
+void *operator new(size_t n, align_val_t a) { return allocate_or_throw(n, size_t(a)); }
+void *operator new[](size_t n, align_val_t a) { return allocate_or_throw(n, size_t(a)); }
+void *operator new(size_t n, align_val_t a, const nothrow_t &) noexcept { return allocate(n, size_t(a)); }
+void *operator new[](size_t n, align_val_t a, const nothrow_t &) noexcept { return allocate(n, size_t(a)); }
+void operator delete(void *p) noexcept { deallocate(p); }
+void operator delete[](void *p) noexcept { deallocate(p); }
+void operator delete(void *p, size_t) noexcept { deallocate(p); }
+void operator delete[](void *p, size_t) noexcept { deallocate(p); }
+void operator delete(void *p, const nothrow_t &) noexcept { deallocate(p); }
+void operator delete[](void *p, const nothrow_t &) noexcept { deallocate(p); }
+void operator delete(void *p, align_val_t) noexcept { deallocate(p); }
+void operator delete[](void *p, align_val_t) noexcept { deallocate(p); }
+void operator delete(void *p, size_t, align_val_t) noexcept { deallocate(p); }
+void operator delete[](void *p, size_t, align_val_t) noexcept { deallocate(p); }
+void operator delete(void *p, align_val_t, const nothrow_t &) noexcept { deallocate(p); }
+void operator delete[](void *p, align_val_t, const nothrow_t &) noexcept { deallocate(p); }
+// clang-format on

@@ -5,7 +5,6 @@
 #include <colib/foundation/ut.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,14 +22,6 @@ template <> inline void *value<void *>(int i) {
 }
 template <> inline char value<char>(int i) {
     return static_cast<char>('a' + i % 26);
-}
-
-// value(i) for each i given.
-template <class T> std::vector<T> values(std::initializer_list<int> is) {
-    std::vector<T> v;
-    for (int i : is)
-        v.push_back(value<T>(i));
-    return v;
 }
 
 template <class A> std::string printed(const A &a) {
