@@ -9,7 +9,6 @@
 #include <cctype>
 #include <cstdint>
 #include <optional>
-#include <regex>
 #include <string>
 
 #include "../support/alloc_injector.h"
@@ -91,20 +90,15 @@ inline std::string number_text(Input &in) {
     return s;
 }
 
-// The grammars of the whole numbers and of double (made at load time, so
-// that the leak check at the end of a run does not count them).
-inline const std::regex whole("[+-]?[0-9]+");
-inline const std::regex real("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
-
 inline void run_conversions(Input &in) {
     std::string t = number_text(in);
     utString s(t.c_str());
     int i = 7, b = 7;
     double d = 0.25;
     bool is_int =
-        std::regex_match(t, whole) && std::stoll(t) >= INT32_MIN && std::stoll(t) <= INT32_MAX;
+        colib_test::whole_text(t) && std::stoll(t) >= INT32_MIN && std::stoll(t) <= INT32_MAX;
     MODEL_CHECK(co_int_from_string(s, i) == is_int && i == (is_int ? std::stoll(t) : 7));
-    bool is_real = std::regex_match(t, real);
+    bool is_real = colib_test::real_text(t);
     MODEL_CHECK(co_double_from_string(s, d) == is_real && d == (is_real ? std::stod(t) : 0.25));
     Text f = folded(t);
     int truth = f == "true" ? 1 : f == "false" ? 0 : -1;

@@ -10,7 +10,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "support/alloc_injector.h"
@@ -33,11 +32,10 @@ struct Value {
 };
 
 inline Value convert(const std::string &t) {
-    static const std::regex int_text("[+-]?[0-9]{1,12}"),
-        double_text("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
     Value v{t};
-    if (std::regex_match(t, int_text)) v.i = std::stoll(t), v.ok[Int] = v.i == int(v.i);
-    if (std::regex_match(t, double_text))
+    if (colib_test::whole_text(t) && t.size() - colib_test::sign_at(t, 0) <= 12)
+        v.i = std::stoll(t), v.ok[Int] = v.i == int(v.i);
+    if (colib_test::real_text(t))
         v.ok[Double] = std::isfinite(v.d = std::strtod(t.c_str(), nullptr));
     std::string low;
     for (char c : t)

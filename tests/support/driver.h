@@ -122,4 +122,35 @@ private:
         if (!(cond)) ::colib_test::mismatch(__FILE__, __LINE__, #cond);                            \
     } while (0)
 
+// The text forms of the whole numbers, [+-]?[0-9]+, and of double,
+// [+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?, for the models of the
+// text conversions.
+inline size_t digits_from(const std::string &t, size_t i) {
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+        ++i;
+    return i;
+}
+inline size_t sign_at(const std::string &t, size_t i) {
+    return i < t.size() && (t[i] == '+' || t[i] == '-') ? i + 1 : i;
+}
+inline bool whole_text(const std::string &t) {
+    size_t i = sign_at(t, 0), j = digits_from(t, i);
+    return j > i && j == t.size();
+}
+inline bool real_text(const std::string &t) {
+    size_t i = sign_at(t, 0), j = digits_from(t, i), mantissa = j - i;
+    if (j < t.size() && t[j] == '.') {
+        size_t k = digits_from(t, j + 1);
+        mantissa += k - j - 1;
+        j = k;
+    }
+    if (mantissa == 0) return false;
+    if (j < t.size() && (t[j] == 'e' || t[j] == 'E')) {
+        size_t k = sign_at(t, j + 1), e = digits_from(t, k);
+        if (e == k) return false;
+        j = e;
+    }
+    return j == t.size();
+}
+
 } // namespace colib_test
