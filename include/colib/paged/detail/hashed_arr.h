@@ -63,7 +63,8 @@ inline coHashedArr2DP key_with(const coHashedArr2DP &k, void *object) noexcept {
 
 // One written element of a hashed array, as range-for yields it:
 // for (auto [index, value] : a) ...
-template <class V> struct hashed_entry {
+// Exported, as a template argument of the exported store.
+template <class V> struct COLIB_API hashed_entry {
     int index;
     V &value;
     static hashed_entry make(const coHashedArrP &k) noexcept {
@@ -73,7 +74,7 @@ template <class V> struct hashed_entry {
 
 // One written cell of a two-dimensional hashed array:
 // for (auto [first, second, value] : a) ...
-template <class V> struct hashed_entry2 {
+template <class V> struct COLIB_API hashed_entry2 {
     int first;
     int second;
     V &value;
