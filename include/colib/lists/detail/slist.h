@@ -381,17 +381,20 @@ public:
     utOstream &print(utOstream &os) const;
 };
 
-// The list without a cursor of its own, its walkers and links, for the
-// class prefix P (intcoSListB ... here, the stacks' and queues' private
-// lists in lists/detail/stack_queue.h).
-#define COLIB_SLISTB_CLASSES(P, T)                                                                 \
+// The list without a cursor of its own, over the list layer Layer, with its
+// walkers and links, for the class prefix P: COLIB_SLISTB_CLASSES gives
+// intcoSListB ... here and the stacks' and queues' private lists
+// (lists/detail/stack_queue.h); the call lists and the feature pool stamp
+// theirs over the layer they need (notify/detail/notify_lists.h).
+#define COLIB_SLIST_PIECES(P, T, Layer)                                                            \
     class P##coSLinkItem;                                                                          \
     COLIB_THIN_CLASS(P##coSLink, coSLinkT, P##coSLink, P##coSLinkItem, T)                          \
     COLIB_THIN_CLASS(P##coSLinkItem, coSLinkItemT, P##coSLink, T)                                  \
-    COLIB_THIN_CLASS(P##coSListB, coSListBT, P##coSListB, P##coSLink, P##coSLinkItem, T)           \
+    COLIB_THIN_CLASS(P##coSListB, Layer, P##coSListB, P##coSLink, P##coSLinkItem, T)               \
     COLIB_THIN_CLASS(P##coSListBcoIterator, coSListIterT, P##coSListBcoIterator, P##coSListB)      \
     COLIB_THIN_CLASS(P##coSListBcoCursor, coSListCursorT, P##coSListBcoCursor,                     \
                      P##coSListBcoIterator, P##coSListB)
+#define COLIB_SLISTB_CLASSES(P, T) COLIB_SLIST_PIECES(P, T, coSListBT)
 #define COLIB_SLISTB_INSTANCES(X, P, T)                                                            \
     X(coSLinkT<P##coSLink, P##coSLinkItem, T>)                                                     \
     X(coSLinkItemT<P##coSLink, T>)                                                                 \

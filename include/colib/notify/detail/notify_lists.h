@@ -23,13 +23,7 @@
 
 // One member's classes, then its extern template lines.
 #define COLIB_NOTIFY_LIST_CLASSES(X, P, T, Layer)                                                  \
-    class P##coSLinkItem;                                                                          \
-    COLIB_THIN_CLASS(P##coSLink, coSLinkT, P##coSLink, P##coSLinkItem, T)                          \
-    COLIB_THIN_CLASS(P##coSLinkItem, coSLinkItemT, P##coSLink, T)                                  \
-    COLIB_THIN_CLASS(P##coSListB, Layer, P##coSListB, P##coSLink, P##coSLinkItem, T)               \
-    COLIB_THIN_CLASS(P##coSListBcoIterator, coSListIterT, P##coSListBcoIterator, P##coSListB)      \
-    COLIB_THIN_CLASS(P##coSListBcoCursor, coSListCursorT, P##coSListBcoCursor,                     \
-                     P##coSListBcoIterator, P##coSListB)                                           \
+    COLIB_SLIST_PIECES(P, T, Layer)                                                                \
     COLIB_NOTIFY_LIST_INSTANCES(X, P, T, Layer)
 
 // One member's template instances; the copying layer only where the list
