@@ -8,6 +8,7 @@
 namespace {
 std::atomic<long> g_live{0};
 std::atomic<long> g_total{0};
+std::atomic<long> g_live_bytes{0};
 std::atomic<long> g_countdown{0}; // > 0: armed, fails when it reaches 0
 std::atomic<bool> g_failed{false};
 
@@ -22,23 +23,36 @@ bool should_fail() {
     return false;
 }
 
+// Each block carries a header in front of it with the requested size and the
+// header's own size, so that deallocation can subtract the bytes.
+struct header {
+    std::size_t bytes, size;
+};
+
 void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     if (should_fail()) return nullptr;
-    if (n == 0) n = 1;
-    void *p = align > alignof(std::max_align_t)
-                  ? std::aligned_alloc(align, (n + align - 1) / align * align)
-                  : std::malloc(n);
-    if (p) {
-        ++g_live;
-        ++g_total;
-    }
+    std::size_t h = align > alignof(std::max_align_t) ? align : alignof(std::max_align_t);
+    static_assert(sizeof(header) <= alignof(std::max_align_t), "header fits");
+    std::size_t total = h + (n == 0 ? 1 : n);
+    char *base =
+        static_cast<char *>(align > alignof(std::max_align_t)
+                                ? std::aligned_alloc(align, (total + align - 1) / align * align)
+                                : std::malloc(total));
+    if (!base) return nullptr;
+    ++g_live;
+    ++g_total;
+    g_live_bytes += long(n);
+    char *p = base + h;
+    reinterpret_cast<header *>(p)[-1] = header{n, h};
     return p;
 }
 
 void deallocate(void *p) {
     if (!p) return;
+    header hd = static_cast<header *>(p)[-1];
     --g_live;
-    std::free(p);
+    g_live_bytes -= long(hd.bytes);
+    std::free(static_cast<char *>(p) - hd.size);
 }
 
 void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
@@ -54,6 +68,9 @@ long live() {
 }
 long total() {
     return g_total;
+}
+long live_bytes() {
+    return g_live_bytes;
 }
 Scope::Scope(long n) {
     g_failed = false;

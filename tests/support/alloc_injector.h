@@ -6,7 +6,8 @@
 // otherwise keep for itself), so allocations made inside libcolib are seen
 // too. While a Scope is armed, the n-th allocation fails: the throwing forms
 // throw std::bad_alloc, the nothrow forms return null. Live allocations are
-// counted so that a driver can check that nothing leaked.
+// counted (and their requested bytes summed) so that a driver can check that
+// nothing leaked and that a container's memory figure is right.
 #pragma once
 
 #include <new>
@@ -17,6 +18,9 @@ namespace alloc_injector {
 long live();
 // Allocations made since the program started.
 long total();
+// Bytes asked for by the live allocations (what a container's memory_bytes()
+// should account for).
+long live_bytes();
 
 // Fails the n-th allocation after construction (1 = the next one); n = 0
 // never fails. Disarmed on destruction.
