@@ -1,7 +1,12 @@
 # Installs the build tree into a scratch prefix, then builds and runs a
 # client project against it, once through find_package and once through
-# pkg-config, in C++17 and C++20.
-set(prefix ${WORK_DIR}/prefix)
+# pkg-config, in C++17 and C++20. With INSTALLED_PREFIX (an unpacked
+# package tree, say), uses that prefix instead of installing.
+if(INSTALLED_PREFIX)
+  set(prefix ${INSTALLED_PREFIX})
+else()
+  set(prefix ${WORK_DIR}/prefix)
+endif()
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(step)
@@ -11,7 +16,9 @@ function(step)
   endif()
 endfunction()
 
-step(${CMAKE_COMMAND} --install ${COLIB_BINARY_DIR} --prefix ${prefix})
+if(NOT INSTALLED_PREFIX)
+  step(${CMAKE_COMMAND} --install ${COLIB_BINARY_DIR} --prefix ${prefix})
+endif()
 
 # The exported target names its include directory once.
 file(GLOB_RECURSE targets_file ${prefix}/*/colibTargets.cmake)
@@ -35,12 +42,20 @@ step(${WORK_DIR}/build/app20)
 
 # gdb auto-loads the printers installed for the library: the installed
 # layout names the package directory under this prefix.
+# A tree unpacked elsewhere keeps the script under the prefix it was made
+# for, which gdb would look up from the system's root: source it instead.
 find_program(GDB gdb)
+if(INSTALLED_PREFIX)
+  file(GLOB_RECURSE gdb_script ${prefix}/share/gdb/auto-load/*-gdb.py)
+  set(gdb_load -ex "source ${gdb_script}")
+else()
+  set(gdb_load)
+endif()
 if(GDB)
   execute_process(COMMAND ${GDB} -batch -nx
       -iex "add-auto-load-scripts-directory ${prefix}/share/gdb/auto-load"
       -iex "add-auto-load-safe-path ${prefix}"
-      -ex start -ex "info pretty-printer" ${WORK_DIR}/build/app
+      -ex start ${gdb_load} -ex "info pretty-printer" ${WORK_DIR}/build/app
     OUTPUT_VARIABLE gdb_out ERROR_VARIABLE gdb_err RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0 OR NOT gdb_out MATCHES "colib" OR NOT gdb_out MATCHES "coDynArr")
     message(FATAL_ERROR "gdb did not load the installed printers:\n${gdb_out}${gdb_err}")
