@@ -36,6 +36,8 @@ void coTree::take_children(coTree &src) noexcept {
                  "only a root can be moved");
     children_ = src.children_;
     src.children_ = nullptr;
+    bytes_ = src.bytes_;
+    src.bytes_ = 0;
     if (children_)
         for (coTree *c : *children_)
             c->parent_ = this;
@@ -130,6 +132,10 @@ void coTree::add(coTreeObj *o) {
         throw;
     }
     t->parent_ = p;
+    // The new node, its link in p's list and the lists made for it (the
+    // adopted children's links move from p's list to t's one for one).
+    bytes_ += sizeof(coTree) + sizeof(coTreeList::item_type) +
+              (made_list ? sizeof(coTreeList) : 0) + (t->children_ ? sizeof(coTreeList) : 0);
     if (t->children_) {
         // The adopted children leave p's list in order, as a forward walk
         // that removes with remove_backwards.

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -166,6 +167,17 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
 
 // The paged list from the smallest geometries (block shift, table capacity,
 // step), or the default one.
+// The heap bytes a container reports are those it gives back when it goes:
+// measured on a container moved out of c (which holds none after).
+template <class C> void check_memory(C &c) {
+    std::optional<C> held(std::move(c));
+    MODEL_CHECK(c.memory_bytes() == 0);
+    std::size_t bytes = held->memory_bytes();
+    long before = alloc_injector::live_bytes();
+    held.reset();
+    MODEL_CHECK(static_cast<std::size_t>(before - alloc_injector::live_bytes()) == bytes);
+}
+
 template <Kind K, class L> L make_list(Input &in) {
     if constexpr (K == PAGED)
         if (!in.one_in(4)) return L(in.below(4), in.below(4), in.range(1, 3));
@@ -298,6 +310,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
         check<K, L, It, ItB>(l, m);
         MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
     }
+    check_memory(l);
 }
 
 // ---- the sorted lists ----
@@ -375,6 +388,7 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         if constexpr (std::is_same_v<T, int>)
             MODEL_CHECK(print_of(l) == block("coSortedList ", m, false));
     }
+    check_memory(l);
 }
 
 // ---- the stacks and queues ----
@@ -421,6 +435,7 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
         if constexpr (std::is_same_v<T, int>)
             MODEL_CHECK(print_of(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
     }
+    check_memory(s);
 }
 
 // ---- the tree ----
@@ -484,6 +499,7 @@ inline void run_tree(Input &in, int steps) {
         }
         MODEL_CHECK(root->root() && check_tree(root.get(), added) == int(added.size()) + 1);
     }
+    check_memory(*root);
 }
 
 // ---- every member ----

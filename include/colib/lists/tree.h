@@ -25,6 +25,8 @@
 // with the tree unchanged.
 #pragma once
 
+#include <cstddef>
+
 #include <colib/lists/dlist.h>
 
 // Abstract base of the objects placed in a tree.
@@ -73,6 +75,10 @@ public:
     // The node's parent (null for the root).
     coTree *parent() const noexcept { return parent_; }
     int root() const noexcept { return parent_ == nullptr; }
+    // Heap bytes the tree holds: every node below the root, the children
+    // lists and their links (the objects are not counted). Kept by the
+    // root as nodes are added; 0 on any other node.
+    std::size_t memory_bytes() const noexcept { return bytes_; }
 
     // Range-for walks the node's children in sibling order (none before the
     // first child is added):   for (coTree *child : node) ...
@@ -100,4 +106,5 @@ private:
     coTreeObj *object_;
     coTreeList *children_;
     coTree *parent_;
+    std::size_t bytes_ = 0;
 };

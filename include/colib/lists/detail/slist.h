@@ -113,6 +113,9 @@ public:
     // Removes every element, front first.
     void clear() noexcept;
     int empty() const noexcept { return n_ == 0; }
+    // Heap bytes the list holds: one link per element (what the elements
+    // own themselves is not counted).
+    std::size_t memory_bytes() const noexcept { return std::size_t(n_) * sizeof(Item); }
     // 1 when the element was added, 0 when no link could be had (the list
     // unchanged).
     int insert_first(const T &x) {

@@ -17,6 +17,7 @@
 // is unchanged. A walker stays valid while its element stays in the list.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <iterator>
 #include <ostream>
@@ -93,6 +94,9 @@ public:
     const_iterator begin() const noexcept { return items_.begin(); }
     const_iterator end() const noexcept { return items_.end(); }
     const set_type &items() const noexcept { return items_; }
+    // Heap bytes the list holds: one tree node per element (not what the
+    // elements own themselves).
+    std::size_t memory_bytes() const noexcept { return items_.size() * node_bytes; }
 
     // "coSortedList {", then one level deeper the elements, then "}".
     utOstream &print(utOstream &os) const {
@@ -118,6 +122,13 @@ protected:
 
 private:
     template <class, class, class> friend class coSortedListCursorT;
+    // One node of the standard set: its links and colour, then the element.
+#if defined(__GLIBCXX__)
+    static constexpr std::size_t node_bytes = sizeof(std::_Rb_tree_node<T>);
+#else
+    static constexpr std::size_t node_bytes =
+        (4 * sizeof(void *) + sizeof(T) + alignof(void *) - 1) / alignof(void *) * alignof(void *);
+#endif
     set_type items_;
 };
 

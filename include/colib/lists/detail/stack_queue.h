@@ -27,6 +27,7 @@ public:
 
     using List::clear;
     using List::empty;
+    using List::memory_bytes;
     using List::size;
     // Range-for: a stack from the top down, a queue from the head to the
     // tail.

@@ -64,6 +64,7 @@
 #include <colib/foundation/print.h>
 #include <colib/foundation/range_iter.h>
 #include <colib/paged/detail/page_arr.h>
+#include <colib/paged/detail/page_bytes.h>
 
 // A list head: the number of the first cell of a row or column list, -1
 // for an empty list. Every block of heads is made with all entries -1.
@@ -140,6 +141,15 @@ public:
     const coSparseArrIntPcoPageArr &row_heads() const noexcept { return rows_; }
     const coSparseArrIntPcoPageArr &column_heads() const noexcept { return cols_; }
     const coSparseArrPtrPcoPageArr &cells() const noexcept { return cells_; }
+
+    // Heap bytes of the index: the blocks and block tables of the heads,
+    // the tails and the cells. The heads and tails follow the largest row
+    // and column index written, not the number of cells.
+    std::size_t memory_bytes() const noexcept {
+        using colib_detail::page_arr_bytes;
+        return page_arr_bytes(rows_) + page_arr_bytes(cols_) + page_arr_bytes(cells_) +
+               page_arr_bytes(row_tails_) + page_arr_bytes(col_tails_);
+    }
 
 protected:
     // Each array with the default paged geometry (256 per block, table
@@ -234,37 +244,41 @@ public:
             k_ = -1;
             next_row();
         }
+        follow();
     }
 
+    // Reading writes nothing, so one walker may be read from several
+    // threads; the block cache is the walker's own and moves with k_.
     sparse_entry<T> operator*() const {
-        const coSparseArrPtrP &c = cell_at(k_);
+        const coSparseArrPtrP &c = block_[k_ & mask_];
         return {c.row, c.column, value_block_[k_ & mask_]};
     }
     // The current cell number.
     int cell() const noexcept { return k_; }
     sparse_iter &operator++() {
-        const coSparseArrPtrP &c = cell_at(k_);
+        const coSparseArrPtrP &c = block_[k_ & mask_];
         k_ = which_ == coSPARSE_ROW ? c.next_in_row : c.next_in_column;
         if (k_ < 0 && whole_) {
             ++row_;
             next_row();
         }
+        follow();
         return *this;
     }
     bool operator==(const sparse_iter &o) const noexcept { return k_ == o.k_; }
 
 private:
-    // Cell k, through the block of the previous step when k is in it: a
-    // step along a list is then one dependent load instead of two. The
-    // value's block is switched with it.
-    const coSparseArrPtrP &cell_at(int k) const {
-        int b = k >> shift_;
+    // Points the cache at the blocks of cell k_ (and its value) unless it
+    // is there already: a step along a list within one block is then one
+    // dependent load instead of two.
+    void follow() noexcept {
+        if (k_ < 0) return;
+        int b = k_ >> shift_;
         if (b != block_index_) {
             block_index_ = b;
             block_ = index_->cells().block(b);
             value_block_ = value_block(*values_, b);
         }
-        return block_[k & mask_];
     }
     void next_row() noexcept {
         int rows = index_->max_row() + 1;
@@ -280,9 +294,9 @@ private:
     int row_ = 0;
     int shift_ = 0;
     int mask_ = 0;
-    mutable int block_index_ = -1;
-    mutable const coSparseArrPtrP *block_ = nullptr;
-    mutable T *value_block_ = nullptr;
+    int block_index_ = -1;
+    const coSparseArrPtrP *block_ = nullptr;
+    T *value_block_ = nullptr;
 };
 
 // A begin/end pair for range-for.
@@ -382,6 +396,11 @@ public:
     const T &value(int k) const { return values_[k]; }
     T &value(int k) { return values_.read(k); }
     const Values &values() const noexcept { return values_; }
+    // Heap bytes the matrix holds: the index's and the values' blocks and
+    // block tables (not what the values own themselves).
+    std::size_t memory_bytes() const noexcept {
+        return basecoSparseArr2D::memory_bytes() + colib_detail::page_arr_bytes(values_);
+    }
 
     // Row r in ascending columns / column c in ascending rows, yielding
     // (row, column, value). Empty beyond the largest index written.
