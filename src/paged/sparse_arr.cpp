@@ -1,5 +1,11 @@
 #include <colib/paged/sparse_arr.h>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
 #include "paged/page_arr.inl"
 #include "paged/sparse_arr.inl"
 
@@ -7,13 +13,26 @@ COLIB_SPARSE_INDEX_INSTANCES(COLIB_INSTANTIATE)
 COLIB_SPARSE_ARR_MEMBERS(COLIB_SPARSE_ARR_INSTANCES, COLIB_INSTANTIATE)
 COLIB_SPARSE_ARR_INSTANCES(COLIB_INSTANTIATE, double, double)
 
+void colib_detail::sparse_beyond_limit(const std::type_info &cls, const char *op, int row,
+                                       int column, int limit) {
+    int status = 0;
+    char *name = abi::__cxa_demangle(cls.name(), nullptr, nullptr, &status);
+    std::string what = std::string(status == 0 && name ? name : cls.name()) + "::" + op +
+                       ": position (" + std::to_string(row) + ", " + std::to_string(column) +
+                       ") at or beyond the index limit " + std::to_string(limit) +
+                       " (set_index_limit raises it)";
+    std::free(name);
+    throw std::length_error(what);
+}
+
 basecoSparseArr2D::basecoSparseArr2D(int shift, int capacity, int step)
     : rows_(shift, capacity, step), cols_(shift, capacity, step), cells_(shift, capacity, step),
       row_tails_(shift, capacity, step), col_tails_(shift, capacity, step) {}
 
 basecoSparseArr2D::basecoSparseArr2D(basecoSparseArr2D &&src) noexcept(nothrow_move)
     : rows_(std::move(src.rows_)), cols_(std::move(src.cols_)), cells_(std::move(src.cells_)),
-      row_tails_(std::move(src.row_tails_)), col_tails_(std::move(src.col_tails_)) {
+      row_tails_(std::move(src.row_tails_)), col_tails_(std::move(src.col_tails_)),
+      index_limit_(src.index_limit_) {
     src.clear_index(1);
 }
 
@@ -24,6 +43,7 @@ basecoSparseArr2D &basecoSparseArr2D::operator=(basecoSparseArr2D &&src) noexcep
         cells_ = std::move(src.cells_);
         row_tails_ = std::move(src.row_tails_);
         col_tails_ = std::move(src.col_tails_);
+        index_limit_ = src.index_limit_;
         src.clear_index(1);
     }
     return *this;
@@ -129,6 +149,7 @@ int *basecoSparseArr2D::link_var(coSparseArrRowCol which, int const *const pos, 
 int basecoSparseArr2D::get_index(int row, int column) {
     COLIB_EXPECT(row >= 0 && column >= 0, typeid(basecoSparseArr2D), "get_index",
                  "negative position (%d, %d)", row, column);
+    check_limit(typeid(basecoSparseArr2D), "get_index", row, column);
     int pos[2] = {row, column};
     int rows = rows_.size();
     int cols = cols_.size();

@@ -18,6 +18,7 @@ template <class D, class T, class V> D &coSparseArr2DT<D, T, V>::become(utCopy, 
 template <class D, class T, class V>
 int coSparseArr2DT<D, T, V>::create(int row, int column, const T &x, const char *op) {
     COLIB_EXPECT(row >= 0 && column >= 0, typeid(D), op, "negative position (%d, %d)", row, column);
+    check_limit(typeid(D), op, row, column);
     int n = cell_count();
     // The value's slot is had first: once get_index has made the cell,
     // nothing may fail.

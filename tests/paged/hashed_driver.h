@@ -298,6 +298,25 @@ template <class A> void run_sparse(Input &in) {
         check(*arr[0], mod[0]);
         check(*arr[1], mod[1]);
     }
+    // Writes beyond the index limit are refused with nothing changed.
+    arr[0]->set_index_limit(in.range(1, 300));
+    for (auto [r, c] : {Cell(arr[0]->index_limit(), 0), Cell(0, arr[0]->index_limit())}) {
+        bool thrown = false;
+        try {
+            in.flag() ? void(arr[0]->write(r, c, T())) : void((*arr[0])(r, c) = T());
+        } catch (const std::length_error &) {
+            thrown = true;
+        }
+        MODEL_CHECK(thrown);
+        check(*arr[0], mod[0]);
+    }
+    // memory_bytes is what a matrix gives back when it goes.
+    for (std::optional<A> &a : arr) {
+        std::size_t bytes = a->memory_bytes();
+        long before = alloc_injector::live_bytes();
+        a.reset();
+        MODEL_CHECK(static_cast<std::size_t>(before - alloc_injector::live_bytes()) == bytes);
+    }
 }
 
 inline void run_hashed(Input &in) {

@@ -57,6 +57,7 @@
 #include <iterator>
 #include <ostream>
 #include <type_traits>
+#include <typeinfo>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/elem.h>
@@ -107,6 +108,12 @@ COLIB_THIN_CLASS(coSparseArrIntPcoPageArrcoIterator, coPageArrIterT,
 COLIB_THIN_CLASS(coSparseArrPtrPcoPageArrcoIterator, coPageArrIterT,
                  coSparseArrPtrPcoPageArrcoIterator, coSparseArrPtrPcoPageArr)
 
+namespace colib_detail {
+// Throws the std::length_error of a write at (row, column) beyond limit.
+[[noreturn]] COLIB_API void sparse_beyond_limit(const std::type_info &cls, const char *op, int row,
+                                                int column, int limit);
+} // namespace colib_detail
+
 // The index of a sparse two-dimensional array. Its operations are
 // protected, for classes that keep values per cell; the public members
 // only read.
@@ -142,6 +149,19 @@ public:
     const coSparseArrIntPcoPageArr &column_heads() const noexcept { return cols_; }
     const coSparseArrPtrPcoPageArr &cells() const noexcept { return cells_; }
 
+    // Writes refuse rows and columns at or beyond the index limit (default
+    // default_index_limit) with std::length_error: the heads and tails grow
+    // to the largest row and column written, 12 bytes per row and per
+    // column, so one stray large index would otherwise cost gigabytes. The
+    // default bounds that at about 400 MB; set_index_limit(n) (n >= 1)
+    // applies to later writes.
+    static constexpr int default_index_limit = 1 << 24;
+    int index_limit() const noexcept { return index_limit_; }
+    void set_index_limit(int n) {
+        COLIB_EXPECT(n >= 1, typeid(basecoSparseArr2D), "set_index_limit", "limit %d below 1", n);
+        index_limit_ = n;
+    }
+
     // Heap bytes of the index: the blocks and block tables of the heads,
     // the tails and the cells. The heads and tails follow the largest row
     // and column index written, not the number of cells.
@@ -176,8 +196,9 @@ protected:
     ~basecoSparseArr2D() = default;
 
     // The number of the cell at (row, column), created when absent (then
-    // it is cell_count() - 1). Throws std::bad_alloc with nothing changed.
-    // Requires row >= 0 and column >= 0.
+    // it is cell_count() - 1). Throws std::bad_alloc, or std::length_error
+    // beyond the index limit, with nothing changed. Requires row >= 0 and
+    // column >= 0.
     int get_index(int row, int column);
     // The address of the link variable of the selected list of pos (pos[0]
     // the row, pos[1] the column) that holds, or would hold, the cell at
@@ -185,6 +206,12 @@ protected:
     // Grows the selected heads to cover pos (new entries -1; throws
     // std::bad_alloc). The address stays valid while the arrays grow.
     int *get_addr_var(coSparseArrRowCol which, int const *const pos);
+    // Throws std::length_error (naming cls and op) when row or column is at
+    // or beyond the index limit.
+    void check_limit(const std::type_info &cls, const char *op, int row, int column) const {
+        if (row >= index_limit_ || column >= index_limit_)
+            colib_detail::sparse_beyond_limit(cls, op, row, column, index_limit_);
+    }
     // Creates a cell at pos and links it in at the two link variables,
     // which must be the ones get_addr_var returned for pos; returns its
     // number. Throws std::bad_alloc with nothing changed.
@@ -209,6 +236,7 @@ private:
     coSparseArrPtrPcoPageArr cells_;
     coSparseArrTailPcoPageArr row_tails_;
     coSparseArrTailPcoPageArr col_tails_;
+    int index_limit_ = default_index_limit;
 };
 
 namespace colib_detail {
