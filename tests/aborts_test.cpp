@@ -124,6 +124,8 @@ const std::vector<Abort> kAborts = {
      }},
     {"basecoSparseArr2D::find: negative position \\(-4, 0\\)",
      [] { (void)intcoSparseArr2D().find(-4, 0); }},
+    {"basecoSparseArr2D::set_index_limit: limit 0 below 1",
+     [] { intcoSparseArr2D().set_index_limit(0); }},
     // ---- end of paged ----
 
     // ---- lists and the tree ----
