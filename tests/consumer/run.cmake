@@ -27,7 +27,9 @@ endforeach()
 
 set(toolchain)
 if(TOOLCHAIN_FILE)
-  set(toolchain -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE})
+  # A cross build looks for packages only in its target's root and in its
+  # staging prefix.
+  set(toolchain -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE} -DCMAKE_STAGING_PREFIX=${prefix})
 endif()
 step(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${WORK_DIR}/build -G ${CMAKE_GENERATOR}
      -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${toolchain}
@@ -37,12 +39,17 @@ find_library(colib_lib colib PATHS ${prefix} PATH_SUFFIXES lib lib64 lib/x86_64-
 get_filename_component(libdir ${colib_lib} DIRECTORY)
 # CMake records the library's directory in the build tree's programs (on
 # Windows the client's build copies the DLL beside them).
-step(${EMULATOR} ${WORK_DIR}/build/app)
-step(${EMULATOR} ${WORK_DIR}/build/app20)
+set(exe)
+if(EMULATOR)
+  set(exe .exe)
+endif()
+step(${EMULATOR} ${WORK_DIR}/build/app${exe})
+step(${EMULATOR} ${WORK_DIR}/build/app20${exe})
 
 if(EMULATOR)
   # The debugger and the rpath below are Linux matters; a Windows client
   # links the import library and finds the DLL beside it.
+  set(libdir ${prefix}/lib)
   file(GLOB dlls ${prefix}/bin/*.dll)
   file(COPY ${dlls} DESTINATION ${WORK_DIR})
   find_program(PKG_CONFIG pkg-config)
@@ -54,7 +61,10 @@ if(EMULATOR)
       message(FATAL_ERROR "pkg-config does not know colib")
     endif()
     separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS} ${flags}")
-    step(${CXX_COMPILER} -std=c++17 ${CONSUMER_SOURCE_DIR}/app.cpp ${flags} -static -o ${WORK_DIR}/app-pc.exe)
+    # The compiler's runtime linked in, as in this tree's programs; colib
+    # through its import library.
+    step(${CXX_COMPILER} -std=c++17 ${CONSUMER_SOURCE_DIR}/app.cpp -static -Wl,-Bdynamic ${flags}
+         -Wl,-Bstatic -o ${WORK_DIR}/app-pc.exe)
     step(${EMULATOR} ${WORK_DIR}/app-pc.exe)
   endif()
   return()
