@@ -24,6 +24,28 @@ def template_arg(val, prefix, n):
     return base.type.strip_typedefs().template_argument(n)
 
 
+def has_field(val, name):
+    """True when the class of val (or of what it points at) has a field of
+    that name, its bases included."""
+    t = val.type.strip_typedefs()
+    if t.code == gdb.TYPE_CODE_PTR:
+        t = t.target().strip_typedefs()
+    return field_offset(t, name) is not None
+
+
+def field_offset(t, name):
+    """(byte offset, type) of the field name in the class t, searched in its
+    bases too; None when there is none."""
+    for f in t.strip_typedefs().fields():
+        if f.name == name:
+            return f.bitpos // 8, f.type
+        if f.is_base_class:
+            found = field_offset(f.type, name)
+            if found is not None:
+                return f.bitpos // 8 + found[0], found[1]
+    return None
+
+
 def type_name(val):
     t = val.type.strip_typedefs()
     return t.tag or t.name or str(t)

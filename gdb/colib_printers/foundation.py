@@ -2,7 +2,7 @@
 
 import gdb
 
-from ._support import Printer
+from ._support import Printer, field_offset, has_field
 
 
 class StringPrinter(Printer):
@@ -20,25 +20,31 @@ class StringPrinter(Printer):
 
 class HolderPrinter(Printer):
     """A shared holder: how many holders share the container, then the
-    container itself."""
+    container itself. The holder is a std::shared_ptr of libstdc++ or
+    libc++."""
 
     def pointer(self):
-        return self.val['p_']['_M_ptr']
+        p = self.val['p_']
+        return p['_M_ptr'] if has_field(p, '_M_ptr') else p['__ptr_']
 
     def to_string(self):
         p = self.pointer()
         if int(p) == 0:
             return '%s empty' % self.name
-        counts = self.val['p_']['_M_refcount']['_M_pi']
+        holder = self.val['p_']
+        if has_field(holder, '_M_refcount'):
+            counts, name, extra = holder['_M_refcount']['_M_pi'], '_M_use_count', 0
+        else:
+            # libc++ counts the owners beyond the first.
+            counts, name, extra = holder['__cntrl_'], '__shared_owners_', 1
         uses = 0
         if int(counts):
             # Read the count by its offset: dereferencing the polymorphic
             # count block makes gdb look for its dynamic type, which warns
             # when the program has no RTTI symbol for it.
-            field = [f for f in counts.type.target().strip_typedefs().fields()
-                     if f.name == '_M_use_count'][0]
-            at = counts.cast(gdb.lookup_type('char').pointer()) + field.bitpos // 8
-            uses = int(at.cast(field.type.pointer()).dereference())
+            offset, field_type = field_offset(counts.type.target(), name)
+            at = counts.cast(gdb.lookup_type('char').pointer()) + offset
+            uses = int(at.cast(field_type.pointer()).dereference()) + extra
         return '%s shared by %d' % (self.name, uses)
 
     def children(self):

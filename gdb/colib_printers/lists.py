@@ -4,7 +4,7 @@ list and the tree."""
 
 import gdb
 
-from ._support import Printer, base_named, page_arr_element, template_arg
+from ._support import Printer, base_named, has_field, page_arr_element, template_arg
 
 
 def slist_of(val):
@@ -121,26 +121,66 @@ class PageListWalkerPrinter(Printer):
         return '%s on %s (link %d)' % (self.name, link['item_'].format_string(), cur)
 
 
-def rb_values(tree, elem):
-    """The values of a std::multiset's red-black tree in order. The value
-    follows the node's links in a node."""
-    impl = tree['_M_t']['_M_impl']
-    header = impl['_M_header']
-    base_size = header.type.sizeof
-    node = header['_M_left']
+def _first_of_pair(pair):
+    """The first member of a libc++ compressed pair."""
+    return pair[pair.type.strip_typedefs().fields()[0]]['__value_']
+
+
+def rb_count(tree):
+    """The element count of a std::multiset (libstdc++ or libc++)."""
+    if has_field(tree, '_M_t'):
+        return int(tree['_M_t']['_M_impl']['_M_node_count'])
+    return int(_first_of_pair(tree['__tree_']['__pair3_']))
+
+
+def rb_end(tree):
+    """The address of the std::multiset's end node, where its end iterator
+    points."""
+    if has_field(tree, '_M_t'):
+        return int(tree['_M_t']['_M_impl']['_M_header'].address)
+    return int(_first_of_pair(tree['__tree_']['__pair1_']).address)
+
+
+def rb_node_value(node, elem):
+    """The value of a red-black tree node: it follows the node's links."""
     char_p = gdb.lookup_type('char').pointer()
-    for _ in range(int(impl['_M_node_count'])):
-        yield (node.cast(char_p) + base_size).cast(elem.pointer()).dereference()
-        if int(node['_M_right']):
-            node = node['_M_right']
-            while int(node['_M_left']):
-                node = node['_M_left']
+    links = node.type.strip_typedefs().target()
+    if not has_field(node, '_M_right') and not has_field(node, '__right_'):
+        # libc++ iterators hold the end node's type; a value node has the
+        # full links.
+        links = gdb.lookup_type('std::__1::__tree_node_base<void*>')
+    return (node.cast(char_p) + links.sizeof).cast(elem.pointer()).dereference()
+
+
+def rb_values(tree, elem):
+    """The values of a std::multiset's red-black tree in order."""
+    if has_field(tree, '_M_t'):
+        impl = tree['_M_t']['_M_impl']
+        header = impl['_M_header']
+        node, count = header['_M_left'], int(impl['_M_node_count'])
+        left, right = '_M_left', '_M_right'
+    else:
+        node, count = _first_of_pair(tree['__tree_']['__pair1_'])['__left_'], rb_count(tree)
+        left, right = '__left_', '__right_'
+        while int(node) and int(node[left]):
+            node = node[left]
+    # In order: from the leftmost node, the next is the leftmost of the right
+    # subtree, or the first ancestor reached from its left.
+    parent_name = '_M_parent' if left == '_M_left' else '__parent_'
+    for i in range(count):
+        yield rb_node_value(node, elem)
+        if i == count - 1:
+            break
+        if int(node[right]):
+            node = node[right]
+            while int(node[left]):
+                node = node[left]
         else:
-            parent = node['_M_parent']
-            while node == parent['_M_right']:
+            parent = node[parent_name].cast(node.type)
+            while node == parent[right]:
                 node = parent
-                parent = parent['_M_parent']
-            if node['_M_right'] != parent:
+                parent = parent[parent_name].cast(node.type)
+            if left == '__left_' or node[right] != parent:
                 node = parent
 
 
@@ -150,8 +190,7 @@ class SortedListPrinter(Printer):
         return rb_values(self.val['items_'], elem)
 
     def to_string(self):
-        n = int(self.val['items_']['_M_t']['_M_impl']['_M_node_count'])
-        return '%s size %d' % (self.name, n)
+        return '%s size %d' % (self.name, rb_count(self.val['items_']))
 
     def children(self):
         for i, v in enumerate(self.elements()):
@@ -164,14 +203,12 @@ class SortedListPrinter(Printer):
 class SortedListWalkerPrinter(Printer):
     def to_string(self):
         lst = self.val['list_']
-        node = self.val['position_']['_M_node']
-        header = lst['items_']['_M_t']['_M_impl']['_M_header']
-        if int(node) == int(header.address):
+        position = self.val['position_']
+        node = position['_M_node'] if has_field(position, '_M_node') else position['__ptr_']
+        if int(node) == rb_end(lst['items_']):
             return '%s undefined' % self.name
         elem = template_arg(lst.dereference(), 'coSortedListT<', 1)
-        char_p = gdb.lookup_type('char').pointer()
-        value = (node.cast(char_p) + header.type.sizeof).cast(elem.pointer()).dereference()
-        return '%s on %s' % (self.name, value.format_string())
+        return '%s on %s' % (self.name, rb_node_value(node, elem).format_string())
 
 
 class TreePrinter(Printer):

@@ -6,8 +6,11 @@
 #include <climits>
 #include <cstddef>
 #include <cstring>
+#include <istream>
+#include <locale>
 #include <new>
 #include <ostream>
+#include <streambuf>
 
 // A copied text lives in one block: the sharing count, then the characters.
 // The count sits at the block's start, where new char[] gives alignment for
@@ -16,6 +19,16 @@ namespace {
 constexpr std::size_t kHeader = alignof(std::max_align_t) > sizeof(utRef::counter)
                                     ? alignof(std::max_align_t)
                                     : sizeof(utRef::counter);
+
+#if !defined(__cpp_lib_to_chars)
+// Reads the characters [b, e) in place.
+struct range_buf : std::streambuf {
+    range_buf(const char *b, const char *e) {
+        char *p = const_cast<char *>(b);
+        setg(p, p, p + (e - b));
+    }
+};
+#endif
 
 unsigned char fold(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
@@ -127,8 +140,18 @@ int utString::parse(double &out, int &) const noexcept {
     }
     if (q != end) return 0;
     double value = 0;
+#if defined(__cpp_lib_to_chars)
     auto result = std::from_chars(start, end, value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != end) return 0;
+#else
+    // A standard library without from_chars for double: the classic locale's
+    // number reader takes the same text and fails on overflow and underflow.
+    range_buf buf(start, end);
+    std::istream in(&buf);
+    in.imbue(std::locale::classic());
+    in >> value;
+    if (in.fail() || !in.eof()) return 0;
+#endif
     out = negative ? -value : value;
     return 1;
 }

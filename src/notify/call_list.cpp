@@ -1,6 +1,7 @@
 #include <colib/notify/call_list.h>
 
 #include <atomic>
+#include <cstdint>
 #include <new>
 
 #include "lists/slist.inl"
@@ -67,8 +68,9 @@ void coCallList::add(coCallFunc *f) {
                  "not the calls() of the registration's sender");
 #if COLIB_HARDENED
     for (coCallFunc *g : *this)
-        COLIB_EXPECT(g != f, typeid(coCallList), "add", "registration %p added twice",
-                     static_cast<void *>(f));
+        // %p spells an address differently from one C library to the next.
+        COLIB_EXPECT(g != f, typeid(coCallList), "add", "registration 0x%llx added twice",
+                     static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(f)));
 #endif
     if (coCBReceiveMultipleSets *hook = multiple_sets_hook_ptr) {
         int count = 1;

@@ -1,7 +1,8 @@
 # Installs the build tree into a scratch prefix, then builds and runs a
 # client project against it, once through find_package and once through
 # pkg-config, in C++17 and C++20. With INSTALLED_PREFIX (an unpacked
-# package tree, say), uses that prefix instead of installing.
+# package tree, say), uses that prefix instead of installing. A cross build
+# passes its TOOLCHAIN_FILE and the EMULATOR that runs its programs.
 if(INSTALLED_PREFIX)
   set(prefix ${INSTALLED_PREFIX})
 else()
@@ -31,14 +32,50 @@ foreach(l ${include_lines})
   endif()
 endforeach()
 
+set(toolchain)
+if(TOOLCHAIN_FILE)
+  # A cross build looks for packages only in its target's root and in its
+  # staging prefix.
+  set(toolchain -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE} -DCMAKE_STAGING_PREFIX=${prefix})
+endif()
 step(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${WORK_DIR}/build -G ${CMAKE_GENERATOR}
-     -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_PREFIX_PATH=${prefix})
+     -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${toolchain}
+     -DCMAKE_PREFIX_PATH=${prefix})
 step(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 find_library(colib_lib colib PATHS ${prefix} PATH_SUFFIXES lib lib64 lib/x86_64-linux-gnu NO_DEFAULT_PATH)
 get_filename_component(libdir ${colib_lib} DIRECTORY)
-# CMake records the library's directory in the build tree's programs.
-step(${WORK_DIR}/build/app)
-step(${WORK_DIR}/build/app20)
+# CMake records the library's directory in the build tree's programs (on
+# Windows the client's build copies the DLL beside them).
+set(exe)
+if(EMULATOR)
+  set(exe .exe)
+endif()
+step(${EMULATOR} ${WORK_DIR}/build/app${exe})
+step(${EMULATOR} ${WORK_DIR}/build/app20${exe})
+
+if(EMULATOR)
+  # The debugger and the rpath below are Linux matters; a Windows client
+  # links the import library and finds the DLL beside it.
+  set(libdir ${prefix}/lib)
+  file(GLOB dlls ${prefix}/bin/*.dll)
+  file(COPY ${dlls} DESTINATION ${WORK_DIR})
+  find_program(PKG_CONFIG pkg-config)
+  if(PKG_CONFIG)
+    set(ENV{PKG_CONFIG_PATH} ${libdir}/pkgconfig)
+    execute_process(COMMAND ${PKG_CONFIG} --cflags --libs colib
+                    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "pkg-config does not know colib")
+    endif()
+    separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS} ${flags}")
+    # The compiler's runtime linked in, as in this tree's programs; colib
+    # through its import library.
+    step(${CXX_COMPILER} -std=c++17 ${CONSUMER_SOURCE_DIR}/app.cpp -static -Wl,-Bdynamic ${flags}
+         -Wl,-Bstatic -o ${WORK_DIR}/app-pc.exe)
+    step(${EMULATOR} ${WORK_DIR}/app-pc.exe)
+  endif()
+  return()
+endif()
 
 # gdb auto-loads the printers installed for the library: the installed
 # layout names the package directory under this prefix.
@@ -75,7 +112,7 @@ if(PKG_CONFIG)
   if(flags MATCHES "-std=")
     message(FATAL_ERROR "colib.pc chooses the language standard: ${flags}")
   endif()
-  separate_arguments(flags UNIX_COMMAND "${flags}")
+  separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS} ${flags}")
   # The two ways the README gives to run such a program.
   step(${CXX_COMPILER} -std=c++17 ${CONSUMER_SOURCE_DIR}/app.cpp ${flags} -o ${WORK_DIR}/app-pc)
   step(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${pc_libdir} ${WORK_DIR}/app-pc)

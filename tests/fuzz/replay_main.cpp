@@ -21,11 +21,11 @@ namespace {
 int replay(const std::filesystem::path &file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "replay: cannot read %s\n", file.c_str());
+        std::fprintf(stderr, "replay: cannot read %s\n", file.string().c_str());
         return 1;
     }
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::fprintf(stderr, "replay: %s (%zu bytes)\n", file.c_str(), bytes.size());
+    std::fprintf(stderr, "replay: %s (%zu bytes)\n", file.string().c_str(), bytes.size());
     std::fflush(stderr);
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
     return 0;
@@ -43,7 +43,7 @@ int main(int argc, char **argv) {
         if (argv[i][0] == '-') continue; // a libFuzzer flag: nothing to replay
         if (!fs::exists(arg)) {
             // A target may come without seeds; it still ran the empty input.
-            std::fprintf(stderr, "replay: no corpus at %s\n", arg.c_str());
+            std::fprintf(stderr, "replay: no corpus at %s\n", arg.string().c_str());
             continue;
         }
         if (fs::is_directory(arg)) {

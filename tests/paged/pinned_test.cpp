@@ -6,6 +6,9 @@
 
 #include "paged/paged_driver.h"
 
+#include <climits>
+#include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -83,6 +86,31 @@ TEST(PagedPinned, Printouts) {
     s.write(3, 1, 7);
     s.write(0, 4, 2);
     EXPECT_EQ(printed(s), "coSparseArr2D {\n  size 2\n  0 4 2\n  3 1 7\n}\n");
+}
+
+// long is the platform's (32 bits on Windows, 64 on Linux), utInt64 is 64
+// bits everywhere: each keeps its extremes through blocks, block copies and
+// copyin, and prints as the platform's decimal.
+TEST(PagedPinned, LongAndInt64KeepTheirWidth) {
+    const long l[] = {LONG_MAX, LONG_MIN, -1, LONG_MAX - 1, LONG_MIN + 1};
+    const utInt64 w[] = {INT64_MAX, INT64_MIN, -1, INT64_MAX - 1, INT64_MIN + 1};
+    longcoPageArr a(1, 0, 1); // two elements a block
+    utInt64coPageArr b(1, 0, 1);
+    a.copyin(l, 5, 0, 0), b.copyin(w, 5, 0, 0);
+    longcoPageArr c(2, 0, 1);
+    utInt64coPageArr d(2, 0, 1);
+    c.copy(a, 5, 1, 0), d.copy(b, 5, 1, 0);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(a[i], l[i]) << i;
+        EXPECT_EQ(c[i + 1], l[i]) << i;
+        EXPECT_EQ(b[i], w[i]) << i;
+        EXPECT_EQ(d[i + 1], w[i]) << i;
+    }
+    std::ostringstream os;
+    utOstream(os, 0, 2) << LONG_MIN << ' ' << ULONG_MAX << ' ' << utInt64(INT64_MIN) << ' '
+                        << utUInt64(UINT64_MAX);
+    EXPECT_EQ(os.str(), std::to_string(LONG_MIN) + ' ' + std::to_string(ULONG_MAX) +
+                            " -9223372036854775808 18446744073709551615");
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdlib>
 #include <new>
+#if defined(_WIN32)
+#include <malloc.h>
+#endif
 
 namespace {
 std::atomic<long> g_live{0};
@@ -23,6 +26,24 @@ bool should_fail() {
     return false;
 }
 
+// Over-aligned blocks: the Windows C library has no aligned_alloc, and its
+// aligned blocks go back through _aligned_free.
+#if defined(_WIN32)
+void *aligned_block(std::size_t align, std::size_t n) {
+    return _aligned_malloc(n, align);
+}
+void free_block(void *p, bool aligned) {
+    aligned ? _aligned_free(p) : std::free(p);
+}
+#else
+void *aligned_block(std::size_t align, std::size_t n) {
+    return std::aligned_alloc(align, n);
+}
+void free_block(void *p, bool) {
+    std::free(p);
+}
+#endif
+
 // Each block carries a header in front of it with the requested size and the
 // header's own size, so that deallocation can subtract the bytes.
 struct header {
@@ -34,10 +55,9 @@ void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     std::size_t h = align > alignof(std::max_align_t) ? align : alignof(std::max_align_t);
     static_assert(sizeof(header) <= alignof(std::max_align_t), "header fits");
     std::size_t total = h + (n == 0 ? 1 : n);
-    char *base =
-        static_cast<char *>(align > alignof(std::max_align_t)
-                                ? std::aligned_alloc(align, (total + align - 1) / align * align)
-                                : std::malloc(total));
+    char *base = static_cast<char *>(align > alignof(std::max_align_t)
+                                         ? aligned_block(align, (total + align - 1) / align * align)
+                                         : std::malloc(total));
     if (!base) return nullptr;
     ++g_live;
     ++g_total;
@@ -52,7 +72,7 @@ void deallocate(void *p) {
     header hd = static_cast<header *>(p)[-1];
     --g_live;
     g_live_bytes -= long(hd.bytes);
-    std::free(static_cast<char *>(p) - hd.size);
+    free_block(static_cast<char *>(p) - hd.size, hd.size > alignof(std::max_align_t));
 }
 
 void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_align_t)) {

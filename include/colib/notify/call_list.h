@@ -84,8 +84,9 @@ public:
     coCallFunc(const coCallFunc &) = delete;
     coCallFunc &operator=(const coCallFunc &) = delete;
 
-    // Both ends set and the receiver receiving.
-    int active() const noexcept;
+    // Both ends set and the receiver receiving. (Declared inline, like
+    // receiver_ptr: a Windows client would otherwise import them from the DLL.)
+    inline int active() const noexcept;
 
     // Call the function when kind matches the arguments given and the reason
     // matches; active() is not tested here (coCallList::apply does).
@@ -126,7 +127,7 @@ private:
     Fn2 f2() const noexcept { return reinterpret_cast<Fn2>(function_); }
     Fn3 f3() const noexcept { return reinterpret_cast<Fn3>(function_); }
     // The receiver as the functions receive it: a coReceiver * made untyped.
-    void *receiver_ptr() const noexcept;
+    inline void *receiver_ptr() const noexcept;
 
     int kind_;
     coCallReason reason_;
