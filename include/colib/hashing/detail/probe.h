@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -105,6 +106,58 @@ inline int probe_int(const int *s, int bits, int key, int nil, bool dense) noexc
 #else
     (void)dense;
     while (s[i] != key && s[i] != nil)
+        i = one_less(i, bits);
+    return i;
+#endif
+}
+
+// Tags: the sets whose slots are large or hold strings keep one byte per
+// slot beside the slots, 0x80 for an empty slot, else seven bits of the
+// element's hash (taken by a 64-bit multiply, so they do not repeat the
+// bits that chose the home slot). A probe compares tags first: a slot is
+// looked at only when its tag matches, and a miss ends at an empty tag
+// without reading any slot.
+inline constexpr std::uint8_t tag_empty = 0x80;
+template <class T>
+inline constexpr bool tagged_slots_v = sizeof(T) > 8 || !std::is_trivially_copyable<T>::value;
+inline std::uint8_t hash_tag(unsigned h) noexcept {
+    return static_cast<std::uint8_t>((static_cast<std::uint64_t>(h) * 0x9E3779B97F4A7C15ull) >> 57);
+}
+
+// probe() over a tagged table: the same slots in the same order, the key's
+// hash h given. Past the first slot the probe runs downward through
+// contiguous slots, so while i >= 15 one 16-byte load covers the tags of
+// slots i-15..i: lanes above the highest empty one are the slots the plain
+// probe visits before it stops, highest first.
+template <class P, class Key>
+int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key, unsigned h) {
+    int bits = t.bits();
+    int i = hash_home(h, bits);
+    const std::uint8_t tag = hash_tag(h);
+#if defined(__SSE2__)
+    const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
+    for (;;) {
+        while (i >= 15) {
+            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(tags + i - 15));
+            unsigned empty = static_cast<unsigned>(_mm_movemask_epi8(v));
+            unsigned match = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, want)));
+            int stop = empty ? 31 - __builtin_clz(empty) : -1;
+            if (stop >= 0) match &= ~((2u << stop) - 1u);
+            while (match) {
+                int lane = 31 - __builtin_clz(match);
+                if (t.equal(key, i - 15 + lane)) return i - 15 + lane;
+                match &= ~(1u << lane);
+            }
+            if (stop >= 0) return i - 15 + stop;
+            i -= 16;
+        }
+        for (; i >= 0; --i) {
+            if (tags[i] == tag_empty || (tags[i] == tag && t.equal(key, i))) return i;
+        }
+        i = (1 << bits) - 1;
+    }
+#else
+    while (tags[i] != tag_empty && !(tags[i] == tag && t.equal(key, i)))
         i = one_less(i, bits);
     return i;
 #endif

@@ -131,6 +131,9 @@ public:
     // 1 when a pair with that key was removed, 0 when there was none.
     int remove(const key_type &key);
     int size() const noexcept { return set_.size(); }
+    // Heap bytes the table holds: its pair set's slot table (not what keys
+    // and values own).
+    std::size_t memory_bytes() const noexcept { return set_.memory_bytes(); }
     int empty() const noexcept { return set_.empty(); }
     int member(const key_type &key) const;
 
@@ -192,7 +195,7 @@ private:
     int slot_of(const key_type &key) const {
         if (!set_.slots_ || coSetElem<key_type>::is_nil(key)) return -1;
         ByKey t{set_.slots_, set_.bits()};
-        int i = colib_detail::probe(t, key);
+        int i = set_.probe_by(t, key, coSetElem<key_type>::hash(key));
         return t.is_nil(i) ? -1 : i;
     }
 
