@@ -94,7 +94,7 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
     if (Tr::is_nil(x)) return -1;
     if (!slots_) slots_ = new_table(bits_);
     int i = probe(x);
-    if (!Tr::is_nil(slots_[i])) return i;
+    if (!empty_at(i)) return i;
     unsigned h = Tr::hash(x);
     slots_[i] = x;
     if constexpr (tagged) tags()[i] = colib_detail::hash_tag(h);
@@ -119,10 +119,10 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
     return i;
 }
 
-template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::add_slow(const T &x) {
+template <class D, class T, class Tr> const T *coSetT<D, T, Tr>::insert_slow(const T &x) {
     bool inserted;
     int i = place(x, inserted);
-    return i < 0 || inserted ? nil() : slots_[i];
+    return i < 0 || inserted ? nullptr : slots_ + i;
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {
@@ -134,7 +134,7 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove(const T &x) {
     if (!slots_ || Tr::is_nil(x)) return nil();
     int i = probe(x);
-    return Tr::is_nil(slots_[i]) ? nil() : take(i);
+    return empty_at(i) ? nil() : take(i);
 }
 
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove_any() {

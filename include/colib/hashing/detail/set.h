@@ -93,6 +93,7 @@ template <class T, class Traits> struct ByText {
     const T *s;
     int b;
     int bits() const noexcept { return b; }
+    void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
     unsigned hash(std::string_view k) const noexcept { return Traits::hash_text(k); }
     bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
     bool equal(std::string_view k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
@@ -132,21 +133,27 @@ public:
     // element, or nil() (inserted, or x is the nil value and was refused).
     // May rebuild the table: references to elements do not survive it.
     const T &add(const T &x) {
+        const T *p = insert(x);
+        return p ? *p : nil();
+    }
+    // add, answering with a pointer: the stored equal element, or null
+    // (inserted, or x is the nil value and was refused).
+    const T *insert(const T &x) {
         // Fast path, inline: storage exists and the insertion stays below
         // the load limit. Everything else goes through place().
         if (slots_ && !Traits::is_nil(x)) {
             int i = probe(x);
-            if (!Traits::is_nil(slots_[i])) return slots_[i];
+            if (!empty_at(i)) return slots_ + i;
             if (!at_load_limit(count_ + 1)) {
                 unsigned h = Traits::hash(x);
                 slots_[i] = x;
                 if constexpr (tagged) tags()[i] = colib_detail::hash_tag(h);
                 ++count_;
                 hash_ ^= h;
-                return nil();
+                return nullptr;
             }
         }
-        return add_slow(x);
+        return insert_slow(x);
     }
     // The stored element equal to x, or nil().
     const T &find(const T &x) const {
@@ -247,6 +254,7 @@ private:
         int b;
         std::uint8_t *tg;
         int bits() const noexcept { return b; }
+        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const T &k) const noexcept { return Traits::hash(k); }
         unsigned hash_at(int i) const noexcept { return Traits::hash(s[i]); }
         bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
@@ -268,6 +276,13 @@ private:
         return reinterpret_cast<std::uint8_t *>(s + (std::size_t(1) << bits));
     }
     std::uint8_t *tags() const noexcept { return tags_of(slots_, bits_); }
+    // Slot i is empty: its tag says so without reading the slot.
+    bool empty_at(int i) const noexcept {
+        if constexpr (tagged)
+            return tags()[i] == colib_detail::tag_empty;
+        else
+            return Traits::is_nil(slots_[i]);
+    }
     Inline view() const noexcept { return Inline{slots_, bits_, tagged ? tags() : nullptr}; }
     // The probe of a table seen through policy v (by element, by key, by
     // text), for a key whose hash is h.
@@ -282,7 +297,7 @@ private:
     int index_of(const T &x) const {
         if (!slots_ || Traits::is_nil(x)) return -1;
         int i = probe(x);
-        return Traits::is_nil(slots_[i]) ? -1 : i;
+        return empty_at(i) ? -1 : i;
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
@@ -290,7 +305,7 @@ private:
         std::string_view t = colib_detail::text_of(text, nil_text);
         if (!slots_ || nil_text) return -1;
         int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, Traits::hash_text(t));
-        return Traits::is_nil(slots_[i]) ? -1 : i;
+        return empty_at(i) ? -1 : i;
     }
     // Removes the element in slot i and returns it.
     T take(int i) {
@@ -309,7 +324,7 @@ private:
         else
             return probe_by(view(), x, Traits::hash(x));
     }
-    const T &add_slow(const T &x);
+    const T *insert_slow(const T &x);
 
     const T *slots_end() const noexcept { return slots_ ? slots_ + hash_size() : slots_; }
     // A table of 2^bits slots (and tags), one raw allocation: new_table

@@ -185,6 +185,7 @@ private:
         int b;
         using key_traits = coSetElem<key_type>;
         int bits() const noexcept { return b; }
+        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const key_type &k) const noexcept { return key_traits::hash(k); }
         bool is_nil(int i) const noexcept { return key_traits::is_nil(s[i].get_key()); }
         bool equal(const key_type &k, int i) const noexcept {
@@ -196,7 +197,7 @@ private:
         if (!set_.slots_ || coSetElem<key_type>::is_nil(key)) return -1;
         ByKey t{set_.slots_, set_.bits()};
         int i = set_.probe_by(t, key, coSetElem<key_type>::hash(key));
-        return t.is_nil(i) ? -1 : i;
+        return set_.empty_at(i) ? -1 : i;
     }
 
     Set set_;

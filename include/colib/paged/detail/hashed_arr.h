@@ -172,7 +172,8 @@ protected:
     // in nothing can fail: throws std::bad_alloc with k still unwritten.
     T &make(const key &k, bool &made) {
         T *slot = next_page_slot<T>(store_);
-        void *prev = key_object(keys_.add(key_with(k, slot)));
+        const key *stored = keys_.insert(key_with(k, slot));
+        void *prev = stored ? key_object(*stored) : nullptr;
         made = prev == nullptr;
         if (!made) return *static_cast<T *>(prev);
         // The slot's block exists: this append allocates nothing.
