@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <type_traits>
 
 #if defined(__SSE2__)
@@ -56,6 +57,40 @@ inline unsigned byte_hash(const void *p, int n) noexcept {
     for (; i < n; ++i)
         h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
     return h;
+}
+
+// byte_hash of the text in t up to its first NUL byte, t cut there: one
+// pass over the bytes when there is no NUL (the usual case), which a
+// SWAR test on each 32-bit word tells while it is hashed.
+inline unsigned text_hash_cut(std::string_view &t) noexcept {
+    const unsigned char *b = reinterpret_cast<const unsigned char *>(t.data());
+    std::size_t n = t.size();
+    std::uint32_t h = 0, zero = 0;
+    std::size_t i = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    for (; i + 4 <= n; i += 4) {
+        std::uint32_t w;
+        std::memcpy(&w, b + i, 4);
+        h ^= w;
+        zero |= (w - 0x01010101u) & ~w & 0x80808080u;
+    }
+#endif
+    for (; i < n; ++i) {
+        h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
+        zero |= b[i] == 0;
+    }
+    if (!zero) return h;
+    t = t.substr(0, static_cast<std::size_t>(
+                        static_cast<const char *>(std::memchr(t.data(), '\0', n)) - t.data()));
+    return byte_hash(t.data(), static_cast<int>(t.size()));
+}
+
+// Equal bytes; short texts (words) without a library call.
+inline bool same_bytes(const char *a, const char *b, std::size_t n) noexcept {
+    if (n > 16) return std::memcmp(a, b, n) == 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
 inline unsigned word_hash(std::uint64_t v) noexcept {

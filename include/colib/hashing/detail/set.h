@@ -301,10 +301,20 @@ private:
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
-        bool nil_text;
-        std::string_view t = colib_detail::text_of(text, nil_text);
-        if (!slots_ || nil_text) return -1;
-        int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, Traits::hash_text(t));
+        if (!slots_) return -1;
+        std::string_view t;
+        unsigned h;
+        if constexpr (std::is_same_v<std::decay_t<S>, std::string_view> ||
+                      std::is_same_v<std::decay_t<S>, std::string>) {
+            t = text; // cut at a NUL byte while hashed
+            h = Traits::hash_text_cut(t);
+        } else {
+            bool nil_text;
+            t = colib_detail::text_of(text, nil_text);
+            if (nil_text) return -1;
+            h = Traits::hash_text(t);
+        }
+        int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, h);
         return empty_at(i) ? -1 : i;
     }
     // Removes the element in slot i and returns it.

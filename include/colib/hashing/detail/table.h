@@ -90,6 +90,9 @@ template <class P> struct COLIB_API coTablePElem {
     // Text lookups where the key is a string.
     static constexpr bool text_keys = coTextKeys<key_traits>::value;
     static unsigned hash_text(std::string_view t) noexcept { return key_traits::hash_text(t); }
+    static unsigned hash_text_cut(std::string_view &t) noexcept {
+        return key_traits::hash_text_cut(t);
+    }
     static bool equal_text(std::string_view t, const P &p) noexcept {
         return key_traits::equal_text(t, p.get_key());
     }
