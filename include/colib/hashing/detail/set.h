@@ -4,7 +4,9 @@
 // library compiles the members once per concrete class (src/hashing/set.inl).
 //
 // Layout: basecoSet (count, initial bits, load percent, bits, running
-// hash), then the slot pointer.
+// hash), then the slot pointer. The slots are one raw allocation of 2^bits
+// elements, followed, for the tagged sets (elements over 8 bytes or not
+// plain bytes), by one tag byte per slot (detail/probe.h).
 //
 // Two paths, one result. The typed operations (add, find, remove, ...) run
 // the probe algorithm of detail/probe.h with the element operations of
@@ -19,6 +21,8 @@
 //   - slots is null until the first insertion (find and iteration then see
 //     an empty table of 2^bits slots); after it, slots holds 2^bits
 //     elements, each the nil value or a stored element;
+//   - in a tagged set, tag i is tag_empty exactly when slot i holds the
+//     nil value, and hash_tag of the element's hash otherwise;
 //   - count < (load percent / 100) * 2^bits after every operation, so at
 //     least one slot is empty.
 //
