@@ -3,8 +3,10 @@
 // the whole int range, then 1M reads of written indexes (hits) and 1M of
 // unwritten ones (misses). intcoHashedArr2D against
 // absl::flat_hash_map<std::pair<int, int>, int>: 1M writes and 1M reads at
-// random pairs. Memory per stored element is reported as a counter (heap
-// bytes held by the container divided by its element count).
+// random pairs. Sizes 1K, 1,048,000 and 2^20. Memory per stored element is
+// reported as counters: bytes_per_elem, the heap bytes the container holds
+// (malloc's usable sizes), and malloc_per_elem, what mallinfo2 says the
+// allocator hands out for it (arena and mmapped chunks, headers included).
 #include <colib/paged/hashed_arr.h>
 #include <colib/paged/hashed_arr2d.h>
 
@@ -58,6 +60,13 @@ void operator delete[](void *p, std::size_t) noexcept {
 
 namespace {
 
+// Bytes the allocator has handed out and not had back: the arena's chunks
+// in use and the mmapped ones.
+std::size_t malloc_in_use() {
+    struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
 // 2^20 elements: the key set has just doubled to 2^22 slots (load 1/4).
 // Runs marked /1048000 stop just under that doubling (2^21 slots, load
 // close to 1/2), the other end of the key set's memory and probe lengths.
@@ -110,16 +119,19 @@ using Std = Map<std::unordered_map<int, int>>;
 template <class A> void BM_Write(benchmark::State &state) {
     const Keys &k = keys();
     int n = static_cast<int>(state.range(0));
-    double bytes = 0;
+    double bytes = 0, seen = 0;
     for (auto _ : state) {
         long long before = g_live_bytes;
+        std::size_t in_use = malloc_in_use();
         A a;
         for (int i = 0; i < n; ++i)
             a.write(k.present[i], i);
         bytes = static_cast<double>(g_live_bytes - before);
+        seen = static_cast<double>(malloc_in_use() - in_use);
         benchmark::DoNotOptimize(a);
     }
     state.counters["bytes_per_elem"] = bytes / n;
+    state.counters["malloc_per_elem"] = seen / n;
     state.SetItemsProcessed(state.iterations() * n);
 }
 
@@ -160,34 +172,39 @@ struct Absl2D {
 
 template <class A> void BM_Write2D(benchmark::State &state) {
     const Keys &k = keys();
-    double bytes = 0;
+    int n = static_cast<int>(state.range(0));
+    double bytes = 0, seen = 0;
     for (auto _ : state) {
         long long before = g_live_bytes;
+        std::size_t in_use = malloc_in_use();
         A a;
-        for (int i = 0; i < N; ++i)
+        for (int i = 0; i < n; ++i)
             a.write(k.pairs[i], i);
         bytes = static_cast<double>(g_live_bytes - before);
+        seen = static_cast<double>(malloc_in_use() - in_use);
         benchmark::DoNotOptimize(a);
     }
-    state.counters["bytes_per_elem"] = bytes / N;
-    state.SetItemsProcessed(state.iterations() * N);
+    state.counters["bytes_per_elem"] = bytes / n;
+    state.counters["malloc_per_elem"] = seen / n;
+    state.SetItemsProcessed(state.iterations() * n);
 }
 template <class A> void BM_Read2D(benchmark::State &state) {
     const Keys &k = keys();
+    int n = static_cast<int>(state.range(0));
     A a;
-    for (int i = 0; i < N; ++i)
+    for (int i = 0; i < n; ++i)
         a.write(k.pairs[i], i + 1);
     for (auto _ : state) {
         long long sum = 0;
-        for (const auto &p : k.pairs)
-            sum += a.read(p);
+        for (int i = 0; i < n; ++i)
+            sum += a.read(k.pairs[i]);
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * N);
+    state.SetItemsProcessed(state.iterations() * n);
 }
 
-#define ONE(BM, A) BENCHMARK_TEMPLATE(BM, A)->Unit(benchmark::kMillisecond)
-#define SIZES(BM, A) ONE(BM, A)->Arg(N)->Arg(1048000)
+#define ONE(BM, A) BENCHMARK_TEMPLATE(BM, A)->Unit(benchmark::kMicrosecond)
+#define SIZES(BM, A) ONE(BM, A)->Arg(1 << 10)->Arg(1048000)->Arg(N)
 SIZES(BM_Write, Colib);
 SIZES(BM_Write, Absl);
 SIZES(BM_Write, Std);
@@ -197,10 +214,10 @@ SIZES(BM_ReadHit, Std);
 SIZES(BM_ReadMiss, Colib);
 SIZES(BM_ReadMiss, Absl);
 SIZES(BM_ReadMiss, Std);
-ONE(BM_Write2D, Colib2D);
-ONE(BM_Write2D, Absl2D);
-ONE(BM_Read2D, Colib2D);
-ONE(BM_Read2D, Absl2D);
+SIZES(BM_Write2D, Colib2D);
+SIZES(BM_Write2D, Absl2D);
+SIZES(BM_Read2D, Colib2D);
+SIZES(BM_Read2D, Absl2D);
 
 } // namespace
 

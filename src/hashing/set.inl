@@ -3,11 +3,17 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <utility>
 
 #include <colib/hashing/detail/set.h>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::nil() {
     static const T value = Tr::make_nil();
@@ -44,7 +50,7 @@ coSetT<D, T, Tr>::coSetT(coSetT &&src) noexcept : basecoSet(src), slots_(src.slo
 template <class D, class T, class Tr>
 coSetT<D, T, Tr> &coSetT<D, T, Tr>::operator=(coSetT &&src) noexcept {
     if (this != &src) {
-        delete[] slots_;
+        free_table(slots_, bits_);
         slots_ = src.slots_;
         src.slots_ = nullptr;
         basecoSet::operator=(src);
@@ -54,25 +60,55 @@ coSetT<D, T, Tr> &coSetT<D, T, Tr>::operator=(coSetT &&src) noexcept {
 }
 
 template <class D, class T, class Tr> coSetT<D, T, Tr>::~coSetT() {
-    delete[] slots_;
+    free_table(slots_, bits_);
 }
 
+namespace colib_detail {
+// A large table is touched in full as soon as it is made, and then at
+// random: on Linux, ask for huge pages over it, so that filling it takes a
+// few hundred page faults instead of one per 4 KB, and probes miss the TLB
+// less. Only a hint; nothing depends on it being taken.
+inline void *new_large_table(std::size_t bytes) {
+    void *p = ::operator new(bytes);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::size_t huge = std::size_t(2) << 20;
+    if (bytes >= 2 * huge) {
+        std::uintptr_t from = (reinterpret_cast<std::uintptr_t>(p) + huge - 1) & ~(huge - 1);
+        std::uintptr_t to = (reinterpret_cast<std::uintptr_t>(p) + bytes) & ~(huge - 1);
+        if (to > from) madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
+    }
+#endif
+    return p;
+}
+} // namespace colib_detail
+
 template <class D, class T, class Tr> T *coSetT<D, T, Tr>::new_table(int bits) {
-    int n = 1 << bits;
-    T *t = new T[n];
-    std::fill_n(t, n, nil());
+    std::size_t n = std::size_t(1) << bits;
+    T *t = static_cast<T *>(colib_detail::new_large_table(table_bytes(bits)));
+    // Copying the nil value throws for no element type of the family.
+    std::uninitialized_fill_n(t, n, nil());
+    if constexpr (tagged) std::memset(tags_of(t, bits), colib_detail::tag_empty, n);
     return t;
+}
+
+template <class D, class T, class Tr> T *coSetT<D, T, Tr>::copy_table(const T *src, int bits) {
+    std::size_t n = std::size_t(1) << bits;
+    T *t = static_cast<T *>(colib_detail::new_large_table(table_bytes(bits)));
+    std::uninitialized_copy_n(src, n, t);
+    if constexpr (tagged) std::memcpy(tags_of(t, bits), tags_of(const_cast<T *>(src), bits), n);
+    return t;
+}
+
+template <class D, class T, class Tr> void coSetT<D, T, Tr>::free_table(T *t, int bits) noexcept {
+    if (!t) return;
+    std::destroy_n(t, std::size_t(1) << bits);
+    ::operator delete(t);
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::become(utCopy, const D &src) {
     if (static_cast<const coSetT *>(&src) == this) return;
-    T *fresh = nullptr;
-    if (src.slots_) {
-        int n = src.hash_size();
-        fresh = new T[n];
-        std::copy(src.slots_, src.slots_ + n, fresh);
-    }
-    delete[] slots_;
+    T *fresh = src.slots_ ? copy_table(src.slots_, src.bits_) : nullptr;
+    free_table(slots_, bits_);
     slots_ = fresh;
     basecoSet::become(utCOPY, src);
 }
@@ -81,12 +117,12 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
     inserted = false;
     if (Tr::is_nil(x)) return -1;
     if (!slots_) slots_ = new_table(bits_);
-    Inline t{slots_, bits_};
-    int i = colib_detail::probe(t, x);
-    if (!Tr::is_nil(slots_[i])) return i;
-    slots_[i] = x;
-    ++count_;
+    int i = probe(x);
+    if (!empty_at(i)) return i;
     unsigned h = Tr::hash(x);
+    slots_[i] = x;
+    if constexpr (tagged) tags()[i] = colib_detail::hash_tag(h);
+    ++count_;
     hash_ ^= h;
     if (at_load_limit(count_)) {
         try {
@@ -96,32 +132,33 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
             // was the empty slot ending its probe (nothing else moved):
             // emptying that slot restores the table, full or not.
             slots_[i] = nil();
+            if constexpr (tagged) tags()[i] = colib_detail::tag_empty;
             --count_;
             hash_ ^= h;
             throw;
         }
-        i = colib_detail::probe(Inline{slots_, bits_}, x);
+        i = probe(x);
     }
     inserted = true;
     return i;
 }
 
-template <class D, class T, class Tr> const T &coSetT<D, T, Tr>::add_slow(const T &x) {
+template <class D, class T, class Tr> const T *coSetT<D, T, Tr>::insert_slow(const T &x) {
     bool inserted;
     int i = place(x, inserted);
-    return i < 0 || inserted ? nil() : slots_[i];
+    return i < 0 || inserted ? nullptr : slots_ + i;
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::erase_slot(int i) {
-    Inline t{slots_, bits_};
+    Inline t = view();
     colib_detail::erase_at(t, i);
     --count_;
 }
 
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove(const T &x) {
     if (!slots_ || Tr::is_nil(x)) return nil();
-    int i = colib_detail::probe(Inline{slots_, bits_}, x);
-    return Tr::is_nil(slots_[i]) ? nil() : take(i);
+    int i = probe(x);
+    return empty_at(i) ? nil() : take(i);
 }
 
 template <class D, class T, class Tr> T coSetT<D, T, Tr>::remove_any() {
@@ -136,11 +173,12 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::resize(int bits, in
     count_ = 0;
     hash_ = 0;
     if (reallocate || !slots_) {
-        delete[] slots_;
+        free_table(slots_, bits_);
         slots_ = nullptr;
         bits_ = bits;
     } else {
         std::fill_n(slots_, hash_size(), nil());
+        if constexpr (tagged) std::memset(tags(), colib_detail::tag_empty, hash_size());
     }
 }
 
@@ -149,38 +187,47 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::clear(int reallocat
 }
 
 template <class D, class T, class Tr>
-std::unique_ptr<T[]> coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
+T *coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
     if (bits > 30) throw std::bad_alloc();
-    std::unique_ptr<T[]> t(new_table(bits));
+    Table t{new_table(bits), bits};
+    std::uint8_t *tg = tagged ? tags_of(t.p, bits) : nullptr;
     int n = 0;
     for (int i = 0; i < src_slots; ++i) {
         if (Tr::is_nil(src[i])) continue;
         // The elements are distinct: each goes to the end of its probe.
-        int j = colib_detail::hash_home(Tr::hash(src[i]), bits);
-        while (!Tr::is_nil(t[j]))
-            j = colib_detail::one_less(j, bits);
-        t[j] = src[i];
+        unsigned h = Tr::hash(src[i]);
+        int j = colib_detail::hash_home(h, bits);
+        if constexpr (tagged) {
+            while (tg[j] != colib_detail::tag_empty)
+                j = colib_detail::one_less(j, bits);
+            tg[j] = colib_detail::hash_tag(h);
+        } else {
+            while (!Tr::is_nil(t.p[j]))
+                j = colib_detail::one_less(j, bits);
+        }
+        t.p[j] = src[i];
         // Re-adding counts again, so the rebuild itself may reach the load
         // limit of its new size: it then rebuilds what it holds so far one
         // size up and goes on adding the rest there.
         if (load_limit(++n, bits)) {
             int up = bits + 1;
-            std::unique_ptr<T[]> g = rebuild(t.get(), 1 << bits, up);
-            t = std::move(g);
-            bits = up;
+            T *g = rebuild(t.p, 1 << bits, up);
+            free_table(t.p, t.bits);
+            t.p = g;
+            t.bits = bits = up;
+            tg = tagged ? tags_of(t.p, bits) : nullptr;
         }
     }
-    return t;
+    return t.release();
 }
 
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::rehash(int new_bits) {
     // Everything is built aside and the old table released last, so a
     // failure leaves the set as it was. A set without storage gets its
     // (empty) table now: a later clear(0) keeps that size.
-    std::unique_ptr<T[]> fresh =
-        slots_ ? rebuild(slots_, hash_size(), new_bits) : rebuild(nullptr, 0, new_bits);
-    delete[] slots_;
-    slots_ = fresh.release();
+    T *fresh = slots_ ? rebuild(slots_, hash_size(), new_bits) : rebuild(nullptr, 0, new_bits);
+    free_table(slots_, bits_);
+    slots_ = fresh;
     bits_ = new_bits;
 }
 
@@ -255,7 +302,11 @@ void coSetT<D, T, Tr>::arr_put_copy(void *const, void *const obj, int i) const {
     // object here.
     coSetT *self = const_cast<coSetT *>(this);
     if (!self->slots_) self->slots_ = new_table(bits_);
-    self->slots_[i] = *static_cast<const T *>(obj);
+    const T &x = *static_cast<const T *>(obj);
+    self->slots_[i] = x;
+    if constexpr (tagged)
+        self->tags()[i] =
+            Tr::is_nil(x) ? colib_detail::tag_empty : colib_detail::hash_tag(Tr::hash(x));
 }
 
 template <class D, class T, class Tr> void *coSetT<D, T, Tr>::arr_get(void *const, int i) const {

@@ -249,6 +249,13 @@ template <class K, class W, class S> void check_set(const S &s, const Model<K> &
         W(&s), m, [](const W &it) { return K::back(it()); }, K::back(S::nil()));
     if constexpr (S::traits_type::printable)
         if (in.one_in(4)) MODEL_CHECK(printed(s) == m.printed("coSet {"));
+    if (in.one_in(4)) { // a copy holds what memory_bytes() says (copied texts are shared)
+        long before = alloc_injector::live_bytes();
+        S copy(utCOPY, s);
+        MODEL_CHECK(alloc_injector::live_bytes() - before ==
+                    static_cast<long>(copy.memory_bytes()));
+        MODEL_CHECK(copy.memory_bytes() == s.memory_bytes() && (m.count == 0 || s.memory_bytes()));
+    }
 }
 
 // Runs op, now and then with one of its first allocations failing; the

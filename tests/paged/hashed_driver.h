@@ -65,6 +65,15 @@ template <class E> auto key_of(const E &e) -> decltype(std::make_pair(e.first, e
     return {e.first, e.second};
 }
 
+// True when replacing c by an empty container gives back to the allocator
+// what c.memory_bytes() said it held (less what the empty one holds).
+template <class C> bool held_bytes(C &c) {
+    long before = alloc_injector::live_bytes();
+    long held = static_cast<long>(c.memory_bytes());
+    c = C();
+    return before - alloc_injector::live_bytes() == held - static_cast<long>(c.memory_bytes());
+}
+
 // Two arrays of one member: first writes, rewrites, proxy-to-proxy copies
 // and moves, some under an allocation failure.
 template <class A, class It, class Key> void run_hashed_arr(Input &in) {
@@ -144,6 +153,8 @@ template <class A, class It, class Key> void run_hashed_arr(Input &in) {
         check(arr[0], mod[0]);
         check(arr[1], mod[1]);
     }
+    for (A &a : arr) // memory_bytes() is what the allocator sees go
+        MODEL_CHECK(held_bytes(a));
 }
 
 // Key k of the sets; for pairs, (k / 7, k % 7), and -1 the nil pair.
@@ -187,6 +198,7 @@ template <class S, class Key> void run_keys(Input &in, Key (*make)(int, void *))
             MODEL_CHECK(colib_detail::key_object(s.find(make(q, nullptr))) ==
                         (model.count(q) ? model[q] : nullptr));
     }
+    MODEL_CHECK(held_bytes(s));
 }
 // Two matrices of one member against maps of their cells: numbering, row
 // and column lists, walks, copies and moves, some under allocation failure.

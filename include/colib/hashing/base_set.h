@@ -65,8 +65,13 @@ protected:
     // True when count n asks for the table to double.
     bool at_load_limit(int n) const noexcept { return load_limit(n, bits_); }
     // The same for a table of 2^bits slots.
+    // The rule is n >= (load percent / 100) * 2^bits in double precision;
+    // compared in integers it gives the same answers (the exact limit is
+    // either an integer with an exact double quotient, at 25, 50, 75 and
+    // 100 percent, or at least 1/25 away from every integer), without a
+    // division per insertion.
     bool load_limit(int n, int bits) const noexcept {
-        return n >= static_cast<double>(load_percent_) / 100.0 * static_cast<double>(1 << bits);
+        return 100LL * n >= static_cast<long long>(load_percent_) << bits;
     }
 
     // The current bits (the engine's B).

@@ -43,6 +43,8 @@ public:
     int member(const void *p) const;
     int size() const;
     int empty() const;
+    // Heap bytes held: the inner set's table.
+    std::size_t memory_bytes() const noexcept { return set_.memory_bytes(); }
     // Empties the set; non-zero gives the grown table back.
     void clear(int reallocate = 1);
 

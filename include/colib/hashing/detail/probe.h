@@ -19,6 +19,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -55,6 +57,40 @@ inline unsigned byte_hash(const void *p, int n) noexcept {
     for (; i < n; ++i)
         h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
     return h;
+}
+
+// byte_hash of the text in t up to its first NUL byte, t cut there: one
+// pass over the bytes when there is no NUL (the usual case), which a
+// SWAR test on each 32-bit word tells while it is hashed.
+inline unsigned text_hash_cut(std::string_view &t) noexcept {
+    const unsigned char *b = reinterpret_cast<const unsigned char *>(t.data());
+    std::size_t n = t.size();
+    std::uint32_t h = 0, zero = 0;
+    std::size_t i = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    for (; i + 4 <= n; i += 4) {
+        std::uint32_t w;
+        std::memcpy(&w, b + i, 4);
+        h ^= w;
+        zero |= (w - 0x01010101u) & ~w & 0x80808080u;
+    }
+#endif
+    for (; i < n; ++i) {
+        h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
+        zero |= b[i] == 0;
+    }
+    if (!zero) return h;
+    t = t.substr(0, static_cast<std::size_t>(
+                        static_cast<const char *>(std::memchr(t.data(), '\0', n)) - t.data()));
+    return byte_hash(t.data(), static_cast<int>(t.size()));
+}
+
+// Equal bytes; short texts (words) without a library call.
+inline bool same_bytes(const char *a, const char *b, std::size_t n) noexcept {
+    if (n > 16) return std::memcmp(a, b, n) == 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
 inline unsigned word_hash(std::uint64_t v) noexcept {
@@ -105,6 +141,63 @@ inline int probe_int(const int *s, int bits, int key, int nil, bool dense) noexc
 #else
     (void)dense;
     while (s[i] != key && s[i] != nil)
+        i = one_less(i, bits);
+    return i;
+#endif
+}
+
+// Tags: the sets whose slots are large or hold strings keep one byte per
+// slot beside the slots, 0x80 for an empty slot, else seven bits of the
+// element's hash (taken by a 64-bit multiply, so they do not repeat the
+// bits that chose the home slot). A probe compares tags first: a slot is
+// looked at only when its tag matches, and a miss ends at an empty tag
+// without reading any slot.
+inline constexpr std::uint8_t tag_empty = 0x80;
+template <class T>
+inline constexpr bool tagged_slots_v = sizeof(T) > 8 || !std::is_trivially_copyable<T>::value;
+inline std::uint8_t hash_tag(unsigned h) noexcept {
+    return static_cast<std::uint8_t>((static_cast<std::uint64_t>(h) * 0x9E3779B97F4A7C15ull) >> 57);
+}
+
+// probe() over a tagged table: the same slots in the same order, the key's
+// hash h given; the policy also offers prefetch(i), a hint that slot i is
+// about to be read. Past the first slot the probe runs downward through
+// contiguous slots, so while i >= 15 one 16-byte load covers the tags of
+// slots i-15..i: lanes above the highest empty one are the slots the plain
+// probe visits before it stops, highest first.
+template <class P, class Key>
+[[gnu::always_inline]] inline int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key,
+                                               unsigned h) {
+    int bits = t.bits();
+    int i = hash_home(h, bits);
+    const std::uint8_t tag = hash_tag(h);
+    // Most lookups that succeed do so at the home slot: fetch its line
+    // while the tags are compared, rather than after.
+    t.prefetch(i);
+#if defined(__SSE2__)
+    const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
+    for (;;) {
+        while (i >= 15) {
+            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(tags + i - 15));
+            unsigned empty = static_cast<unsigned>(_mm_movemask_epi8(v));
+            unsigned match = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, want)));
+            int stop = empty ? 31 - __builtin_clz(empty) : -1;
+            if (stop >= 0) match &= ~((2u << stop) - 1u);
+            while (match) {
+                int lane = 31 - __builtin_clz(match);
+                if (t.equal(key, i - 15 + lane)) return i - 15 + lane;
+                match &= ~(1u << lane);
+            }
+            if (stop >= 0) return i - 15 + stop;
+            i -= 16;
+        }
+        for (; i >= 0; --i) {
+            if (tags[i] == tag_empty || (tags[i] == tag && t.equal(key, i))) return i;
+        }
+        i = (1 << bits) - 1;
+    }
+#else
+    while (tags[i] != tag_empty && !(tags[i] == tag && t.equal(key, i)))
         i = one_less(i, bits);
     return i;
 #endif

@@ -4,7 +4,9 @@
 // library compiles the members once per concrete class (src/hashing/set.inl).
 //
 // Layout: basecoSet (count, initial bits, load percent, bits, running
-// hash), then the slot pointer.
+// hash), then the slot pointer. The slots are one raw allocation of 2^bits
+// elements, followed, for the tagged sets (elements over 8 bytes or not
+// plain bytes), by one tag byte per slot (detail/probe.h).
 //
 // Two paths, one result. The typed operations (add, find, remove, ...) run
 // the probe algorithm of detail/probe.h with the element operations of
@@ -19,6 +21,8 @@
 //   - slots is null until the first insertion (find and iteration then see
 //     an empty table of 2^bits slots); after it, slots holds 2^bits
 //     elements, each the nil value or a stored element;
+//   - in a tagged set, tag i is tag_empty exactly when slot i holds the
+//     nil value, and hash_tag of the element's hash otherwise;
 //   - count < (load percent / 100) * 2^bits after every operation, so at
 //     least one slot is empty.
 //
@@ -30,10 +34,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <type_traits>
+#include <utility>
 
 #include <colib/foundation/contract.h>
 #include <colib/foundation/instances.h>
@@ -91,6 +97,7 @@ template <class T, class Traits> struct ByText {
     const T *s;
     int b;
     int bits() const noexcept { return b; }
+    void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
     unsigned hash(std::string_view k) const noexcept { return Traits::hash_text(k); }
     bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
     bool equal(std::string_view k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
@@ -130,19 +137,27 @@ public:
     // element, or nil() (inserted, or x is the nil value and was refused).
     // May rebuild the table: references to elements do not survive it.
     const T &add(const T &x) {
+        const T *p = insert(x);
+        return p ? *p : nil();
+    }
+    // add, answering with a pointer: the stored equal element, or null
+    // (inserted, or x is the nil value and was refused).
+    const T *insert(const T &x) {
         // Fast path, inline: storage exists and the insertion stays below
         // the load limit. Everything else goes through place().
         if (slots_ && !Traits::is_nil(x)) {
             int i = probe(x);
-            if (!Traits::is_nil(slots_[i])) return slots_[i];
+            if (!empty_at(i)) return slots_ + i;
             if (!at_load_limit(count_ + 1)) {
+                unsigned h = Traits::hash(x);
                 slots_[i] = x;
+                if constexpr (tagged) tags()[i] = colib_detail::hash_tag(h);
                 ++count_;
-                hash_ ^= Traits::hash(x);
-                return nil();
+                hash_ ^= h;
+                return nullptr;
             }
         }
-        return add_slow(x);
+        return insert_slow(x);
     }
     // The stored element equal to x, or nil().
     const T &find(const T &x) const {
@@ -150,6 +165,11 @@ public:
         return i < 0 ? nil() : slots_[i];
     }
     int member(const T &x) const { return index_of(x) < 0 ? 0 : 1; }
+    // The stored element equal to x, or null: find without the nil value.
+    const T *lookup(const T &x) const {
+        int i = index_of(x);
+        return i < 0 ? nullptr : slots_ + i;
+    }
     // Removes the element equal to x and returns it; the nil value when
     // absent. Later members of its chain may move.
     T remove(const T &x);
@@ -207,6 +227,11 @@ public:
     // The value that marks an empty slot; never a member.
     static const T &nil();
 
+    // Heap bytes the set holds: its slot table (with the tag bytes of the
+    // sets that keep them), 0 before the first insertion. What the elements
+    // own (string texts) is not counted.
+    std::size_t memory_bytes() const noexcept { return slots_ ? table_bytes(bits_) : 0; }
+
     const_iterator begin() const noexcept { return const_iterator(slots_, slots_end()); }
     const_iterator end() const noexcept { return const_iterator(slots_end(), slots_end()); }
 
@@ -231,27 +256,70 @@ private:
     struct Inline {
         T *s;
         int b;
+        std::uint8_t *tg;
         int bits() const noexcept { return b; }
+        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const T &k) const noexcept { return Traits::hash(k); }
         unsigned hash_at(int i) const noexcept { return Traits::hash(s[i]); }
         bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
         bool equal(const T &k, int i) const noexcept { return Traits::equal(k, s[i]); }
-        void move(int from, int to) { s[to] = s[from]; }
+        void move(int from, int to) {
+            s[to] = s[from];
+            if constexpr (tagged) tg[to] = tg[from];
+        }
     };
+
+    // Sets of large elements and of strings keep a tag byte per slot (see
+    // detail/probe.h), in the same allocation, after the 2^bits slots.
+    static constexpr bool tagged = colib_detail::tagged_slots_v<T>;
+    static std::size_t table_bytes(int bits) noexcept {
+        std::size_t n = std::size_t(1) << bits;
+        return n * sizeof(T) + (tagged ? n : 0);
+    }
+    static std::uint8_t *tags_of(T *s, int bits) noexcept {
+        return reinterpret_cast<std::uint8_t *>(s + (std::size_t(1) << bits));
+    }
+    std::uint8_t *tags() const noexcept { return tags_of(slots_, bits_); }
+    // Slot i is empty: its tag says so without reading the slot.
+    bool empty_at(int i) const noexcept {
+        if constexpr (tagged)
+            return tags()[i] == colib_detail::tag_empty;
+        else
+            return Traits::is_nil(slots_[i]);
+    }
+    Inline view() const noexcept { return Inline{slots_, bits_, tagged ? tags() : nullptr}; }
+    // The probe of a table seen through policy v (by element, by key, by
+    // text), for a key whose hash is h.
+    template <class V, class K> int probe_by(const V &v, const K &k, unsigned h) const {
+        if constexpr (tagged)
+            return colib_detail::probe_tagged(v, tags(), k, h);
+        else
+            return colib_detail::probe(v, k);
+    }
 
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
         if (!slots_ || Traits::is_nil(x)) return -1;
         int i = probe(x);
-        return Traits::is_nil(slots_[i]) ? -1 : i;
+        return empty_at(i) ? -1 : i;
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
-        bool nil_text;
-        std::string_view t = colib_detail::text_of(text, nil_text);
-        if (!slots_ || nil_text) return -1;
-        int i = colib_detail::probe(colib_detail::ByText<T, Traits>{slots_, bits_}, t);
-        return Traits::is_nil(slots_[i]) ? -1 : i;
+        if (!slots_) return -1;
+        std::string_view t;
+        unsigned h;
+        if constexpr (std::is_same_v<std::decay_t<S>, std::string_view> ||
+                      std::is_same_v<std::decay_t<S>, std::string>) {
+            t = text; // cut at a NUL byte while hashed
+            h = Traits::hash_text_cut(t);
+        } else {
+            bool nil_text;
+            t = colib_detail::text_of(text, nil_text);
+            if (nil_text) return -1;
+            h = Traits::hash_text(t);
+        }
+        int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, h);
+        return empty_at(i) ? -1 : i;
     }
     // Removes the element in slot i and returns it.
     T take(int i) {
@@ -268,13 +336,23 @@ private:
             return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(),
                                            8LL * count_ > (3LL << bits_));
         else
-            return colib_detail::probe(Inline{slots_, bits_}, x);
+            return probe_by(view(), x, Traits::hash(x));
     }
-    const T &add_slow(const T &x);
+    const T *insert_slow(const T &x);
 
     const T *slots_end() const noexcept { return slots_ ? slots_ + hash_size() : slots_; }
-    // A new table of 2^bits nil slots (throws std::bad_alloc).
+    // A table of 2^bits slots (and tags), one raw allocation: new_table
+    // fills it with nil slots, copy_table with src's slots and tags; both
+    // throw std::bad_alloc. free_table destroys the slots and frees it.
     static T *new_table(int bits);
+    static T *copy_table(const T *src, int bits);
+    static void free_table(T *t, int bits) noexcept;
+    struct Table {
+        T *p;
+        int bits;
+        ~Table() { free_table(p, bits); }
+        T *release() noexcept { return std::exchange(p, nullptr); }
+    };
     // Rebuilds the elements, in slot order, into a table of 2^new_bits
     // slots, or more when re-adding them reaches the load limit again.
     // Allocates the table also when the set has none yet. Past 30 bits,
@@ -282,7 +360,7 @@ private:
     void rehash(int new_bits);
     // A new table of 2^bits slots holding the elements of src added in slot
     // order, bits raised as often as the additions reach the load limit.
-    std::unique_ptr<T[]> rebuild(const T *src, int src_slots, int &bits) const;
+    T *rebuild(const T *src, int src_slots, int &bits) const;
     // Empties the set and sets the geometry (see clear).
     void resize(int bits, int reallocate);
     // The slot of x, inserting it when absent; -1 for the nil value.

@@ -70,10 +70,14 @@ template <> struct COLIB_API coSetElem<utString> {
     static unsigned hash_text(std::string_view t) noexcept {
         return colib_detail::byte_hash(t.data(), static_cast<int>(t.size()));
     }
+    // hash_text of t cut at its first NUL byte, in one pass.
+    static unsigned hash_text_cut(std::string_view &t) noexcept {
+        return colib_detail::text_hash_cut(t);
+    }
     static bool equal_text(std::string_view t, const utString &v) noexcept {
         const char *x = v;
         return x && v.length() == static_cast<int>(t.size()) &&
-               (t.empty() || std::memcmp(x, t.data(), t.size()) == 0);
+               colib_detail::same_bytes(x, t.data(), t.size());
     }
 };
 

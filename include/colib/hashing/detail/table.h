@@ -90,6 +90,9 @@ template <class P> struct COLIB_API coTablePElem {
     // Text lookups where the key is a string.
     static constexpr bool text_keys = coTextKeys<key_traits>::value;
     static unsigned hash_text(std::string_view t) noexcept { return key_traits::hash_text(t); }
+    static unsigned hash_text_cut(std::string_view &t) noexcept {
+        return key_traits::hash_text_cut(t);
+    }
     static bool equal_text(std::string_view t, const P &p) noexcept {
         return key_traits::equal_text(t, p.get_key());
     }
@@ -131,6 +134,9 @@ public:
     // 1 when a pair with that key was removed, 0 when there was none.
     int remove(const key_type &key);
     int size() const noexcept { return set_.size(); }
+    // Heap bytes the table holds: its pair set's slot table (not what keys
+    // and values own).
+    std::size_t memory_bytes() const noexcept { return set_.memory_bytes(); }
     int empty() const noexcept { return set_.empty(); }
     int member(const key_type &key) const;
 
@@ -182,6 +188,7 @@ private:
         int b;
         using key_traits = coSetElem<key_type>;
         int bits() const noexcept { return b; }
+        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const key_type &k) const noexcept { return key_traits::hash(k); }
         bool is_nil(int i) const noexcept { return key_traits::is_nil(s[i].get_key()); }
         bool equal(const key_type &k, int i) const noexcept {
@@ -192,8 +199,8 @@ private:
     int slot_of(const key_type &key) const {
         if (!set_.slots_ || coSetElem<key_type>::is_nil(key)) return -1;
         ByKey t{set_.slots_, set_.bits()};
-        int i = colib_detail::probe(t, key);
-        return t.is_nil(i) ? -1 : i;
+        int i = set_.probe_by(t, key, coSetElem<key_type>::hash(key));
+        return set_.empty_at(i) ? -1 : i;
     }
 
     Set set_;

@@ -121,6 +121,15 @@ public:
     int count() const noexcept { return keys_.size(); }
     int empty() const noexcept { return count() == 0 ? 1 : 0; }
 
+    // Heap bytes the array holds: the key set's table, the storage's blocks
+    // and its block table.
+    std::size_t memory_bytes() const noexcept {
+        const auto &table = store_.block_table();
+        return keys_.memory_bytes() +
+               static_cast<std::size_t>(store_.block_count()) * store_.block_size() * sizeof(T) +
+               (table.data() ? static_cast<std::size_t>(table.capacity()) * sizeof(void *) : 0);
+    }
+
     // The key set and the storage (first-write order), for users who want
     // to see them (slot count, block count).
     const key_set &keys() const noexcept { return keys_; }
@@ -148,7 +157,11 @@ protected:
     ~hashed_store() = default;
 
     // The element stored for k, null when k was never written.
-    T *find(const key &k) const noexcept { return static_cast<T *>(key_object(keys_.find(k))); }
+    // Inline down to the probe: a miss costs no call into the library.
+    T *find(const key &k) const noexcept {
+        const key *p = keys_.lookup(k);
+        return p ? static_cast<T *>(key_object(*p)) : nullptr;
+    }
     // The element stored for k, or the zero element.
     const T &read_key(const key &k) const {
         const T *p = find(k);
@@ -159,7 +172,8 @@ protected:
     // in nothing can fail: throws std::bad_alloc with k still unwritten.
     T &make(const key &k, bool &made) {
         T *slot = next_page_slot<T>(store_);
-        void *prev = key_object(keys_.add(key_with(k, slot)));
+        const key *stored = keys_.insert(key_with(k, slot));
+        void *prev = stored ? key_object(*stored) : nullptr;
         made = prev == nullptr;
         if (!made) return *static_cast<T *>(prev);
         // The slot's block exists: this append allocates nothing.
