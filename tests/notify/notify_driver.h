@@ -141,7 +141,7 @@ struct Driver : coCBReceiveMultipleSets {
             other < 0 ? free_reg(id) : void(g->in[side] = false);
             id = -1;
         }
-        if (any && other < 0 && e.walks) e.collect |= 1 << side;
+        if (other < 0 && e.walks) e.collect |= 1 << side; // noted even when nothing is due yet
         if (!e.walks) e.ids.remove(-1);
         return any;
     }
