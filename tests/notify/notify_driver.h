@@ -182,8 +182,15 @@ struct Driver : coCBReceiveMultipleSets {
         if ((op == 5 || op >= 9) && live(0, s)) return apply(s, in.below(2), in.below(4));
         const int o = op == 6 && live(!side, j) && pick ? j : -1,
                   want = op == 6 ? m_remove(e, side, o) : 0;
-        if (op == 6 && o < 0 && in.flag())
-            return side ? L.receiver_garbage_collect() : L.sender_garbage_collect();
+        if (op == 6 && o < 0 && in.flag()) {
+            side ? L.receiver_garbage_collect() : L.sender_garbage_collect();
+            // A receiver leaves the walked sender after the request: what it
+            // leaves goes with the noted collection when the walk ends.
+            if (depth && !side && live(1, j) && in.flag())
+                MODEL_CHECK(m_remove(*me[1][j], 1, i) ==
+                            recv[j]->remove_matching_sender(send[i].get()));
+            return;
+        }
         if (op == 6)
             MODEL_CHECK((side ? L.remove_matching_sender(o < 0 ? nullptr : send[o].get())
                               : L.remove_matching_receiver(o < 0 ? nullptr : recv[o].get())) ==
