@@ -14,9 +14,27 @@ template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(int c
     COLIB_EXPECT(step >= 1, typeid(D), "constructor", "step %d below 1", step);
     step_ = step;
     if (capacity > 0) {
-        data_ = new T[capacity];
+        data_ = allocate(capacity);
         capacity_ = capacity;
     }
+}
+
+template <class D, class T, int B, int P> T *coDynArrT<D, T, B, P>::allocate(int n) {
+    if constexpr (kRaw) {
+        T *p = Raw::make(n);
+        if (!p) throw std::bad_alloc();
+        return p;
+    } else {
+        return new T[n];
+    }
+}
+
+template <class D, class T, int B, int P>
+void coDynArrT<D, T, B, P>::free_buffer(T *data) noexcept {
+    if constexpr (kRaw)
+        Raw::release(data);
+    else
+        delete[] data;
 }
 
 template <class D, class T, int B, int P>
@@ -31,7 +49,7 @@ coDynArrT<D, T, B, P>::coDynArrT(std::initializer_list<T> list) {
 template <class D, class T, int B, int P>
 coDynArrT<D, T, B, P>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
     if (src.capacity_ > 0) {
-        data_ = new T[src.capacity_];
+        data_ = allocate(src.capacity_);
         capacity_ = src.capacity_;
         coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, src.size_);
         size_ = src.size_;
@@ -51,7 +69,7 @@ coDynArrT<D, T, B, P> &coDynArrT<D, T, B, P>::operator=(coDynArrT &&src) noexcep
 }
 
 template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::~coDynArrT() {
-    if (capacity_ != 0) delete[] data_;
+    if (capacity_ != 0) free_buffer(data_);
 }
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::become(utCopy, const D &src) {
@@ -70,7 +88,25 @@ long long coDynArrT<D, T, B, P>::grown_capacity(int capacity, int step, int n) n
 }
 
 template <class D, class T, int B, int P>
-void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
+void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep, bool spare) {
+    if constexpr (kRaw) {
+        long long room = new_capacity;
+        if (data_) {
+            const long long had = Raw::room(data_);
+            if (spare && new_capacity <= had) {
+                capacity_ = new_capacity; // the room is there already
+                return;
+            }
+            if (spare && had + had / 2 > room) room = had + had / 2;
+            if (room != new_capacity && room > INT_MAX) room = new_capacity;
+        }
+        // realloc keeps every slot it can, `keep` included.
+        T *moved = Raw::resize(data_, room);
+        if (!moved) throw std::bad_alloc();
+        data_ = moved;
+        capacity_ = new_capacity;
+        return;
+    }
     T *fresh = new T[new_capacity];
     // The old slots are released right after, so shared element state
     // (utString texts) is handed over rather than copied.
@@ -83,7 +119,7 @@ void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::grow_or_throw(int n) {
     long long c = grown_capacity(capacity_, step_, n);
     if (c < 0) throw std::bad_alloc();
-    reallocate(static_cast<int>(c), size_);
+    reallocate(static_cast<int>(c), size_, true);
 }
 
 template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::resize(int n) {
@@ -127,7 +163,7 @@ template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::shrink_rele
     int result = 1;
     if (n < capacity_) {
         try {
-            reallocate(n, n);
+            reallocate(n, n, false);
         } catch (const std::bad_alloc &) {
             result = 0;
         }
@@ -138,7 +174,7 @@ template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::shrink_rele
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::clear(int release) {
     if (release) {
-        if (capacity_ > 0) delete[] data_;
+        if (capacity_ > 0) free_buffer(data_);
         data_ = nullptr;
         capacity_ = 0;
     }

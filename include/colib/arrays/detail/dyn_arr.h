@@ -10,13 +10,19 @@
 // Invariants:
 //   - 0 <= size <= capacity; step >= 1;
 //   - data is null exactly when capacity is 0; otherwise it came from
-//     new T[capacity] and every slot is a constructed T;
+//     new T[capacity] and every slot is a constructed T, or, for plain
+//     elements that move bytewise (kRaw), it is a raw buffer
+//     (foundation/raw_alloc.h) with room for at least capacity slots;
 //   - slots [size, capacity) keep whatever they last held;
 //   - growth for index n >= capacity makes the capacity
 //     capacity + (d - d % step) + step with d = n - capacity: the smallest
 //     capacity + k * step (k >= 1) above n. Growth allocates the new buffer
 //     first, moves the elements in use, then releases the old buffer, so a
-//     failed allocation leaves the array as it was.
+//     failed allocation leaves the array as it was. Raw buffers grow with
+//     realloc (in place when the allocator can) and keep spare room of up
+//     to half their size beyond the capacity, so that growth by a small
+//     step mostly only raises the capacity: the capacity itself follows the
+//     step arithmetic exactly.
 //
 // Failure: reserve, expand and shrink return 0 when no buffer could be
 // had; append, the growing operator[], become and the constructors let
@@ -36,11 +42,14 @@
 #include <colib/foundation/elem.h>
 #include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/raw_alloc.h>
 
 template <class Derived, class T, int B = coElem<T>::block, int P = 1>
 class COLIB_API coDynArrT : public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = T;
+    // Plain elements: the buffer is raw storage that grows in place.
+    static constexpr bool kRaw = colib_detail::raw_movable<T>;
 
     // No buffer, capacity 0, step 1.
     coDynArrT() noexcept = default;
@@ -74,7 +83,7 @@ public:
     // past the end). Slots brought into use keep their last contents.
     T &operator[](int i) {
         COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
-        if (i >= size_) return grow_to_index(i);
+        if (__builtin_expect(i >= size_, 0)) return grow_to_index(i);
         return data_[i];
     }
     // Unchecked: the caller keeps i in [0, size()).
@@ -82,11 +91,18 @@ public:
 
     void append(const T &x) {
         int n = size_;
-        if (n < capacity_) {
+        if (__builtin_expect(n < capacity_, 1)) {
             // Element first, size last: no element store comes between the
             // size's store and its next load, so a loop of appends keeps
             // the size in a register even when T is int.
             data_[n] = x;
+            size_ = n + 1;
+        } else if (kRaw && data_ && n + static_cast<long long>(step_) <= room()) {
+            // Full, but the raw buffer has room for one more step: growth
+            // is the capacity's arithmetic only.
+            T v = x;
+            capacity_ = n + step_;
+            data_[n] = v;
             size_ = n + 1;
         } else {
             // By value: x may be an element of this array, and the slow path
@@ -113,6 +129,14 @@ public:
 
     int size() const noexcept { return size_; }
     int capacity() const noexcept { return capacity_; }
+    // Heap bytes of the buffer (raw buffers: with their header and spare
+    // room), not counting what the elements own.
+    std::size_t memory_bytes() const noexcept {
+        if constexpr (kRaw)
+            return colib_detail::raw_buffer<T>::held(data_);
+        else
+            return static_cast<std::size_t>(capacity_) * sizeof(T);
+    }
     int step() const noexcept { return step_; }
     bool empty() const noexcept { return size_ == 0; }
     T *data() noexcept { return data_; }
@@ -147,11 +171,23 @@ protected:
     }
 
 private:
+    using Raw = colib_detail::raw_buffer<std::conditional_t<kRaw, T, int>>;
+    long long room() const noexcept {
+        if constexpr (kRaw)
+            return Raw::room(data_);
+        else
+            return capacity_;
+    }
+    // A buffer of exactly n slots (n >= 1); throws std::bad_alloc.
+    static T *allocate(int n);
+    static void free_buffer(T *data) noexcept;
+
     // The capacity that growth for index n gives, or -1 past INT_MAX.
     static long long grown_capacity(int capacity, int step, int n) noexcept;
     // Replaces the buffer with one of new_capacity slots holding the first
-    // `keep` slots; throws std::bad_alloc with the array unchanged.
-    void reallocate(int new_capacity, int keep);
+    // `keep` slots; throws std::bad_alloc with the array unchanged. With
+    // spare, a raw buffer may keep room beyond new_capacity.
+    void reallocate(int new_capacity, int keep, bool spare);
     void grow_or_throw(int n);
     T &grow_to_index(int i);
     void append_grow(T x);

@@ -54,6 +54,8 @@ public:
         return array_.data()[array_.size() - 1];
     }
     int size() const noexcept { return array_.size(); }
+    // Heap bytes of the array's buffer.
+    std::size_t memory_bytes() const noexcept { return array_.memory_bytes(); }
     bool empty() const noexcept { return array_.size() == 0; }
     // The elements, bottom first.
     Array &array() noexcept { return array_; }

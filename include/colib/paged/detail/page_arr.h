@@ -141,6 +141,12 @@ public:
     int block_size() const noexcept { return block_size_; }
     int block_shift() const noexcept { return shift_; }
     int block_count() const noexcept { return block_count_; }
+    // Heap bytes of the blocks and the block table, not counting what the
+    // elements own.
+    std::size_t memory_bytes() const noexcept {
+        return table_.memory_bytes() + static_cast<std::size_t>(block_count_) *
+                                           static_cast<std::size_t>(block_size_) * sizeof(T);
+    }
     bool empty() const noexcept { return size_ == 0; }
     // -1 when no block is current.
     int current_block_index() const noexcept { return cur_index_; }
