@@ -5,7 +5,9 @@
 // compiles the members once per concrete class by explicit instantiation
 // (see src/arrays/dyn_arr.inl and docs/architecture.md).
 //
-// Layout, in order: data, capacity, size, step.
+// Layout, in order: data, end (data + size), capacity end (data +
+// capacity), step. The ends are pointers so that an element store, even
+// of an int, cannot alias them: a loop of appends keeps both in registers.
 //
 // Invariants:
 //   - 0 <= size <= capacity; step >= 1;
@@ -63,9 +65,8 @@ public:
     coDynArrT(const coDynArrT &src) : coDynArrT(utCOPY, static_cast<const Derived &>(src)) {}
     // Takes src's buffer; src is left empty with no buffer and its step.
     coDynArrT(coDynArrT &&src) noexcept
-        : data_(src.data_), capacity_(src.capacity_), size_(src.size_), step_(src.step_) {
-        src.data_ = nullptr;
-        src.capacity_ = src.size_ = 0;
+        : data_(src.data_), end_(src.end_), cap_(src.cap_), step_(src.step_) {
+        src.data_ = src.end_ = src.cap_ = nullptr;
     }
     coDynArrT &operator=(const coDynArrT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
@@ -83,27 +84,24 @@ public:
     // past the end). Slots brought into use keep their last contents.
     T &operator[](int i) {
         COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
-        if (__builtin_expect(i >= size_, 0)) return grow_to_index(i);
+        if (__builtin_expect(i >= size(), 0)) return grow_to_index(i);
         return data_[i];
     }
     // Unchecked: the caller keeps i in [0, size()).
     const T &operator[](int i) const { return checked(i, "operator[] const"); }
 
     void append(const T &x) {
-        int n = size_;
-        if (__builtin_expect(n < capacity_, 1)) {
-            // Element first, size last: no element store comes between the
-            // size's store and its next load, so a loop of appends keeps
-            // the size in a register even when T is int.
-            data_[n] = x;
-            size_ = n + 1;
-        } else if (kRaw && data_ && n + static_cast<long long>(step_) <= room()) {
+        T *e = end_;
+        if (__builtin_expect(e != cap_, 1)) {
+            *e = x;
+            end_ = e + 1;
+        } else if (kRaw && e && (e - data_) + static_cast<long long>(step_) <= room()) {
             // Full, but the raw buffer has room for one more step: growth
             // is the capacity's arithmetic only.
             T v = x;
-            capacity_ = n + step_;
-            data_[n] = v;
-            size_ = n + 1;
+            cap_ = e + step_;
+            *e = v;
+            end_ = e + 1;
         } else {
             // By value: x may be an element of this array, and the slow path
             // must not make the caller's variable addressable.
@@ -121,30 +119,30 @@ public:
     int shrink(int n, int release) {
         COLIB_EXPECT(n >= 0, typeid(Derived), "shrink", "negative count %d", n);
         if (release) return shrink_release(n);
-        if (n < size_) size_ = n;
+        if (n < size()) end_ = data_ + n;
         return 1;
     }
     // Size 0; with release, the buffer is given back too. Step is kept.
     void clear(int release);
 
-    int size() const noexcept { return size_; }
-    int capacity() const noexcept { return capacity_; }
+    int size() const noexcept { return static_cast<int>(end_ - data_); }
+    int capacity() const noexcept { return static_cast<int>(cap_ - data_); }
     // Heap bytes of the buffer (raw buffers: with their header and spare
     // room), not counting what the elements own.
     std::size_t memory_bytes() const noexcept {
         if constexpr (kRaw)
             return colib_detail::raw_buffer<T>::held(data_);
         else
-            return static_cast<std::size_t>(capacity_) * sizeof(T);
+            return static_cast<std::size_t>(capacity()) * sizeof(T);
     }
     int step() const noexcept { return step_; }
-    bool empty() const noexcept { return size_ == 0; }
+    bool empty() const noexcept { return end_ == data_; }
     T *data() noexcept { return data_; }
     const T *data() const noexcept { return data_; }
     T *begin() noexcept { return data_; }
-    T *end() noexcept { return data_ + size_; }
+    T *end() noexcept { return end_; }
     const T *begin() const noexcept { return data_; }
-    const T *end() const noexcept { return data_ + size_; }
+    const T *end() const noexcept { return end_; }
 
     // The common printout, headed "coDynArr {"; members made with P = 0
     // (the paged arrays' block table) do not print.
@@ -165,8 +163,8 @@ protected:
     int resize(int n);
 
     const T &checked(int i, const char *op) const {
-        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
-                     size_);
+        COLIB_EXPECT(i >= 0 && i < size(), typeid(Derived), op, "index %d out of range [0, %d)", i,
+                     size());
         return data_[i];
     }
 
@@ -176,7 +174,7 @@ private:
         if constexpr (kRaw)
             return Raw::room(data_);
         else
-            return capacity_;
+            return capacity();
     }
     // A buffer of exactly n slots (n >= 1); throws std::bad_alloc.
     static T *allocate(int n);
@@ -193,9 +191,16 @@ private:
     void append_grow(T x);
     int shrink_release(int n);
 
+    // The buffer, its size and capacity ends, all null without a buffer.
+    void set(T *data, int size, int capacity) noexcept {
+        data_ = data;
+        end_ = data + size;
+        cap_ = data + capacity;
+    }
+
     T *data_ = nullptr;
-    int capacity_ = 0;
-    int size_ = 0;
+    T *end_ = nullptr;
+    T *cap_ = nullptr;
     int step_ = 1;
 };
 
