@@ -46,6 +46,8 @@
 #include <colib/foundation/print.h>
 #include <colib/foundation/raw_alloc.h>
 
+template <class Derived, class Array> class coStackFastT;
+
 template <class Derived, class T, int B = coElem<T>::block, int P = 1>
 class COLIB_API coDynArrT : public colib_detail::printable_if<Derived, P != 0> {
 public:
@@ -169,6 +171,9 @@ protected:
     }
 
 private:
+    // The fast stack pushes and pops at the end pointer directly.
+    template <class, class> friend class coStackFastT;
+
     using Raw = colib_detail::raw_buffer<std::conditional_t<kRaw, T, int>>;
     long long room() const noexcept {
         if constexpr (kRaw)
