@@ -63,7 +63,16 @@ def items(pointer, n):
 
 def dyn_arr_data(arr):
     """(data pointer, size) of a dynamic array."""
-    return arr['data_'], int(arr['size_'])
+    return arr['data_'], dyn_arr_size(arr)
+
+
+def dyn_arr_size(arr):
+    """Size of a dynamic array, which keeps pointers to its ends."""
+    return int(arr['end_'] - arr['data_'])
+
+
+def dyn_arr_capacity(arr):
+    return int(arr['cap_'] - arr['data_'])
 
 
 def page_arr_element(arr, i):

@@ -1,17 +1,18 @@
 """The contiguous arrays: dynamic, fast stack, 2D/3D, fixed, fixed 2D,
 variable, and their walkers."""
 
-from ._support import ArrayPrinter, Printer, array_of, items, template_arg
+from ._support import (ArrayPrinter, Printer, array_of, dyn_arr_capacity, dyn_arr_size, items,
+                       template_arg)
 
 
 class DynArrPrinter(ArrayPrinter):
     def to_string(self):
         v = self.val
         return '%s size %d capacity %d step %d' % (
-            self.name, int(v['size_']), int(v['capacity_']), int(v['step_']))
+            self.name, dyn_arr_size(v), dyn_arr_capacity(v), int(v['step_']))
 
     def children(self):
-        return items(self.val['data_'], int(self.val['size_']))
+        return items(self.val['data_'], dyn_arr_size(self.val))
 
 
 class DynArrIterPrinter(Printer):
@@ -32,11 +33,11 @@ class StackFastPrinter(ArrayPrinter):
     def to_string(self):
         a = self.val['array_']
         return '%s size %d capacity %d step %d' % (
-            self.name, int(a['size_']), int(a['capacity_']), int(a['step_']))
+            self.name, dyn_arr_size(a), dyn_arr_capacity(a), int(a['step_']))
 
     def children(self):
         a = self.val['array_']
-        return items(a['data_'], int(a['size_']))
+        return items(a['data_'], dyn_arr_size(a))
 
 
 class GridPrinter(Printer):
@@ -120,7 +121,7 @@ class VariableArrPrinter(ArrayPrinter):
 
     def to_string(self):
         return '%s size %d blocks %d' % (
-            self.name, self.size(), int(self.val['blocks_']['size_']))
+            self.name, self.size(), dyn_arr_size(self.val['blocks_']))
 
     def children(self):
         elem = template_arg(self.val, 'coVariableArrT<', 1)

@@ -13,10 +13,25 @@ template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::coDynArrT(int c
     COLIB_EXPECT(capacity >= 0, typeid(D), "constructor", "negative capacity %d", capacity);
     COLIB_EXPECT(step >= 1, typeid(D), "constructor", "step %d below 1", step);
     step_ = step;
-    if (capacity > 0) {
-        data_ = new T[capacity];
-        capacity_ = capacity;
+    if (capacity > 0) set(allocate(capacity), 0, capacity);
+}
+
+template <class D, class T, int B, int P> T *coDynArrT<D, T, B, P>::allocate(int n) {
+    if constexpr (kRaw) {
+        T *p = Raw::make(n);
+        if (!p) throw std::bad_alloc();
+        return p;
+    } else {
+        return new T[n];
     }
+}
+
+template <class D, class T, int B, int P>
+void coDynArrT<D, T, B, P>::free_buffer(T *data) noexcept {
+    if constexpr (kRaw)
+        Raw::release(data);
+    else
+        delete[] data;
 }
 
 template <class D, class T, int B, int P>
@@ -25,16 +40,17 @@ coDynArrT<D, T, B, P>::coDynArrT(std::initializer_list<T> list) {
     int n = ut_numeric_cast<int, std::uint64_t>(list.size(), out_of_range);
     if (n > 0) grow_or_throw(n - 1);
     for (const T &x : list)
-        data_[size_++] = x;
+        *end_++ = x;
 }
 
 template <class D, class T, int B, int P>
 coDynArrT<D, T, B, P>::coDynArrT(utCopy, const D &src) : step_(src.step_) {
-    if (src.capacity_ > 0) {
-        data_ = new T[src.capacity_];
-        capacity_ = src.capacity_;
-        coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, src.size_);
-        size_ = src.size_;
+    const int capacity = src.capacity();
+    if (capacity > 0) {
+        T *data = allocate(capacity);
+        set(data, 0, capacity);
+        coBufferGuard<T, B>(data, capacity).copy(data, src.data_, src.size());
+        end_ = data + src.size();
     }
 }
 
@@ -42,8 +58,8 @@ template <class D, class T, int B, int P>
 coDynArrT<D, T, B, P> &coDynArrT<D, T, B, P>::operator=(coDynArrT &&src) noexcept {
     if (this != &src) {
         std::swap(data_, src.data_);
-        std::swap(capacity_, src.capacity_);
-        std::swap(size_, src.size_);
+        std::swap(end_, src.end_);
+        std::swap(cap_, src.cap_);
         std::swap(step_, src.step_);
         src.clear(1);
     }
@@ -51,15 +67,16 @@ coDynArrT<D, T, B, P> &coDynArrT<D, T, B, P>::operator=(coDynArrT &&src) noexcep
 }
 
 template <class D, class T, int B, int P> coDynArrT<D, T, B, P>::~coDynArrT() {
-    if (capacity_ != 0) delete[] data_;
+    if (cap_ != data_) free_buffer(data_);
 }
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::become(utCopy, const D &src) {
     if (static_cast<const coDynArrT *>(&src) == this) return;
-    if (src.size_ > capacity_) grow_or_throw(src.size_ - 1);
-    size_ = src.size_;
+    const int n = src.size();
+    if (n > capacity()) grow_or_throw(n - 1);
+    end_ = data_ + n;
     step_ = src.step_;
-    coBufferGuard<T, B>(data_, capacity_).copy(data_, src.data_, size_);
+    coBufferGuard<T, B>(data_, capacity()).copy(data_, src.data_, n);
 }
 
 template <class D, class T, int B, int P>
@@ -70,20 +87,38 @@ long long coDynArrT<D, T, B, P>::grown_capacity(int capacity, int step, int n) n
 }
 
 template <class D, class T, int B, int P>
-void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep) {
+void coDynArrT<D, T, B, P>::reallocate(int new_capacity, int keep, bool spare) {
+    if constexpr (kRaw) {
+        long long room = new_capacity;
+        if (data_) {
+            const long long had = Raw::room(data_);
+            if (spare && new_capacity <= had) {
+                cap_ = data_ + new_capacity; // the room is there already
+                return;
+            }
+            if (spare && had + had / 2 > room) room = had + had / 2;
+            if (room != new_capacity && room > INT_MAX) room = new_capacity;
+        }
+        // realloc keeps every slot it can, `keep` included.
+        const int size = this->size() < new_capacity ? this->size() : new_capacity;
+        T *moved = Raw::resize(data_, room);
+        if (!moved) throw std::bad_alloc();
+        set(moved, size, new_capacity);
+        return;
+    }
     T *fresh = new T[new_capacity];
     // The old slots are released right after, so shared element state
     // (utString texts) is handed over rather than copied.
     coBufferGuard<T, B>(fresh, new_capacity).move(fresh, data_, coBufferGuard<T, B>::convert(keep));
-    if (capacity_ > 0) delete[] data_;
-    data_ = fresh;
-    capacity_ = new_capacity;
+    const int size = this->size() < new_capacity ? this->size() : new_capacity;
+    if (cap_ != data_) delete[] data_;
+    set(fresh, size, new_capacity);
 }
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::grow_or_throw(int n) {
-    long long c = grown_capacity(capacity_, step_, n);
+    long long c = grown_capacity(capacity(), step_, n);
     if (c < 0) throw std::bad_alloc();
-    reallocate(static_cast<int>(c), size_);
+    reallocate(static_cast<int>(c), size(), true);
 }
 
 template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::resize(int n) {
@@ -96,26 +131,26 @@ template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::resize(int 
 }
 
 template <class D, class T, int B, int P> T &coDynArrT<D, T, B, P>::grow_to_index(int i) {
-    if (i >= capacity_) grow_or_throw(i);
-    size_ = i + 1;
+    if (i >= capacity()) grow_or_throw(i);
+    end_ = data_ + i + 1;
     return data_[i];
 }
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::append_grow(T x) {
-    grow_or_throw(size_);
-    data_[size_] = std::move(x);
-    ++size_;
+    grow_or_throw(size());
+    *end_ = std::move(x);
+    ++end_;
 }
 
 template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::reserve(int n) {
     COLIB_EXPECT(n >= 0, typeid(D), "reserve", "negative count %d", n);
-    return n > capacity_ ? resize(n - 1) : 1;
+    return n > capacity() ? resize(n - 1) : 1;
 }
 
 template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::expand(int n) {
     COLIB_EXPECT(n >= 0, typeid(D), "expand", "negative count %d", n);
     int r = reserve(n);
-    if (r && n > size_) size_ = n;
+    if (r && n > size()) end_ = data_ + n;
     return r;
 }
 
@@ -125,27 +160,26 @@ template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::shrink_rele
         return 1;
     }
     int result = 1;
-    if (n < capacity_) {
+    if (n < capacity()) {
         try {
-            reallocate(n, n);
+            reallocate(n, n, false);
         } catch (const std::bad_alloc &) {
             result = 0;
         }
     }
-    if (n < size_) size_ = n;
+    if (n < size()) end_ = data_ + n;
     return result;
 }
 
 template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::clear(int release) {
     if (release) {
-        if (capacity_ > 0) delete[] data_;
-        data_ = nullptr;
-        capacity_ = 0;
+        if (cap_ != data_) free_buffer(data_);
+        set(nullptr, 0, 0);
     }
-    size_ = 0;
+    end_ = data_;
 }
 
 template <class D, class T, int B, int P>
 utOstream &coDynArrT<D, T, B, P>::print(utOstream &os) const {
-    return colib_detail::print_block(os, "coDynArr {", data_, size_);
+    return colib_detail::print_block(os, "coDynArr {", data_, size());
 }

@@ -168,11 +168,13 @@ template <class Other, class Leave>
 int coCallList::remove_matching(const void *end, Other other, Leave leave, unsigned collect) {
     if (end) return drop_matching([&](const coCallFunc *f) { return other(f) == end; }, leave);
     auto left = [&](const coCallFunc *f) { return other(f) == nullptr; };
-    if (walk_) { // collected when the walk ends
+    if (walk_) {
+        // Noted whatever is collectable now: registrations dropped later in
+        // the same walk are collected too when it ends.
+        pending_ |= collect;
         int any = 0;
         for (coCallFunc *f : *this)
             any |= f && left(f);
-        if (any) pending_ |= collect;
         return any;
     }
     return drop_matching(left, [](coCallFunc *f) { delete f; });

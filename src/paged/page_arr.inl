@@ -88,14 +88,13 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::grow_to_i
     size_ = i + 1;
 }
 
-template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(const T &x) {
-    // x may be an element of this array; blocks never move, so it stays put.
+template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
     int b = size_ >> shift_;
     if (b < block_count_)
         switch_block(b);
     else
         get_block_or_throw(b);
-    cur_block_[size_ & (block_size_ - 1)] = x;
+    cur_block_[size_ & (block_size_ - 1)] = std::move(x);
     ++size_;
 }
 

@@ -141,7 +141,7 @@ struct Driver : coCBReceiveMultipleSets {
             other < 0 ? free_reg(id) : void(g->in[side] = false);
             id = -1;
         }
-        if (any && other < 0 && e.walks) e.collect |= 1 << side;
+        if (other < 0 && e.walks) e.collect |= 1 << side; // noted even when nothing is due yet
         if (!e.walks) e.ids.remove(-1);
         return any;
     }
@@ -182,8 +182,15 @@ struct Driver : coCBReceiveMultipleSets {
         if ((op == 5 || op >= 9) && live(0, s)) return apply(s, in.below(2), in.below(4));
         const int o = op == 6 && live(!side, j) && pick ? j : -1,
                   want = op == 6 ? m_remove(e, side, o) : 0;
-        if (op == 6 && o < 0 && in.flag())
-            return side ? L.receiver_garbage_collect() : L.sender_garbage_collect();
+        if (op == 6 && o < 0 && in.flag()) {
+            side ? L.receiver_garbage_collect() : L.sender_garbage_collect();
+            // A receiver leaves the walked sender after the request: what it
+            // leaves goes with the noted collection when the walk ends.
+            if (depth && !side && live(1, j) && in.flag())
+                MODEL_CHECK(m_remove(*me[1][j], 1, i) ==
+                            recv[j]->remove_matching_sender(send[i].get()));
+            return;
+        }
         if (op == 6)
             MODEL_CHECK((side ? L.remove_matching_sender(o < 0 ? nullptr : send[o].get())
                               : L.remove_matching_receiver(o < 0 ? nullptr : recv[o].get())) ==
@@ -350,6 +357,18 @@ struct Driver : coCBReceiveMultipleSets {
 // One run over the input; nothing may be left allocated afterwards.
 inline void run_notify(Input &in) {
     const long live = alloc_injector::live();
+    { // the lists' memory: their links; the registrations are counted apart
+        const long before = alloc_injector::live_bytes();
+        coSender s(0);
+        Recv r(0);
+        Pool p;
+        const int k = in.below(5);
+        for (int i = 0; i < k; ++i)
+            s.calls().add(new coCallFunc(coCallReason(), &r, &s, nullptr, 1)), p.copy(Feat(i, i));
+        MODEL_CHECK(alloc_injector::live_bytes() - before ==
+                    long(s.calls().memory_bytes() + r.memory_bytes() + p.memory_bytes() +
+                         k * (sizeof(coCallFunc) + sizeof(Feat) + sizeof(int))));
+    }
     for (Driver d(in); !in.done(); d.check())
         try {
             d.step(0);

@@ -254,6 +254,13 @@ template <class Base, class It> void run_member(Input &in) {
         check<A, It>(arr[0], mod[0]);
         check<A, It>(arr[1], mod[1]);
     }
+    // Dropping an array gives back exactly the memory it reports.
+    if constexpr (std::is_trivially_copyable_v<T>) {
+        const long before = alloc_injector::live_bytes();
+        const long bytes = long(arr[0].memory_bytes());
+        { A gone(std::move(arr[0])); }
+        MODEL_CHECK(before - alloc_injector::live_bytes() == bytes && !arr[0].memory_bytes());
+    }
 }
 
 // Every member of the family, and two of the paged arrays other families

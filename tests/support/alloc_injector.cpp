@@ -8,6 +8,8 @@
 #include <malloc.h>
 #endif
 
+#include <colib/foundation/raw_alloc.h>
+
 namespace {
 std::atomic<long> g_live{0};
 std::atomic<long> g_total{0};
@@ -74,6 +76,29 @@ void deallocate(void *p) {
     g_live_bytes -= long(hd.bytes);
     free_block(static_cast<char *>(p) - hd.size, hd.size > alignof(std::max_align_t));
 }
+
+// The library's raw storage (colib_detail::raw_allocate and its kin) goes
+// through the same counting and failure plan; reallocate moves the header
+// along with the block.
+void *raw_reallocate(void *p, std::size_t n) {
+    if (!p) return allocate(n);
+    if (should_fail()) return nullptr;
+    header hd = static_cast<header *>(p)[-1];
+    char *base = static_cast<char *>(std::realloc(static_cast<char *>(p) - hd.size, hd.size + n));
+    if (!base) return nullptr;
+    g_live_bytes += long(n) - long(hd.bytes);
+    char *q = base + hd.size;
+    reinterpret_cast<header *>(q)[-1] = header{n, hd.size};
+    return q;
+}
+void *raw_allocate(std::size_t n) {
+    return allocate(n);
+}
+const colib_detail::raw_alloc_hooks raw_hooks = {raw_allocate, raw_reallocate, deallocate};
+// Installed before main, so every raw buffer of the tests is seen.
+struct raw_hooks_installer {
+    raw_hooks_installer() { colib_detail::set_raw_alloc_hooks(&raw_hooks); }
+} raw_hooks_installed;
 
 void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     void *p = allocate(n, align);

@@ -208,6 +208,11 @@ public:
     int walking() const noexcept { return walk_ != nullptr; }
     // Non-null elements (registrations held), by walking.
     int count_registrations() const noexcept;
+    // Heap bytes of the list's links (the registrations are owned jointly
+    // with the other side and not counted).
+    std::size_t memory_bytes() const noexcept {
+        return static_cast<std::size_t>(count()) * sizeof(item_type);
+    }
 
     const_iterator begin() const noexcept { return const_iterator(head_link()->next()); }
     const_iterator end() const noexcept { return const_iterator(head_link()); }

@@ -171,6 +171,11 @@ public:
 
     // Features held.
     int count() const noexcept { return basecoFeaturecoSListBPrgcoPrgcoSListB::count(); }
+    // Heap bytes of the pool's links and owner holders (the feature copies
+    // are polymorphic and report their own size, if any).
+    std::size_t memory_bytes() const noexcept {
+        return static_cast<std::size_t>(count()) * sizeof(item_type);
+    }
     const_iterator begin() const noexcept { return const_iterator(head_link()->next()); }
     const_iterator end() const noexcept { return const_iterator(head_link()); }
 

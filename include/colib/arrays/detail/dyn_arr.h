@@ -5,18 +5,26 @@
 // compiles the members once per concrete class by explicit instantiation
 // (see src/arrays/dyn_arr.inl and docs/architecture.md).
 //
-// Layout, in order: data, capacity, size, step.
+// Layout, in order: data, end (data + size), capacity end (data +
+// capacity), step. The ends are pointers so that an element store, even
+// of an int, cannot alias them: a loop of appends keeps both in registers.
 //
 // Invariants:
 //   - 0 <= size <= capacity; step >= 1;
 //   - data is null exactly when capacity is 0; otherwise it came from
-//     new T[capacity] and every slot is a constructed T;
+//     new T[capacity] and every slot is a constructed T, or, for plain
+//     elements that move bytewise (kRaw), it is a raw buffer
+//     (foundation/raw_alloc.h) with room for at least capacity slots;
 //   - slots [size, capacity) keep whatever they last held;
 //   - growth for index n >= capacity makes the capacity
 //     capacity + (d - d % step) + step with d = n - capacity: the smallest
 //     capacity + k * step (k >= 1) above n. Growth allocates the new buffer
 //     first, moves the elements in use, then releases the old buffer, so a
-//     failed allocation leaves the array as it was.
+//     failed allocation leaves the array as it was. Raw buffers grow with
+//     realloc (in place when the allocator can) and keep spare room of up
+//     to half their size beyond the capacity, so that growth by a small
+//     step mostly only raises the capacity: the capacity itself follows the
+//     step arithmetic exactly.
 //
 // Failure: reserve, expand and shrink return 0 when no buffer could be
 // had; append, the growing operator[], become and the constructors let
@@ -36,11 +44,16 @@
 #include <colib/foundation/elem.h>
 #include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
+#include <colib/foundation/raw_alloc.h>
+
+template <class Derived, class Array> class coStackFastT;
 
 template <class Derived, class T, int B = coElem<T>::block, int P = 1>
 class COLIB_API coDynArrT : public colib_detail::printable_if<Derived, P != 0> {
 public:
     using value_type = T;
+    // Plain elements: the buffer is raw storage that grows in place.
+    static constexpr bool kRaw = colib_detail::raw_movable<T>;
 
     // No buffer, capacity 0, step 1.
     coDynArrT() noexcept = default;
@@ -54,9 +67,8 @@ public:
     coDynArrT(const coDynArrT &src) : coDynArrT(utCOPY, static_cast<const Derived &>(src)) {}
     // Takes src's buffer; src is left empty with no buffer and its step.
     coDynArrT(coDynArrT &&src) noexcept
-        : data_(src.data_), capacity_(src.capacity_), size_(src.size_), step_(src.step_) {
-        src.data_ = nullptr;
-        src.capacity_ = src.size_ = 0;
+        : data_(src.data_), end_(src.end_), cap_(src.cap_), step_(src.step_) {
+        src.data_ = src.end_ = src.cap_ = nullptr;
     }
     coDynArrT &operator=(const coDynArrT &src) {
         become(utCOPY, static_cast<const Derived &>(src));
@@ -74,20 +86,24 @@ public:
     // past the end). Slots brought into use keep their last contents.
     T &operator[](int i) {
         COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
-        if (i >= size_) return grow_to_index(i);
+        if (__builtin_expect(i >= size(), 0)) return grow_to_index(i);
         return data_[i];
     }
     // Unchecked: the caller keeps i in [0, size()).
     const T &operator[](int i) const { return checked(i, "operator[] const"); }
 
     void append(const T &x) {
-        int n = size_;
-        if (n < capacity_) {
-            // Element first, size last: no element store comes between the
-            // size's store and its next load, so a loop of appends keeps
-            // the size in a register even when T is int.
-            data_[n] = x;
-            size_ = n + 1;
+        T *e = end_;
+        if (__builtin_expect(e != cap_, 1)) {
+            *e = x;
+            end_ = e + 1;
+        } else if (kRaw && e && (e - data_) + static_cast<long long>(step_) <= room()) {
+            // Full, but the raw buffer has room for one more step: growth
+            // is the capacity's arithmetic only.
+            T v = x;
+            cap_ = e + step_;
+            *e = v;
+            end_ = e + 1;
         } else {
             // By value: x may be an element of this array, and the slow path
             // must not make the caller's variable addressable.
@@ -105,22 +121,30 @@ public:
     int shrink(int n, int release) {
         COLIB_EXPECT(n >= 0, typeid(Derived), "shrink", "negative count %d", n);
         if (release) return shrink_release(n);
-        if (n < size_) size_ = n;
+        if (n < size()) end_ = data_ + n;
         return 1;
     }
     // Size 0; with release, the buffer is given back too. Step is kept.
     void clear(int release);
 
-    int size() const noexcept { return size_; }
-    int capacity() const noexcept { return capacity_; }
+    int size() const noexcept { return static_cast<int>(end_ - data_); }
+    int capacity() const noexcept { return static_cast<int>(cap_ - data_); }
+    // Heap bytes of the buffer (raw buffers: with their header and spare
+    // room), not counting what the elements own.
+    std::size_t memory_bytes() const noexcept {
+        if constexpr (kRaw)
+            return colib_detail::raw_buffer<T>::held(data_);
+        else
+            return static_cast<std::size_t>(capacity()) * sizeof(T);
+    }
     int step() const noexcept { return step_; }
-    bool empty() const noexcept { return size_ == 0; }
+    bool empty() const noexcept { return end_ == data_; }
     T *data() noexcept { return data_; }
     const T *data() const noexcept { return data_; }
     T *begin() noexcept { return data_; }
-    T *end() noexcept { return data_ + size_; }
+    T *end() noexcept { return end_; }
     const T *begin() const noexcept { return data_; }
-    const T *end() const noexcept { return data_ + size_; }
+    const T *end() const noexcept { return end_; }
 
     // The common printout, headed "coDynArr {"; members made with P = 0
     // (the paged arrays' block table) do not print.
@@ -141,25 +165,47 @@ protected:
     int resize(int n);
 
     const T &checked(int i, const char *op) const {
-        COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
-                     size_);
+        COLIB_EXPECT(i >= 0 && i < size(), typeid(Derived), op, "index %d out of range [0, %d)", i,
+                     size());
         return data_[i];
     }
 
 private:
+    // The fast stack pushes and pops at the end pointer directly.
+    template <class, class> friend class coStackFastT;
+
+    using Raw = colib_detail::raw_buffer<std::conditional_t<kRaw, T, int>>;
+    long long room() const noexcept {
+        if constexpr (kRaw)
+            return Raw::room(data_);
+        else
+            return capacity();
+    }
+    // A buffer of exactly n slots (n >= 1); throws std::bad_alloc.
+    static T *allocate(int n);
+    static void free_buffer(T *data) noexcept;
+
     // The capacity that growth for index n gives, or -1 past INT_MAX.
     static long long grown_capacity(int capacity, int step, int n) noexcept;
     // Replaces the buffer with one of new_capacity slots holding the first
-    // `keep` slots; throws std::bad_alloc with the array unchanged.
-    void reallocate(int new_capacity, int keep);
+    // `keep` slots; throws std::bad_alloc with the array unchanged. With
+    // spare, a raw buffer may keep room beyond new_capacity.
+    void reallocate(int new_capacity, int keep, bool spare);
     void grow_or_throw(int n);
     T &grow_to_index(int i);
     void append_grow(T x);
     int shrink_release(int n);
 
+    // The buffer, its size and capacity ends, all null without a buffer.
+    void set(T *data, int size, int capacity) noexcept {
+        data_ = data;
+        end_ = data + size;
+        cap_ = data + capacity;
+    }
+
     T *data_ = nullptr;
-    int capacity_ = 0;
-    int size_ = 0;
+    T *end_ = nullptr;
+    T *cap_ = nullptr;
     int step_ = 1;
 };
 

@@ -135,6 +135,18 @@ public:
     int step_j() const noexcept { return step_[1]; }
     int i_size() const noexcept { return size_[0]; }
     int j_size() const noexcept { return size_[1]; }
+    // Heap bytes of the pointer tables and the element block (all by
+    // capacity), not counting what the elements own.
+    std::size_t memory_bytes() const noexcept {
+        if (!table_) return 0;
+        std::size_t rows = static_cast<std::size_t>(capacity_[0]);
+        std::size_t bytes = rows * sizeof(void *);
+        if constexpr (N == 3) {
+            rows *= static_cast<std::size_t>(capacity_[1]);
+            bytes += rows * sizeof(void *);
+        }
+        return bytes + rows * static_cast<std::size_t>(capacity_[N - 1]) * sizeof(T);
+    }
     // The start of the element block (null without storage); slot order is
     // row-major over the capacities.
     T *block() noexcept { return table_ ? first(table_) : nullptr; }

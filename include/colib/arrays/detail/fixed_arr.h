@@ -17,6 +17,7 @@
 // set_invalid or destruction.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <ostream>
 
@@ -62,6 +63,10 @@ public:
     const T &operator[](int i) const { return checked(i, "operator[] const"); }
 
     int size() const noexcept { return size_; }
+    // Heap bytes of the buffer, not counting what the elements own.
+    std::size_t memory_bytes() const noexcept {
+        return data_ ? static_cast<std::size_t>(size_) * sizeof(T) : 0;
+    }
     // Nonzero when the array owns no buffer.
     int invalid() const noexcept { return data_ == nullptr; }
     // Releases the buffer, if any; the array becomes invalid.

@@ -66,6 +66,13 @@ public:
     const T &operator()(int i, int j) const { return checked(i, j, "operator() const"); }
 
     int i_size() const noexcept { return size_i_; }
+    // Heap bytes of the row table and the block, not counting what the
+    // elements own.
+    std::size_t memory_bytes() const noexcept {
+        return rows_ ? static_cast<std::size_t>(size_i_) *
+                           (sizeof(T *) + static_cast<std::size_t>(size_j_) * sizeof(T))
+                     : 0;
+    }
     int j_size() const noexcept { return size_j_; }
     // Nonzero when the matrix owns no storage.
     int invalid() const noexcept { return rows_ == nullptr; }

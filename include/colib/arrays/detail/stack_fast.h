@@ -33,27 +33,28 @@ public:
     void become(utCopy, const Derived &src) { array_.become(utCOPY, src.array_); }
 
     void push(const value_type &x) {
-        int n = array_.size();
         // A failed reserve leaves the array as it was; append then grows
         // by one step or throws.
-        if (n == array_.capacity()) (void)array_.reserve(push_target(n));
+        if (__builtin_expect(array_.end_ == array_.cap_, 0))
+            (void)array_.reserve(push_target(array_.size()));
         array_.append(x);
     }
     // Removes the top element; the buffer stays.
     void pop() {
-        int n = array_.size();
-        COLIB_EXPECT(n > 0, typeid(Derived), "pop", "the stack is empty");
-        array_.shrink(n - 1, 0);
+        COLIB_EXPECT(!array_.empty(), typeid(Derived), "pop", "the stack is empty");
+        --array_.end_;
     }
     value_type &top() {
-        COLIB_EXPECT(array_.size() > 0, typeid(Derived), "top", "the stack is empty");
-        return array_.data()[array_.size() - 1];
+        COLIB_EXPECT(!array_.empty(), typeid(Derived), "top", "the stack is empty");
+        return array_.end_[-1];
     }
     const value_type &top() const {
-        COLIB_EXPECT(array_.size() > 0, typeid(Derived), "top", "the stack is empty");
-        return array_.data()[array_.size() - 1];
+        COLIB_EXPECT(!array_.empty(), typeid(Derived), "top", "the stack is empty");
+        return array_.end_[-1];
     }
     int size() const noexcept { return array_.size(); }
+    // Heap bytes of the array's buffer.
+    std::size_t memory_bytes() const noexcept { return array_.memory_bytes(); }
     bool empty() const noexcept { return array_.size() == 0; }
     // The elements, bottom first.
     Array &array() noexcept { return array_; }

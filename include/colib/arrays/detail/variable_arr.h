@@ -118,6 +118,14 @@ public:
     bool empty() const noexcept { return size() == 0; }
     // Number of blocks that exist.
     int block_count() const noexcept { return blocks_.size(); }
+    // Heap bytes of the blocks and the block table, not counting what the
+    // elements own.
+    std::size_t memory_bytes() const noexcept {
+        std::size_t slots = 0;
+        for (int b = 0; b < blocks_.size(); ++b)
+            slots += static_cast<std::size_t>(block_size(b));
+        return blocks_.memory_bytes() + slots * sizeof(T);
+    }
 
     static int block_number(int i) noexcept {
         return i < 2048 ? coVariableArr_block_number[i >> 3] : (i >> 11) + 8;

@@ -141,6 +141,12 @@ public:
     int block_size() const noexcept { return block_size_; }
     int block_shift() const noexcept { return shift_; }
     int block_count() const noexcept { return block_count_; }
+    // Heap bytes of the blocks and the block table, not counting what the
+    // elements own.
+    std::size_t memory_bytes() const noexcept {
+        return table_.memory_bytes() + static_cast<std::size_t>(block_count_) *
+                                           static_cast<std::size_t>(block_size_) * sizeof(T);
+    }
     bool empty() const noexcept { return size_ == 0; }
     // -1 when no block is current.
     int current_block_index() const noexcept { return cur_index_; }
@@ -159,7 +165,7 @@ public:
     // i + 1. Elements skipped over are not written. Requires i >= 0.
     T &operator[](int i) {
         COLIB_EXPECT(i >= 0, typeid(Derived), "operator[]", "negative index %d", i);
-        if (i >= size_) grow_to_index(i);
+        if (__builtin_expect(i >= size_, 0)) grow_to_index(i);
         return slot(i);
     }
     // Unchecked: the caller keeps i in [0, size()).
@@ -172,12 +178,17 @@ public:
         slot(i) = x;
     }
     void append(const T &x) {
-        int b = size_ >> shift_;
-        if (b == cur_index_) {
-            cur_block_[size_ & (block_size_ - 1)] = x;
-            ++size_;
+        // Every field is read before the element store and the size is
+        // stored after it, so a loop of int appends keeps the size in a
+        // register: an int element store may alias the int fields.
+        const int n = size_;
+        if (__builtin_expect((n >> shift_) == cur_index_, 1)) {
+            T *at = cur_block_ + (n & (block_size_ - 1));
+            *at = x;
+            size_ = n + 1;
         } else {
-            append_slow(x);
+            // By value: the caller's variable need not live in memory.
+            append_slow(T(x));
         }
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
@@ -245,7 +256,7 @@ private:
     void get_block_or_throw(int b);
     void grow_to_index(int i);
     // append into a block that is not current (made when missing).
-    void append_slow(const T &x);
+    void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);

@@ -225,6 +225,9 @@ public:
     // Number of filled own slots (walks them).
     int entry_count() const noexcept;
 
+    // Heap bytes of the slot storage (blocks and block table); the
+    // resources filed are not counted.
+    std::size_t memory_bytes() const noexcept { return slots_type::memory_bytes(); }
     // 1 when the table's own slot for key is filled; parents are not asked.
     int has_key(const coResourceKeyBase *key) const noexcept {
         int id = key->id();
