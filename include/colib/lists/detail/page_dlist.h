@@ -45,7 +45,6 @@
 #include <colib/foundation/instances.h>
 #include <colib/foundation/print.h>
 #include <colib/foundation/range_iter.h>
-#include <colib/paged/detail/page_bytes.h>
 
 template <class Derived, class List, class T> class coPageDListIterT;
 
@@ -178,7 +177,7 @@ public:
     int slot_count() const noexcept { return nodes_.size(); }
     // Heap bytes the list holds: the blocks of slots (free slots included)
     // and their block table (not what the elements own themselves).
-    std::size_t memory_bytes() const noexcept { return colib_detail::page_arr_bytes(nodes_); }
+    std::size_t memory_bytes() const noexcept { return nodes_.memory_bytes(); }
     int free_count() const noexcept { return nodes_.size() - n_; }
     const Arr &nodes() const noexcept { return nodes_; }
 

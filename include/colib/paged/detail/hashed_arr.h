@@ -123,12 +123,7 @@ public:
 
     // Heap bytes the array holds: the key set's table, the storage's blocks
     // and its block table.
-    std::size_t memory_bytes() const noexcept {
-        const auto &table = store_.block_table();
-        return keys_.memory_bytes() +
-               static_cast<std::size_t>(store_.block_count()) * store_.block_size() * sizeof(T) +
-               (table.data() ? static_cast<std::size_t>(table.capacity()) * sizeof(void *) : 0);
-    }
+    std::size_t memory_bytes() const noexcept { return keys_.memory_bytes() + store_.memory_bytes(); }
 
     // The key set and the storage (first-write order), for users who want
     // to see them (slot count, block count).

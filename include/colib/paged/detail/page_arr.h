@@ -142,10 +142,16 @@ public:
     int block_shift() const noexcept { return shift_; }
     int block_count() const noexcept { return block_count_; }
     // Heap bytes of the blocks and the block table, not counting what the
-    // elements own.
+    // elements own. A block is new T[block size], which carries the array
+    // cookie the compiler adds for elements with a destructor.
     std::size_t memory_bytes() const noexcept {
-        return table_.memory_bytes() + static_cast<std::size_t>(block_count_) *
-                                           static_cast<std::size_t>(block_size_) * sizeof(T);
+        constexpr std::size_t cookie = std::is_trivially_destructible<T>::value
+                                           ? 0
+                                           : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t)
+                                                                               : alignof(T));
+        return table_.memory_bytes() +
+               static_cast<std::size_t>(block_count_) *
+                   (static_cast<std::size_t>(block_size_) * sizeof(T) + cookie);
     }
     bool empty() const noexcept { return size_ == 0; }
     // -1 when no block is current.

@@ -65,7 +65,6 @@
 #include <colib/foundation/print.h>
 #include <colib/foundation/range_iter.h>
 #include <colib/paged/detail/page_arr.h>
-#include <colib/paged/detail/page_bytes.h>
 
 // A list head: the number of the first cell of a row or column list, -1
 // for an empty list. Every block of heads is made with all entries -1.
@@ -166,9 +165,8 @@ public:
     // the tails and the cells. The heads and tails follow the largest row
     // and column index written, not the number of cells.
     std::size_t memory_bytes() const noexcept {
-        using colib_detail::page_arr_bytes;
-        return page_arr_bytes(rows_) + page_arr_bytes(cols_) + page_arr_bytes(cells_) +
-               page_arr_bytes(row_tails_) + page_arr_bytes(col_tails_);
+        return rows_.memory_bytes() + cols_.memory_bytes() + cells_.memory_bytes() +
+               row_tails_.memory_bytes() + col_tails_.memory_bytes();
     }
 
 protected:
@@ -427,7 +425,7 @@ public:
     // Heap bytes the matrix holds: the index's and the values' blocks and
     // block tables (not what the values own themselves).
     std::size_t memory_bytes() const noexcept {
-        return basecoSparseArr2D::memory_bytes() + colib_detail::page_arr_bytes(values_);
+        return basecoSparseArr2D::memory_bytes() + values_.memory_bytes();
     }
 
     // Row r in ascending columns / column c in ascending rows, yielding
