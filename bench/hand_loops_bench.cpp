@@ -19,18 +19,12 @@
 #include <colib/arrays/dyn_arr2d.h>
 #include <colib/arrays/stack_fast.h>
 #include <colib/arrays/variable_arr.h>
-#include <colib/notify/call_list.h>
-#include <colib/notify/typed_call.h>
 #include <colib/paged/page_arr.h>
-#include <colib/resources/resource_table.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <random>
 #include <stack>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -176,117 +170,6 @@ void StdStack_PushPop(benchmark::State &state) {
         [](auto &s) { s.pop(); });
 }
 
-// ---- sends -----------------------------------------------------------------
-
-struct Recv : coReceiver {
-    Recv() : coReceiver(1) {}
-    long hits = 0;
-};
-struct Data : coCBData {
-    long step = 1;
-};
-void on_data(Recv *r, Data *d) {
-    r->hits += d->step;
-}
-struct Plain {
-    long hits = 0;
-};
-
-void Send(benchmark::State &state) {
-    const int n = static_cast<int>(state.range(0));
-    coCallReason why;
-    coSender s(1);
-    std::vector<std::unique_ptr<Recv>> rs;
-    for (int i = 0; i < n; ++i) {
-        rs.push_back(std::make_unique<Recv>());
-        co_register<on_data>(why, rs.back().get(), &s);
-    }
-    Data d;
-    for (auto _ : state)
-        s.send_calls(why, d);
-    benchmark::DoNotOptimize(rs.front()->hits);
-    state.SetItemsProcessed(state.iterations() * n);
-}
-void StdFunction(benchmark::State &state) {
-    const int n = static_cast<int>(state.range(0));
-    std::vector<std::unique_ptr<Plain>> rs;
-    std::vector<std::function<void(void *)>> calls;
-    for (int i = 0; i < n; ++i) {
-        rs.push_back(std::make_unique<Plain>());
-        Plain *p = rs.back().get();
-        calls.emplace_back([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
-    }
-    Data d;
-    for (auto _ : state)
-        for (auto &f : calls)
-            f(&d);
-    benchmark::DoNotOptimize(rs.front()->hits);
-    state.SetItemsProcessed(state.iterations() * n);
-}
-
-// ---- read-safe lookups -----------------------------------------------------
-
-constexpr int kKeys = 1000;
-constexpr int kLookups = 4096;
-
-std::vector<int> lookup_order() {
-    std::mt19937 rng(7);
-    std::vector<int> out(kLookups);
-    for (int &k : out)
-        k = std::uniform_int_distribution<int>(0, kKeys - 1)(rng);
-    return out;
-}
-std::string name_of(int i) {
-    return "settings.group" + std::to_string(i % 17) + ".value" + std::to_string(i);
-}
-
-// child -> parent -> grandparent, every key's entry at one level.
-struct Chain {
-    std::vector<std::unique_ptr<intcoResourceKey>> keys;
-    coResourceTable grand, parent{&grand}, child{&parent};
-    explicit Chain(int depth) {
-        coResourceTable *levels[] = {&child, &parent, &grand};
-        for (int i = 0; i < kKeys; ++i) {
-            keys.push_back(std::make_unique<intcoResourceKey>(utString(name_of(i))));
-            coResourceTableMaker::create_entry(name_of(i).c_str(), std::to_string(i).c_str(),
-                                               *levels[depth]);
-        }
-    }
-};
-
-void Lookup(benchmark::State &state) {
-    Chain chain(static_cast<int>(state.range(0)));
-    std::vector<const intcoResourceKey *> order;
-    for (int k : lookup_order())
-        order.push_back(chain.keys[k].get());
-    for (auto _ : state) {
-        long long sum = 0;
-        for (const intcoResourceKey *k : order)
-            sum += *k->read_safe(&chain.child);
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kLookups);
-}
-void NameMap(benchmark::State &state) {
-    std::unordered_map<std::string, int> levels[3];
-    for (int i = 0; i < kKeys; ++i)
-        levels[state.range(0)][name_of(i)] = i;
-    std::vector<std::string> order;
-    for (int k : lookup_order())
-        order.push_back(name_of(k));
-    for (auto _ : state) {
-        long long sum = 0;
-        for (const std::string &k : order)
-            for (const auto &m : levels)
-                if (auto it = m.find(k); it != m.end()) {
-                    sum += it->second;
-                    break;
-                }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kLookups);
-}
-
 } // namespace
 
 BENCHMARK(Matrix_Write)->Unit(benchmark::kMillisecond);
@@ -302,10 +185,6 @@ BENCHMARK(DynArr_AppendDefault)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Vector_PushBack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(StackFast_PushPop)->Unit(benchmark::kMillisecond);
 BENCHMARK(StdStack_PushPop)->Unit(benchmark::kMillisecond);
-BENCHMARK(Send)->Arg(1)->Arg(10)->Arg(1000);
-BENCHMARK(StdFunction)->Arg(1)->Arg(10)->Arg(1000);
-BENCHMARK(Lookup)->Arg(0)->Arg(2);
-BENCHMARK(NameMap)->Arg(0)->Arg(2);
 
 int main(int argc, char **argv) {
     return colib_bench::run_with_warm_heap(argc, argv, 1 << 20);
