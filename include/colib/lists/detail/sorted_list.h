@@ -126,8 +126,13 @@ private:
 #if defined(__GLIBCXX__)
     static constexpr std::size_t node_bytes = sizeof(std::_Rb_tree_node<T>);
 #else
-    static constexpr std::size_t node_bytes =
-        (4 * sizeof(void *) + sizeof(T) + alignof(void *) - 1) / alignof(void *) * alignof(void *);
+    // Three links and the colour flag before the element.
+    struct node_shape {
+        void *links[3];
+        bool black;
+        T value;
+    };
+    static constexpr std::size_t node_bytes = sizeof(node_shape);
 #endif
     set_type items_;
 };
