@@ -10,7 +10,15 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+// g++ 12 at -O2 warns about uninitialised members inside <regex> itself.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <regex>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 #include <string>
 #include <utility>
 #include <vector>
