@@ -62,6 +62,11 @@ PREFERRED_PEER = {"hash_set_bench": r"^Absl", "string_copy_bench": r"^StdString"
 EXPLICIT = {
     "lists_bench": [("PushPop Queue", "BM_PushPop_Queue", "BM_PushPop_StdQueue<std::queue<int>>")],
     "paged_sort_bench": [("IndexSort", "BM_IndexSort", "BM_StdSort")],
+    "hand_loops_bench": [("paged append", "PageArr_Append", "Deque_PushBack"),
+                         ("paged random read", "PageArr_RandomRead", "Vector_RandomRead"),
+                         ("append reserved", "DynArr_AppendReserved", "Vector_PushBackReserved"),
+                         ("variable random read", "VariableArr_RandomRead", "Vector_RandomRead"),
+                         ("append 64K, step 1", "DynArr_AppendDefault", "Vector_PushBack")],
     "resources_bench": [("read", "BM_colib_read_safe", "BM_std_map_by_name"),
                         ("load", "BM_colib_load", "BM_std_getline_into_map")],
 }
@@ -75,6 +80,7 @@ FAMILY_NAMES = {
     "page_dlist_bench": "paged list", "sorted_list_bench": "sorted list",
     "sparse_bench": "sparse matrix", "resources_bench": "resources",
     "notify_bench": "call lists", "string_copy_bench": "strings",
+    "hand_loops_bench": "everyday loops",
 }
 
 
