@@ -42,46 +42,45 @@ inline int one_less(int i, int bits) noexcept {
 }
 
 // XOR of the little-endian 32-bit words of n bytes, the last partial word
-// padded with zero bytes; 0 for n <= 0.
-inline unsigned byte_hash(const void *p, int n) noexcept {
-    const unsigned char *b = static_cast<const unsigned char *>(p);
+// padded with zero bytes. With FindNul, zero becomes nonzero when a byte is
+// NUL (a SWAR test on each word while it is hashed).
+template <bool FindNul>
+inline std::uint32_t xor_words(const unsigned char *b, std::size_t n,
+                               std::uint32_t &zero) noexcept {
     std::uint32_t h = 0;
-    int i = 0;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    for (; i + 4 <= n; i += 4) {
-        std::uint32_t w;
-        std::memcpy(&w, b + i, 4);
-        h ^= w;
-    }
-#endif
-    for (; i < n; ++i)
-        h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
-    return h;
-}
-
-// byte_hash of the text in t up to its first NUL byte, t cut there: one
-// pass over the bytes when there is no NUL (the usual case), which a
-// SWAR test on each 32-bit word tells while it is hashed.
-inline unsigned text_hash_cut(std::string_view &t) noexcept {
-    const unsigned char *b = reinterpret_cast<const unsigned char *>(t.data());
-    std::size_t n = t.size();
-    std::uint32_t h = 0, zero = 0;
     std::size_t i = 0;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     for (; i + 4 <= n; i += 4) {
         std::uint32_t w;
         std::memcpy(&w, b + i, 4);
         h ^= w;
-        zero |= (w - 0x01010101u) & ~w & 0x80808080u;
+        if constexpr (FindNul) zero |= (w - 0x01010101u) & ~w & 0x80808080u;
     }
 #endif
     for (; i < n; ++i) {
         h ^= static_cast<std::uint32_t>(b[i]) << (8 * (i % 4));
-        zero |= b[i] == 0;
+        if constexpr (FindNul) zero |= b[i] == 0;
     }
+    return h;
+}
+
+// The hash of n bytes (xor_words); 0 for n <= 0.
+inline unsigned byte_hash(const void *p, int n) noexcept {
+    std::uint32_t unused = 0;
+    return n <= 0 ? 0
+                  : xor_words<false>(static_cast<const unsigned char *>(p), std::size_t(n), unused);
+}
+
+// byte_hash of the text in t up to its first NUL byte, t cut there: one
+// pass over the bytes when there is no NUL (the usual case).
+inline unsigned text_hash_cut(std::string_view &t) noexcept {
+    std::uint32_t zero = 0;
+    std::uint32_t h =
+        xor_words<true>(reinterpret_cast<const unsigned char *>(t.data()), t.size(), zero);
     if (!zero) return h;
-    t = t.substr(0, static_cast<std::size_t>(
-                        static_cast<const char *>(std::memchr(t.data(), '\0', n)) - t.data()));
+    t = t.substr(0,
+                 static_cast<std::size_t>(
+                     static_cast<const char *>(std::memchr(t.data(), '\0', t.size())) - t.data()));
     return byte_hash(t.data(), static_cast<int>(t.size()));
 }
 
