@@ -39,37 +39,22 @@ inline const auto known = [](const auto &s, int n) {
     return std::all_of(s.begin(), s.begin() + n, [](auto &x) { return x.has_value(); });
 };
 
-// The printouts: one element, one nested line, the whole printout.
-template <class T> std::string text(const T &x) {
-    std::ostringstream os;
-    utOstream u(os, 0, 2);
-    coElem<T>::print(u, x);
-    return os.str();
-}
-inline const auto line = [](const std::string &s) { return (s.empty() ? s : "  " + s) + "\n"; };
-inline const auto printed = [](const auto &c) {
-    std::ostringstream os;
-    os << c;
-    return os.str();
-};
+using colib_test::printed;
 template <class T> std::string block_text(const char *header, const Slots<T> &s, int n) {
-    std::string out = std::string(header) + "\n" + line("size " + std::to_string(n));
+    std::vector<std::string> lines;
     for (int i = 0; i < n; ++i)
-        out += line(text(*s[i]));
-    return out + "}\n";
+        lines.push_back(colib_test::text(*s[i]));
+    return colib_test::printout(header, n, lines);
+}
+// What an array of plain elements holds goes back to the allocator with it.
+template <class A> void plain_gives_back(A &a) {
+    if constexpr (std::is_trivially_copyable_v<typename A::value_type>) colib_test::gives_back(a);
 }
 
 // The smallest capacity + k * step (k >= 1) above index n.
 inline const auto grown = [](int cap, int step, int n) {
     return cap + ((n - cap) / step + 1) * step;
 };
-
-// Runs op, now and then (as the input says) with an allocation failing.
-// True when it ran to the end without a failure.
-template <class Op> bool attempt(Input &in, Op op) {
-    if (!in.one_in(6)) return op(), true;
-    return !alloc_injector::fail_at(in.range(1, 3), op);
-}
 
 // ---- dynamic arrays (also the fast stacks' inner arrays) and fast stacks ----
 
@@ -165,6 +150,7 @@ template <class A, class Iter> void run_dyn(Input &in) {
             MODEL_CHECK(*it && k < m.size && it->index() == k && matches(m.slot[k], **it));
         check(a, m);
     }
+    plain_gives_back(a);
 }
 
 template <class S> void run_stack(Input &in) {
@@ -198,6 +184,7 @@ template <class S> void run_stack(Input &in) {
             MODEL_CHECK(&c.top() == c.end() - 1 && matches(m.slot[m.size - 1], c.top()));
         check(c.array(), m);
     }
+    plain_gives_back(s);
 }
 
 // ---- matrices and three-dimensional arrays ----
@@ -310,6 +297,7 @@ template <class A, int N> void run_grid(Input &in) {
         }
         check(static_cast<const A &>(a), m);
     }
+    plain_gives_back(a);
 }
 
 // ---- fixed arrays, D = 1 or 2 dimensions ----
@@ -366,6 +354,7 @@ template <class A, int D> void run_fixed(Input &in) {
         for (int k = 0; k < si * sj; ++k)
             MODEL_CHECK(matches((*m)[k], at(c, k, sj)) && &at(c, k, sj) == c.begin() + k);
     }
+    plain_gives_back(a);
 }
 
 // ---- variable arrays ----
@@ -448,6 +437,7 @@ template <class A, class Iter> void run_variable(Input &in) {
         for (T &x : a)
             MODEL_CHECK(&x == &c[k++]);
     }
+    plain_gives_back(a);
 }
 
 // ---- owning handles ----
@@ -520,60 +510,6 @@ inline void run_sorting(Input &in) {
     }
 }
 
-// ---- heap bytes ---------------------------------------------------------
-
-// Containers of plain elements built in a scope: what they report as their
-// memory is exactly what they hold from the allocator, through growth by
-// small and large steps, reserve, shrink and copies, with the odd failure.
-inline void run_bytes(Input &in) {
-    long base = alloc_injector::live_bytes();
-    const auto held = [&](const auto &c) {
-        MODEL_CHECK(alloc_injector::live_bytes() - base == long(c.memory_bytes()));
-    };
-    const int n = in.below(600), step = in.one_in(3) ? in.range(1, 4) : in.range(1, 200);
-    {
-        intcoDynArr a(in.below(3), step);
-        doublecoStackFast s;
-        for (int i = 0; i < n; ++i)
-            attempt(in, [&] { a.append(i); });
-        MODEL_CHECK(a.capacity() >= a.size() && a.memory_bytes() >= a.capacity() * sizeof(int));
-        held(a);
-        attempt(in, [&] { a.reserve(in.below(900)); });
-        attempt(in, [&] { a.shrink(in.below(300), in.flag()); });
-        held(a);
-        base = alloc_injector::live_bytes();
-        for (int i = 0; i < n; ++i)
-            s.push(i);
-        held(s);
-    }
-    base = alloc_injector::live_bytes();
-    {
-        intcoVariableArr v;
-        attempt(in, [&] { v[n] = 1; });
-        held(v);
-    }
-    base = alloc_injector::live_bytes();
-    {
-        intcoDynArr2D m(in.below(3), in.below(3), in.range(1, 9), in.range(1, 9));
-        attempt(in, [&] { m(in.below(40), in.below(40)) = 1; });
-        held(m);
-    }
-    base = alloc_injector::live_bytes();
-    {
-        charcoDynArr3D m;
-        attempt(in, [&] { m(in.below(9), in.below(9), in.below(9)) = 'x'; });
-        held(m);
-    }
-    base = alloc_injector::live_bytes();
-    {
-        const intcoFixedArr f(in.below(50));
-        held(f);
-        const doublecoFixedArr2D g(in.range(1, 9), in.range(1, 9));
-        base += long(f.memory_bytes());
-        held(g);
-    }
-}
-
 } // namespace arrays_model
 
 inline void run_arrays(colib_test::Input &in) {
@@ -603,10 +539,10 @@ inline void run_arrays(colib_test::Input &in) {
         run_variable<utStringcoVariableArr, utStringcoVariableArrcoIterator>,
         run_handles<boolcoPrgArray>, run_handles<charcoPrgArray>, run_handles<intcoPrgArray>,
         run_handles<doublecoPrgArray>, run_handles<coBytecoPrgArray>,
-        run_sorting, run_sorting, run_sorting, run_bytes};
+        run_sorting, run_sorting, run_sorting};
     // clang-format on
-    long live = alloc_injector::live();
-    while (!in.done())
-        runs[in.below(sizeof runs / sizeof *runs)](in);
-    MODEL_CHECK(alloc_injector::live() == live);
+    colib_test::leak_free([&] {
+        while (!in.done())
+            runs[in.below(sizeof runs / sizeof *runs)](in);
+    });
 }

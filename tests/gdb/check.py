@@ -1,9 +1,9 @@
-# Run by gdb -batch on the sample program: prints variables of main through
+# Run by gdb -batch on the sample program: prints the samples of main through
 # the colib printers and compares the text with the expected file (the
 # convenience variable $expected). The printers come in as a user gets them
 # from the build tree: gdb auto-loads the script beside libcolib.
 #
-# The expected file holds one entry per variable: "name = printed text", or
+# The expected file holds one entry per sample: "name = printed text", or
 # "pretty name = ..." for an entry printed with `set print pretty on`, whose
 # text may go on over the following lines. Lines starting with # are
 # comments. Addresses print as 0x... .
@@ -36,7 +36,7 @@ failures = 0
 for entry in entries:
     pretty, name = ENTRY.match(entry).groups()
     gdb.execute('set print pretty ' + ('on' if pretty else 'off'))
-    text = gdb.execute('print ' + name, to_string=True)
+    text = gdb.execute('print s.' + name, to_string=True)
     text = re.sub(r'^\$\d+ = ', '', text).rstrip('\n')
     # Addresses differ between builds.
     text = re.sub(r'0x[0-9a-f]+', '0x...', text)

@@ -41,11 +41,6 @@ inline int home(unsigned h, int bits) {
 inline unsigned halves(std::uint64_t v) {
     return static_cast<unsigned>(v ^ (v >> 32));
 }
-template <class X> std::string fmt(const X &x) {
-    std::ostringstream o;
-    utOstream(o, 0, 2) << x;
-    return o.str();
-}
 template <class A> bool same(const A &a, const A &b) {
     if constexpr (std::is_arithmetic_v<A>)
         return std::memcmp(&a, &b, sizeof a) == 0;
@@ -67,7 +62,7 @@ template <class T_, class E_ = T_> struct Plain {
     static bool eq(const E &a, const E &b) { return a == b; }
     static T make(E e) { return T(e); }
     static E back(T t) { return E(t); }
-    static std::string text(E e) { return fmt(e); }
+    static std::string text(E e) { return colib_test::text(e); }
     static const E &key(const E &e) { return e; }
 };
 struct IntK : Plain<int> {
@@ -212,11 +207,7 @@ template <class K> struct Model {
     }
 };
 
-template <class C> std::string printed(const C &c) {
-    std::ostringstream o;
-    o << c;
-    return o.str();
-}
+using colib_test::printed;
 
 // Walks it forward, then back, against the model's occupied slots; off is
 // what it gives when not valid.
@@ -262,7 +253,7 @@ template <class K, class W, class S> void check_set(const S &s, const Model<K> &
 // model follows only when op ran through. For operations that leave the
 // container as it was when they throw.
 template <class Op, class Follow> void guarded(Input &in, Op op, Follow follow) {
-    if (in.one_in(5) ? !alloc_injector::fail_at(in.range(1, 3), op) : (op(), true)) follow();
+    if (colib_test::attempt(in, op, 5)) follow();
 }
 
 // A text lookup argument for key e: const char * (null for the nil key),
@@ -559,10 +550,10 @@ inline void run_hashing(Input &in) {
                   utStringutStringcoTablePcoSetcoIterator, utStringutStringcoTablecoIterator2>,
         run_client,
         run_void_set};
-    long live = alloc_injector::live();
-    while (!in.done())
-        runs[in.below(13)](in);
-    MODEL_CHECK(alloc_injector::live() == live);
+    colib_test::leak_free([&] {
+        while (!in.done())
+            runs[in.below(13)](in);
+    });
 }
 
 } // namespace hashing_model

@@ -60,15 +60,10 @@ inline std::string block(const std::string &header, const std::vector<int> &v, b
         s += "  " + std::to_string(x) + "\n";
     return s + "}\n";
 }
-template <class C> std::string print_of(const C &c) {
-    std::ostringstream os;
-    os << c;
-    return os.str();
-}
 // Runs op, now and then with one of its first allocations failing; true
 // when one failed.
 template <class Op> bool maybe_failing(Input &in, Op op) {
-    return in.one_in(6) ? alloc_injector::fail_at(in.range(1, 3), op) : (op(), false);
+    return !attempt(in, op);
 }
 
 // ---- the linked lists with a cursor of their own ----
@@ -124,7 +119,7 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
     }
     if constexpr (std::is_same_v<T, int>) {
         const char *h = K == SINGLY ? "coSList " : K == DOUBLY ? "coDList " : "coPageDList ";
-        MODEL_CHECK(print_of(l) == block(h, m.v));
+        MODEL_CHECK(printed(l) == block(h, m.v));
     }
     // A fresh walker each way.
     std::vector<T> seen, back;
@@ -167,17 +162,6 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
 
 // The paged list from the smallest geometries (block shift, table capacity,
 // step), or the default one.
-// The heap bytes a container reports are those it gives back when it goes:
-// measured on a container moved out of c (which holds none after).
-template <class C> void check_memory(C &c) {
-    std::optional<C> held(std::move(c));
-    MODEL_CHECK(c.memory_bytes() == 0);
-    std::size_t bytes = held->memory_bytes();
-    long before = alloc_injector::live_bytes();
-    held.reset();
-    MODEL_CHECK(static_cast<std::size_t>(before - alloc_injector::live_bytes()) == bytes);
-}
-
 template <Kind K, class L> L make_list(Input &in) {
     if constexpr (K == PAGED)
         if (!in.one_in(4)) return L(in.below(4), in.below(4), in.range(1, 3));
@@ -310,7 +294,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
         check<K, L, It, ItB>(l, m);
         MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
     }
-    check_memory(l);
+    gives_back(l);
 }
 
 // ---- the sorted lists ----
@@ -386,9 +370,9 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         MODEL_CHECK(same_as(m, l) && l.size() == static_cast<int>(m.size()));
         MODEL_CHECK(same_as(m, static_cast<const L &>(l).items()));
         if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(print_of(l) == block("coSortedList ", m, false));
+            MODEL_CHECK(printed(l) == block("coSortedList ", m, false));
     }
-    check_memory(l);
+    gives_back(l);
 }
 
 // ---- the stacks and queues ----
@@ -433,9 +417,9 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
                 MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
         }
         if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(print_of(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
+            MODEL_CHECK(printed(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
     }
-    check_memory(s);
+    gives_back(s);
 }
 
 // ---- the tree ----
@@ -499,7 +483,7 @@ inline void run_tree(Input &in, int steps) {
         }
         MODEL_CHECK(root->root() && check_tree(root.get(), added) == int(added.size()) + 1);
     }
-    check_memory(*root);
+    gives_back(*root);
 }
 
 // ---- every member ----
@@ -526,9 +510,7 @@ inline void run_lists(Input &in) {
         run_tree,
         run_tree,
     };
-    long live = alloc_injector::live();
-    runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40));
-    MODEL_CHECK(alloc_injector::live() == live);
+    leak_free([&] { runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40)); });
 }
 
 } // namespace colib_test

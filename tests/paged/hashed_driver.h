@@ -65,15 +65,6 @@ template <class E> auto key_of(const E &e) -> decltype(std::make_pair(e.first, e
     return {e.first, e.second};
 }
 
-// True when replacing c by an empty container gives back to the allocator
-// what c.memory_bytes() said it held (less what the empty one holds).
-template <class C> bool held_bytes(C &c) {
-    long before = alloc_injector::live_bytes();
-    long held = static_cast<long>(c.memory_bytes());
-    c = C();
-    return before - alloc_injector::live_bytes() == held - static_cast<long>(c.memory_bytes());
-}
-
 // Two arrays of one member: first writes, rewrites, proxy-to-proxy copies
 // and moves, some under an allocation failure.
 template <class A, class It, class Key> void run_hashed_arr(Input &in) {
@@ -153,8 +144,8 @@ template <class A, class It, class Key> void run_hashed_arr(Input &in) {
         check(arr[0], mod[0]);
         check(arr[1], mod[1]);
     }
-    for (A &a : arr) // memory_bytes() is what the allocator sees go
-        MODEL_CHECK(held_bytes(a));
+    for (A &a : arr)
+        gives_back(a);
 }
 
 // Key k of the sets; for pairs, (k / 7, k % 7), and -1 the nil pair.
@@ -198,7 +189,7 @@ template <class S, class Key> void run_keys(Input &in, Key (*make)(int, void *))
             MODEL_CHECK(colib_detail::key_object(s.find(make(q, nullptr))) ==
                         (model.count(q) ? model[q] : nullptr));
     }
-    MODEL_CHECK(held_bytes(s));
+    gives_back(s);
 }
 // Two matrices of one member against maps of their cells: numbering, row
 // and column lists, walks, copies and moves, some under allocation failure.
@@ -322,13 +313,8 @@ template <class A> void run_sparse(Input &in) {
         MODEL_CHECK(thrown);
         check(*arr[0], mod[0]);
     }
-    // memory_bytes is what a matrix gives back when it goes.
-    for (std::optional<A> &a : arr) {
-        std::size_t bytes = a->memory_bytes();
-        long before = alloc_injector::live_bytes();
-        a.reset();
-        MODEL_CHECK(static_cast<std::size_t>(before - alloc_injector::live_bytes()) == bytes);
-    }
+    for (std::optional<A> &a : arr)
+        gives_back(*a);
 }
 
 inline void run_hashed(Input &in) {
@@ -343,10 +329,10 @@ inline void run_hashed(Input &in) {
                                [](Input &i) { run_keys<coHashedArr2DPcoSet>(i, key2); },
                                run_sparse<intcoSparseArr2D>,
                                run_sparse<doublecoSparseArr2D>};
-    long live = alloc_injector::live();
-    while (!in.done())
-        runs[in.below(10)](in);
-    MODEL_CHECK(alloc_injector::live() == live);
+    colib_test::leak_free([&] {
+        while (!in.done())
+            runs[in.below(10)](in);
+    });
 }
 
 } // namespace paged_test

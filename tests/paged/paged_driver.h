@@ -25,25 +25,7 @@
 
 namespace paged_test {
 
-using colib_test::Input;
-
-// An element as the containers print it.
-template <class T> std::string text(const T &x) {
-    std::ostringstream os;
-    {
-        utOstream u(os, 0, 2);
-        coElem<T>::print(u, x);
-    }
-    return os.str();
-}
-
-// The common printout: header, nested "size n" and one line per element.
-inline std::string printout(const char *head, int n, const std::vector<std::string> &lines) {
-    std::string s = std::string(head) + "\n  size " + std::to_string(n) + "\n";
-    for (const std::string &l : lines)
-        s += (l.empty() ? "" : "  ") + l + "\n"; // blank lines are not indented
-    return s + "}\n";
-}
+using colib_test::gives_back, colib_test::Input, colib_test::printout, colib_test::text;
 
 template <class A, class = void> struct prints : std::false_type {};
 template <class A>
@@ -254,13 +236,7 @@ template <class Base, class It> void run_member(Input &in) {
         check<A, It>(arr[0], mod[0]);
         check<A, It>(arr[1], mod[1]);
     }
-    // Dropping an array gives back exactly the memory it reports.
-    if constexpr (std::is_trivially_copyable_v<T>) {
-        const long before = alloc_injector::live_bytes();
-        const long bytes = long(arr[0].memory_bytes());
-        { A gone(std::move(arr[0])); }
-        MODEL_CHECK(before - alloc_injector::live_bytes() == bytes && !arr[0].memory_bytes());
-    }
+    if constexpr (std::is_trivially_copyable_v<T>) gives_back(arr[0]);
 }
 
 // Every member of the family, and two of the paged arrays other families
@@ -274,10 +250,10 @@ inline void run_paged(Input &in) {
             run_member<intcoHashedArrINTERNALcoPageArr, intcoHashedArrINTERNALcoPageArrcoIterator>,
         run_member<charcoHashedArr2DINTERNALcoPageArr,
                    charcoHashedArr2DINTERNALcoPageArrcoIterator>};
-    long live = alloc_injector::live();
-    while (!in.done())
-        runs[in.below(11)](in);
-    MODEL_CHECK(alloc_injector::live() == live);
+    colib_test::leak_free([&] {
+        while (!in.done())
+            runs[in.below(11)](in);
+    });
 }
 
 } // namespace paged_test

@@ -138,10 +138,7 @@ private:
     // Runs op, now and then with an allocation failing; true when op ran
     // to its end. A failed op must leave everything as it was.
     bool attempt(const std::function<void()> &op) {
-        if (!in_.one_in(6)) return op(), true;
-        if (!alloc_injector::fail_at(in_.range(1, 4), op)) return true;
-        check();
-        return false;
+        return colib_test::attempt(in_, op, 6, 4) || (check(), false);
     }
 
     const Entry *lookup(int t, int id) const {
@@ -409,7 +406,5 @@ private:
 
 inline void run_resources(colib_test::Input &in) {
     resources_driver::convert(""); // makes its patterns, which live on
-    long before = alloc_injector::live();
-    resources_driver::Driver(in).run();
-    MODEL_CHECK(alloc_injector::live() == before);
+    colib_test::leak_free([&] { resources_driver::Driver(in).run(); });
 }

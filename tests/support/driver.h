@@ -9,10 +9,15 @@
 // reads as zeros, so every prefix of an input is itself an input.
 #pragma once
 
+#include <colib/foundation/elem.h>
+
+#include "alloc_injector.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -121,6 +126,51 @@ private:
     do {                                                                                           \
         if (!(cond)) ::colib_test::mismatch(__FILE__, __LINE__, #cond);                            \
     } while (0)
+
+// Runs op, now and then (about once in odds) with one of its first `most`
+// allocations failing. True when it ran to its end without a failure.
+template <class Op> bool attempt(Input &in, Op op, int odds = 6, int most = 3) {
+    if (!in.one_in(odds)) return op(), true;
+    return !alloc_injector::fail_at(in.range(1, most), op);
+}
+
+// Runs a driver's session; nothing it allocated may be left afterwards.
+template <class Run> void leak_free(Run run) {
+    const long live = alloc_injector::live();
+    run();
+    MODEL_CHECK(alloc_injector::live() == live);
+}
+
+// The heap bytes a container reports are exactly those it gives back when
+// its contents go (moved out of it, which keeps what it says it still holds).
+template <class C> void gives_back(C &c) {
+    const long before = alloc_injector::live_bytes(), held = long(c.memory_bytes());
+    { C gone(std::move(c)); }
+    MODEL_CHECK(before - alloc_injector::live_bytes() == held - long(c.memory_bytes()));
+}
+
+// What a container prints; one element as the containers print it; the
+// common printout: a header line, "size n" (unless n < 0), one line per
+// element (an empty one not indented) and the closing brace.
+template <class C> std::string printed(const C &c) {
+    std::ostringstream os;
+    os << c;
+    return os.str();
+}
+template <class T> std::string text(const T &x) {
+    std::ostringstream os;
+    {
+        utOstream u(os, 0, 2);
+        coElem<T>::print(u, x);
+    }
+    return os.str();
+}
+template <class Lines> std::string printout(const std::string &head, int n, const Lines &lines) {
+    std::string s = head + "\n" + (n < 0 ? "" : "  size " + std::to_string(n) + "\n");
+    for (const std::string &l : lines)
+        s += (l.empty() ? "" : "  ") + l + "\n";
+    return s + "}\n";
+}
 
 // The text forms of the whole numbers, [+-]?[0-9]+, and of double,
 // [+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?, for the models of the

@@ -1,11 +1,12 @@
 // Helpers shared by the container tests: one distinct value per index for
-// each element type, a container's elements and its printout.
+// each element type and a container's elements.
 #pragma once
 
 #include <colib/foundation/ut.h>
 
+#include "support/driver.h"
+
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,12 +23,6 @@ template <> inline void *value<void *>(int i) {
 }
 template <> inline char value<char>(int i) {
     return static_cast<char>('a' + i % 26);
-}
-
-template <class A> std::string printed(const A &a) {
-    std::ostringstream os;
-    os << a;
-    return os.str();
 }
 
 // The elements as the container's range-for sees them.

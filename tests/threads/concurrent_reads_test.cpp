@@ -4,7 +4,7 @@
 // shared utString and of a container of them. Each thread must see what a
 // single thread sees; under ThreadSanitizer (the tsan preset) any data race
 // fails the run.
-#include <colib/colib.h>
+#include "support/samples.h"
 
 #include <gtest/gtest.h>
 
@@ -17,34 +17,26 @@
 
 namespace {
 
-struct Span : coTreeObj {
-    Span(int lo, int hi) : lo(lo), hi(hi) {}
-    int is_ancestor(const coTreeObj *o) const override {
-        auto *s = static_cast<const Span *>(o);
-        return lo <= s->lo && s->hi <= hi && (lo != s->lo || hi != s->hi);
-    }
-    int is_older_sibling(const coTreeObj *o) const override {
-        return lo < static_cast<const Span *>(o)->lo;
-    }
-    int lo, hi;
-};
-
-// What a reader saw of one container: its printout, then what its walkers
-// and lookups found.
-template <class C> std::string printed(const C &c) {
+// What a reader saw of some containers: each one's printout (if Print) and
+// how many elements its range-for walked.
+template <bool Print = true, class... C> std::string seen(const C &...c) {
     std::ostringstream out;
-    out << c;
+    auto one = [&](const auto &x) {
+        int n = 0;
+        for (auto &&e : x)
+            (void)e, ++n;
+        if constexpr (Print) out << x;
+        out << " walked " << n << "\n";
+    };
+    (one(c), ...);
     return out.str();
 }
-template <class C> std::string walked(const C &c) {
-    std::ostringstream out;
-    int n = 0;
-    for (auto &&e : c) {
-        (void)e;
-        ++n;
-    }
-    out << " walked " << n;
-    return out.str();
+// ... and what a walker made from a const container stepped over.
+template <class W, class C> std::string stepped(const C &c) {
+    std::string s;
+    for (W it(&c); ++it;)
+        s += std::to_string(it()) + " ";
+    return s;
 }
 
 using Reader = std::function<std::string()>;
@@ -72,179 +64,86 @@ void read_together(const std::vector<std::pair<const char *, Reader>> &readers) 
 } // namespace
 
 TEST(ConcurrentReads, EveryFamilyFromFourThreads) {
-    // Foundation: one string and copies of it, a container of such copies.
+    const Samples s;
+    // One string and copies of it, a container of such copies.
     const utString shared("shared text, long enough to be on the heap");
     utStringcoDynArr words(0, 8);
     for (int i = 0; i < 6; ++i)
         words.append(shared);
     words.append("other");
     const utStringcoDynArr &cwords = words;
-
-    intcoDynArr dyn(0, 4);
-    for (int i = 0; i < 10; ++i)
-        dyn.append(i * i);
-    intcoStackFast stack_fast(2, 2);
-    stack_fast.push(1);
-    stack_fast.push(2);
-    intcoDynArr2D grid{{1, 2, 3}, {4, 5, 6}};
-    intcoDynArr3D cube(1, 1, 1, 1, 1, 1);
-    cube(0, 1, 1) = 8;
-    intcoFixedArr fixed{4, 5};
-    intcoFixedArr2D fixed2d{{1, 2}, {3, 4}};
-    intcoVariableArr variable;
-    for (int i = 0; i < 20; ++i)
-        variable.append(i);
-
+    // Larger ones, whose walks switch blocks, pages and slots.
     intcoPageArr paged(2, 1, 1);
-    for (int i = 0; i < 30; ++i)
-        paged.append(10 * i);
-    doublecoPageArr keys{2.0, 1.0, 2.0, 0.5};
-
     intcoSet set(4, 50);
-    for (int i = 0; i < 40; ++i)
-        set.add(i * 7);
-    utStringcoSet strings(4, 50);
-    strings.add("x");
-    strings.add(shared);
-    utStringintcoTable table(4, 50);
-    table[utString("one")] = 1;
-    table[utString("two")] = 2;
-    intintcoTable ints(4, 50);
-    ints[5] = 50;
-
-    intcoSListB slist{1, 2, 3};
-    intcoSList scursor{4, 5, 6};
-    intcoStack stack{1, 2, 3};
-    intcoQueue queue{1, 2, 3};
-    intcoDList dlist{10, 20};
-    utStringcoDList dwords{"p", "q"};
     intcoPageDList page_list;
+    doublecoSparseArr2D sparse(2, 4, 4);
     for (int i = 0; i < 600; ++i)
         page_list.insert_last(i);
-    doublecoSortedList sorted{2.5, 0.5, 1.5};
-    Span all(0, 9), low(0, 4), high(5, 9), one(1, 1);
-    coTree tree;
-    tree.add(&high);
-    tree.add(&all);
-    tree.add(&one);
-    tree.add(&low);
-
-    intcoHashedArr hashed;
-    hashed[2] = 9;
-    hashed[-7] = 1;
-    intcoHashedArr2D hashed2d;
-    hashed2d[1][2] = 3;
-
-    // Cells over several blocks, so walks switch blocks.
-    doublecoSparseArr2D sparse(2, 4, 4);
     for (int i = 0; i < 40; ++i)
-        sparse.write(i % 7, (i * 5) % 11, i + 0.5);
-
-    intcoResourceKey width("width");
-    coResourceTable settings;
-    coResourceTableMaker::create_entry("width", "80", settings);
-
-    coCallReason tick;
-    coSender sender(1);
-    coReceiver receiver(1);
-    sender.calls().add(new coCallFunc(tick, &receiver, &sender, nullptr, 0));
-    const coSender &csender = sender;
-
+        paged.append(10 * i), set.add(i * 7), sparse.write(i % 7, (i * 5) % 11, i + 0.5);
     const auto &c = [](const auto &x) -> const auto & {
         return x;
     };
     std::vector<std::pair<const char *, Reader>> readers = {
         {"utString",
          [&] {
-             utString copy = shared;
-             utString other;
+             utString copy = shared, other;
              other = copy;
              return std::string(other.c_str());
          }},
-        {"utStringcoDynArr",
-         [&] {
-             utStringcoDynArr copy(cwords);
-             return printed(copy) + walked(cwords);
-         }},
-        {"intcoDynArr",
-         [&] {
-             std::string s = printed(c(dyn)) + walked(c(dyn));
-             for (intcoDynArrcoIterator it(&dyn); it; ++it)
-                 s += std::to_string(*it);
-             return s + std::to_string(c(dyn)[3]);
-         }},
+        {"utStringcoDynArr", [&] { return seen(utStringcoDynArr(cwords), cwords); }},
         {"arrays",
          [&] {
-             return printed(c(stack_fast)) + printed(c(grid)) + printed(c(cube)) +
-                    printed(c(fixed)) + printed(c(fixed2d)) + printed(c(variable)) +
-                    walked(c(variable));
-         }},
-        {"intcoPageArr",
-         [&] {
-             std::string s = printed(c(paged)) + walked(c(paged)) + std::to_string(c(paged)[17]);
+             std::string r = seen(s.dyn, s.words, s.fixed, s.variable, s.stack_fast, s.grid, s.cube,
+                                  s.fixed2d, c(paged));
+             for (intcoDynArrcoIterator it(&s.dyn); it; ++it)
+                 r += std::to_string(*it);
              intcoPageArrcoIterator it(&paged);
              ++it;
-             return s;
+             return r + std::to_string(s.dyn[2]) + std::to_string(c(paged)[17]) +
+                    stepped<intcoVariableArrcoIterator>(s.variable);
          }},
         {"hashing",
          [&] {
-             std::string s = printed(c(set)) + printed(c(strings)) + printed(c(table)) +
-                             printed(c(ints)) + walked(c(table));
-             s += std::to_string(c(set).member(21)) + std::to_string(c(strings).member("x")) +
-                  std::to_string(c(table).read(utString("two"))) + std::to_string(c(ints).read(5));
-             return s;
+             return seen(c(set), s.strings, s.table, s.ints) + std::to_string(c(set).member(21)) +
+                    std::to_string(s.strings.member("x")) +
+                    std::to_string(s.table.read(utString("two"))) + std::to_string(s.ints.read(5));
          }},
         {"lists",
          [&] {
-             std::string s = printed(c(slist)) + printed(c(scursor)) + printed(c(stack)) +
-                             printed(c(queue)) + printed(c(dlist)) + printed(c(dwords)) +
-                             printed(c(sorted)) + walked(c(slist)) + walked(c(dlist)) +
-                             walked(c(sorted)) + walked(c(page_list));
-             intcoSListBcoIterator si(&slist);
-             while (++si)
-                 s += std::to_string(si());
-             intcoDListBcoIterator di(&dlist);
-             while (++di)
-                 s += std::to_string(di());
-             intcoPageDListcoIterator pi(&page_list);
              long sum = 0;
-             while (++pi)
-                 sum += pi();
-             doublecoSortedListcoIterator oi(&sorted);
-             while (++oi)
-                 s += std::to_string(oi());
-             return s + std::to_string(sum);
+             for (intcoPageDListcoIterator it(&page_list); ++it;)
+                 sum += it();
+             return seen(s.slist, s.scursor, s.stack, s.queue, s.dlist, s.dcursor, s.sorted,
+                         c(page_list)) +
+                    stepped<intcoSListBcoIterator>(s.slist) +
+                    stepped<intcoDListBcoIterator>(s.dlist) +
+                    stepped<doublecoSortedListcoIterator>(s.sorted) + std::to_string(sum);
          }},
-        {"coTree", [&] { return walked(c(tree)); }},
-        {"hashed arrays",
-         [&] {
-             return printed(c(hashed)) + walked(c(hashed)) + walked(c(hashed2d)) +
-                    std::to_string(c(hashed)[2]) + std::to_string(c(hashed)[5]) +
-                    std::to_string(c(hashed2d).read(1, 2)) + std::to_string(c(hashed2d)[1][2]);
-         }},
-        {"sparse",
+        {"hashed and sparse arrays",
          [&] {
              const doublecoSparseArr2D &m = sparse;
-             std::string s = printed(m) + walked(m) + walked(m.row(3)) + walked(m.column(5));
              double sum = 0;
              for (auto e : m)
                  sum += e.value * e.row + e.column;
-             return s + std::to_string(sum) + std::to_string(m.read(4, 9)) +
+             return seen(s.hashed, m) + seen<false>(m.row(3), m.column(5), s.hashed2d, s.tree) +
+                    std::to_string(s.hashed[2]) + std::to_string(s.hashed[5]) +
+                    std::to_string(s.hashed2d.read(1, 2)) + std::to_string(s.hashed2d[1][2]) +
+                    std::to_string(sum) + std::to_string(m.read(4, 9)) +
                     std::to_string(m.find(6, 8));
          }},
         {"resources",
          [&] {
-             const int *w = width.read_safe(&settings);
+             const int *w = s.width.read_safe(&s.settings);
              int n = 0;
-             for (coResourceIterator it(&settings); ++it;)
+             for (coResourceIterator it(&s.settings); ++it;)
                  ++n;
              return std::to_string(w ? *w : -1) + std::to_string(n);
          }},
         {"notify",
          [&] {
              int n = 0;
-             coCallFunccoCallListcoIterator it(&csender.calls());
-             while (++it)
+             for (coCallFunccoCallListcoIterator it(&s.sender.calls()); ++it;)
                  ++n;
              return std::to_string(n);
          }},
