@@ -3,8 +3,5 @@
 #include "foundation_driver.h"
 
 TEST(FoundationModel, SeededRunsMatchTheModel) {
-    for (uint64_t seed : {1, 2, 3, 4}) {
-        colib_test::Input in(seed, 60000);
-        run_foundation(in);
-    }
+    colib_test::run_seeds(run_foundation, 4, 60000);
 }

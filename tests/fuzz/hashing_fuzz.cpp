@@ -1,7 +1,4 @@
+// The sets, pointer sets and tables against their model, on fuzz bytes.
 #include "hashing/hashing_driver.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    colib_test::Input in(data, size);
-    hashing_model::run_hashing(in);
-    return 0;
-}
+COLIB_FUZZ_TARGET(hashing_model::run_hashing)

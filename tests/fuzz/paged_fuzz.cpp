@@ -1,8 +1,4 @@
-// The paged arrays' model driver over the fuzz bytes.
+// The paged arrays against their model, on fuzz bytes.
 #include "paged/paged_driver.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    colib_test::Input in(data, size);
-    paged_test::run_paged(in);
-    return 0;
-}
+COLIB_FUZZ_TARGET(paged_test::run_paged)

@@ -1,7 +1,4 @@
+// Keys, resources, tables and the settings loader against their model, on fuzz bytes.
 #include "resources/resources_driver.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    colib_test::Input in(data, size);
-    run_resources(in);
-    return 0;
-}
+COLIB_FUZZ_TARGET(run_resources)

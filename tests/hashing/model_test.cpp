@@ -7,10 +7,7 @@
 namespace {
 
 TEST(Hashing, AgreesWithTheModel) {
-    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
-        colib_test::Input in(seed, 30000);
-        hashing_model::run_hashing(in);
-    }
+    colib_test::run_seeds(hashing_model::run_hashing, 6, 30000);
 }
 
 // Hash, home slot of 16 and the one element of a default set, per value.

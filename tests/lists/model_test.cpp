@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 TEST(ListsModel, EveryMemberAgainstItsModel) {
-    for (uint64_t seed : {1, 2, 3, 4, 5, 6}) {
-        colib_test::Input in(seed, 1 << 16);
-        while (!in.done())
-            colib_test::run_lists(in);
-    }
+    colib_test::run_seeds(
+        [](colib_test::Input &in) {
+            while (!in.done())
+                colib_test::run_lists(in);
+        },
+        6, 1 << 16);
 }

@@ -10,8 +10,5 @@ static_assert(co_is_call_target<Driver::t0> && co_is_call_target<&Driver::t2>);
 static_assert(!co_is_call_target<wrong_first> && !co_is_call_target<too_many>);
 
 TEST(NotifyModel, CallListsAndFeaturePoolFollowTheModel) {
-    for (uint64_t seed = 1; seed <= 40; ++seed) {
-        colib_test::Input in(seed, 5000);
-        colib_test::notify::run_notify(in);
-    }
+    colib_test::run_seeds(colib_test::notify::run_notify, 40, 5000);
 }

@@ -5,8 +5,6 @@
 #include "paged/hashed_driver.h"
 
 TEST(PagedModel, Seeds) {
-    for (uint64_t seed = 1; seed <= 8; ++seed) {
-        colib_test::Input in(seed, 12000);
-        seed % 2 ? paged_test::run_paged(in) : paged_test::run_hashed(in);
-    }
+    colib_test::run_seeds(paged_test::run_paged, 4, 12000);
+    colib_test::run_seeds(paged_test::run_hashed, 4, 12000);
 }

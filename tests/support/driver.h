@@ -134,6 +134,21 @@ template <class Op> bool attempt(Input &in, Op op, int odds = 6, int most = 3) {
     return !alloc_injector::fail_at(in.range(1, most), op);
 }
 
+// The unit tests' feed: `length` bytes of the stream of each seed 1 to n.
+template <class Run> void run_seeds(Run run, int n, size_t length) {
+    for (int seed = 1; seed <= n; ++seed) {
+        Input in(static_cast<uint64_t>(seed), length);
+        run(in);
+    }
+}
+// The libFuzzer target of a group: its driver on the fuzz bytes.
+#define COLIB_FUZZ_TARGET(run)                                                                     \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {                      \
+        colib_test::Input in(data, size);                                                          \
+        run(in);                                                                                   \
+        return 0;                                                                                  \
+    }
+
 // Runs a driver's session; nothing it allocated may be left afterwards.
 template <class Run> void leak_free(Run run) {
     const long live = alloc_injector::live();
