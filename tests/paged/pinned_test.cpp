@@ -60,17 +60,6 @@ TEST(HashedPinned, WorkedExamples) {
     EXPECT_EQ(co_hash(coHashedArr2DP(1, 2, nullptr)), 65538u);
     EXPECT_EQ(co_hash(coHashedArr2DP(65536, 0, nullptr)), 1u);
     EXPECT_EQ(co_hash(coHashedArrP(-2, nullptr)), 4294967294u);
-
-    doublecoSparseArr2D m;
-    EXPECT_EQ(m.write(2, 5, 1.5), 0);
-    m(2, 1) = 4.0;
-    std::string row;
-    for (auto e : m.row(2))
-        row += std::to_string(e.column) + ":" + std::to_string(e.value).substr(0, 3) + " ";
-    EXPECT_EQ(row, "1:4.0 5:1.5 ");
-    double x[6] = {0, 2, 0, 0, 0, 4}, y[3];
-    m.multiply(x, y);
-    EXPECT_EQ(y[2], 14.0);
 }
 
 TEST(PagedPinned, Printouts) {

@@ -12,7 +12,6 @@
 
 namespace {
 std::atomic<long> g_live{0};
-std::atomic<long> g_total{0};
 std::atomic<long> g_live_bytes{0};
 std::atomic<long> g_countdown{0}; // > 0: armed, fails when it reaches 0
 std::atomic<bool> g_failed{false};
@@ -62,7 +61,6 @@ void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
                                          : std::malloc(total));
     if (!base) return nullptr;
     ++g_live;
-    ++g_total;
     g_live_bytes += long(n);
     char *p = base + h;
     reinterpret_cast<header *>(p)[-1] = header{n, h};
@@ -110,9 +108,6 @@ void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_alig
 namespace alloc_injector {
 long live() {
     return g_live;
-}
-long total() {
-    return g_total;
 }
 long live_bytes() {
     return g_live_bytes;

@@ -18,8 +18,6 @@ namespace alloc_injector {
 
 // Allocations made so far minus deallocations (all forms).
 long live();
-// Allocations made since the program started.
-long total();
 // Bytes asked for by the live allocations (what a container's memory_bytes()
 // should account for).
 long live_bytes();
