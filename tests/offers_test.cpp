@@ -11,19 +11,20 @@
 namespace {
 
 template <class C> struct Offers {
-    using R = decltype(*std::begin(std::declval<const C &>()));
+    // What range-for does, over the container and over a const one.
+    using I = decltype(std::declval<C &>().begin());
+    using K = decltype(std::declval<const C &>().begin());
+    using Walks = decltype((void)(std::declval<I &>() != std::declval<C &>().end()),
+                           (void)*++std::declval<I &>(),
+                           (void)(std::declval<K &>() != std::declval<const C &>().end()),
+                           (void)*++std::declval<K &>());
+    using R = decltype(*std::declval<K &>());
     static_assert(!std::is_reference_v<R> || std::is_const_v<std::remove_reference_t<R>>,
                   "a const container hands out const references");
     static_assert(std::is_nothrow_move_constructible_v<C> && std::is_nothrow_move_assignable_v<C>,
                   "moves do not throw");
-    static void walk(C &c, const C &k) {
-        for (auto &&x : c)
-            (void)x;
-        for (auto &&x : k)
-            (void)x;
-    }
 };
-template <class... C> constexpr bool all = ((sizeof(Offers<C>) > 0 && &Offers<C>::walk) && ...);
+template <class... C> constexpr bool all = ((sizeof(Offers<C>) > 0) && ...);
 
 // The member lists give the element prefix; the family's name follows it.
 #define ONE(X, P, ...) , P##X
