@@ -187,7 +187,7 @@ template <class D, class T, class Tr> void coSetT<D, T, Tr>::clear(int reallocat
 }
 
 template <class D, class T, class Tr>
-T *coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
+T *coSetT<D, T, Tr>::rebuild(T *src, int src_slots, int &bits, bool take) const {
     if (bits > 30) throw std::bad_alloc();
     Table t{new_table(bits), bits};
     std::uint8_t *tg = tagged ? tags_of(t.p, bits) : nullptr;
@@ -205,13 +205,16 @@ T *coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
             while (!Tr::is_nil(t.p[j]))
                 j = colib_detail::one_less(j, bits);
         }
-        t.p[j] = src[i];
+        if (take)
+            t.p[j] = std::move(src[i]);
+        else
+            t.p[j] = src[i];
         // Re-adding counts again, so the rebuild itself may reach the load
         // limit of its new size: it then rebuilds what it holds so far one
         // size up and goes on adding the rest there.
         if (load_limit(++n, bits)) {
             int up = bits + 1;
-            T *g = rebuild(t.p, 1 << bits, up);
+            T *g = rebuild(t.p, 1 << bits, up, true);
             free_table(t.p, t.bits);
             t.p = g;
             t.bits = bits = up;
@@ -224,8 +227,12 @@ T *coSetT<D, T, Tr>::rebuild(const T *src, int src_slots, int &bits) const {
 template <class D, class T, class Tr> void coSetT<D, T, Tr>::rehash(int new_bits) {
     // Everything is built aside and the old table released last, so a
     // failure leaves the set as it was. A set without storage gets its
-    // (empty) table now: a later clear(0) keeps that size.
-    T *fresh = slots_ ? rebuild(slots_, hash_size(), new_bits) : rebuild(nullptr, 0, new_bits);
+    // (empty) table now: a later clear(0) keeps that size. The elements
+    // are moved rather than copied when nothing can fail once the new
+    // table is had: when re-adding them all stays below the load limit of
+    // the new size (a doubling always does), no second table is needed.
+    T *fresh = slots_ ? rebuild(slots_, hash_size(), new_bits, !load_limit(count_, new_bits))
+                      : rebuild(nullptr, 0, new_bits, false);
     free_table(slots_, bits_);
     slots_ = fresh;
     bits_ = new_bits;

@@ -160,19 +160,24 @@ inline std::uint8_t hash_tag(unsigned h) noexcept {
 
 // probe() over a tagged table: the same slots in the same order, the key's
 // hash h given; the policy also offers prefetch(i), a hint that slot i is
-// about to be read. Past the first slot the probe runs downward through
-// contiguous slots, so while i >= 15 one 16-byte load covers the tags of
-// slots i-15..i: lanes above the highest empty one are the slots the plain
-// probe visits before it stops, highest first.
+// about to be read. The home slot settles most probes (the tables are at
+// most half full) and is tested alone first, without the group compare.
+// Past it the probe runs downward through contiguous slots, so while
+// i >= 15 one 16-byte load covers the tags of slots i-15..i: lanes above
+// the highest empty one are the slots the plain probe visits before it
+// stops, highest first.
 template <class P, class Key>
 [[gnu::always_inline]] inline int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key,
                                                unsigned h) {
     int bits = t.bits();
     int i = hash_home(h, bits);
     const std::uint8_t tag = hash_tag(h);
-    // Most lookups that succeed do so at the home slot: fetch its line
-    // while the tags are compared, rather than after.
+    // Fetch the home slot's line while its tag is compared, rather than
+    // after.
     t.prefetch(i);
+    const std::uint8_t g = tags[i];
+    if (g == tag_empty || (g == tag && t.equal(key, i))) return i;
+    i = one_less(i, bits);
 #if defined(__SSE2__)
     const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
     for (;;) {

@@ -360,7 +360,10 @@ private:
     void rehash(int new_bits);
     // A new table of 2^bits slots holding the elements of src added in slot
     // order, bits raised as often as the additions reach the load limit.
-    T *rebuild(const T *src, int src_slots, int &bits) const;
+    // With take, the elements are moved out of src (strings then hand over
+    // their texts without touching the sharing counts), which the caller
+    // allows only when src is released right after, whatever happens.
+    T *rebuild(T *src, int src_slots, int &bits, bool take) const;
     // Empties the set and sets the geometry (see clear).
     void resize(int bits, int reallocate);
     // The slot of x, inserting it when absent; -1 for the nil value.
