@@ -195,7 +195,7 @@ private:
     T *slot(int i) const noexcept {
         const unsigned u = static_cast<unsigned>(i);
         void *const *t = blocks_.data();
-        if (__builtin_expect(u >= 2048, 1)) return static_cast<T *>(t[(u >> 11) + 8]) + (u & 2047);
+        if (__builtin_expect(u >= 2048, 1)) return static_cast<T *>((t + 8)[u >> 11]) + (u & 2047);
         return static_cast<T *>(t[block_number(i)]) + (i & block_mask(i));
     }
     // As get_block, throwing std::bad_alloc when memory ran out.

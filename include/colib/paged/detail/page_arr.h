@@ -190,7 +190,7 @@ public:
         // may alias the int fields.
         const int n = size_;
         if (__builtin_expect((n >> shift_) == cur_index_, 1))
-            cur_block_[n & (block_size_ - 1)] = x;
+            cur_block_[static_cast<unsigned>(n) & static_cast<unsigned>(block_size_ - 1)] = x;
         else
             append_slow(T(x)); // by value: the caller's variable need not live in memory
         size_ = n + 1;
