@@ -145,10 +145,10 @@ public:
     // elements own. A block is new T[block size], which carries the array
     // cookie the compiler adds for elements with a destructor.
     std::size_t memory_bytes() const noexcept {
-        constexpr std::size_t cookie =
-            std::is_trivially_destructible<T>::value
-                ? 0
-                : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t) : alignof(T));
+        constexpr std::size_t cookie = std::is_trivially_destructible<T>::value
+                                           ? 0
+                                           : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t)
+                                                                               : alignof(T));
         return table_.memory_bytes() +
                static_cast<std::size_t>(block_count_) *
                    (static_cast<std::size_t>(block_size_) * sizeof(T) + cookie);
