@@ -136,10 +136,10 @@ template <class D, class T, int B, int P> T &coDynArrT<D, T, B, P>::grow_to_inde
     return data_[i];
 }
 
-template <class D, class T, int B, int P> void coDynArrT<D, T, B, P>::append_grow(T x) {
+template <class D, class T, int B, int P> T *coDynArrT<D, T, B, P>::append_grow(T x) {
     grow_or_throw(size());
     *end_ = std::move(x);
-    ++end_;
+    return end_;
 }
 
 template <class D, class T, int B, int P> int coDynArrT<D, T, B, P>::reserve(int n) {

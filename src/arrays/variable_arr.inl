@@ -73,7 +73,7 @@ template <class D, class T> T &coVariableArrT<D, T>::grow_to_index(int i) {
     return *slot(i);
 }
 
-template <class D, class T> void coVariableArrT<D, T>::append_slow(T x) {
+template <class D, class T> T *coVariableArrT<D, T>::append_slow(T x) {
     drop_cursor();
     int n = size_;
     int b = block_number(n);
@@ -85,6 +85,7 @@ template <class D, class T> void coVariableArrT<D, T>::append_slow(T x) {
     cursor_first_ = n & ~block_mask(n);
     at_ = at + 1;
     at_end_ = current_ + block_size(b);
+    return at;
 }
 
 template <class D, class T> void coVariableArrT<D, T>::shrink(int n, int release) {

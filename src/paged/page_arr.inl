@@ -95,7 +95,6 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_sl
     else
         get_block_or_throw(b);
     cur_block_[size_ & (block_size_ - 1)] = std::move(x);
-    ++size_;
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {

@@ -93,22 +93,15 @@ public:
     const T &operator[](int i) const { return checked(i, "operator[] const"); }
 
     void append(const T &x) {
+        // The end is stored on the path both branches share, so that a loop
+        // of appends carries it in a register and never reloads it from the
+        // store of the previous append.
         T *e = end_;
-        if (__builtin_expect(e != cap_, 1)) {
+        if (__builtin_expect(e != cap_, 1))
             *e = x;
-            end_ = e + 1;
-        } else if (kRaw && e && (e - data_) + static_cast<long long>(step_) <= room()) {
-            // Full, but the raw buffer has room for one more step: growth
-            // is the capacity's arithmetic only.
-            T v = x;
-            cap_ = e + step_;
-            *e = v;
-            end_ = e + 1;
-        } else {
-            // By value: x may be an element of this array, and the slow path
-            // must not make the caller's variable addressable.
-            append_grow(T(x));
-        }
+        else
+            e = append_full(x);
+        end_ = e + 1;
     }
 
     // Capacity at least n; 0 when no buffer could be had.
@@ -193,7 +186,23 @@ private:
     void reallocate(int new_capacity, int keep, bool spare);
     void grow_or_throw(int n);
     T &grow_to_index(int i);
-    void append_grow(T x);
+    // The array is full: stores x in the slot at the end, raising the
+    // capacity inside the raw buffer's room when it has one step more,
+    // growing otherwise; returns the slot (the end is not advanced).
+    T *append_full(const T &x) {
+        T *e = end_;
+        if (kRaw && e && (e - data_) + static_cast<long long>(step_) <= room()) {
+            T v = x;
+            cap_ = e + step_;
+            *e = v;
+            return e;
+        }
+        // By value: x may be an element of this array, and the slow path
+        // must not make the caller's variable addressable.
+        return append_grow(T(x));
+    }
+    // Grows past a full buffer and stores x at the end; returns its slot.
+    T *append_grow(T x);
     int shrink_release(int n);
 
     // The buffer, its size and capacity ends, all null without a buffer.

@@ -38,6 +38,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <ostream>
@@ -229,6 +231,8 @@ private:
 template <class Derived, class T, int B = coElem<T>::block>
 class COLIB_API coDynArr2DT : public coDynGridT<Derived, T, 2, B> {
     using Grid = coDynGridT<Derived, T, 2, B>;
+    // size_i sits in the low half of the word both sizes make.
+    static constexpr bool kLowFirst = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
 
 public:
     // No storage, capacities and sizes 0, steps 1.
@@ -249,8 +253,15 @@ public:
     T &operator()(int i, int j) {
         COLIB_EXPECT(i >= 0 && j >= 0, typeid(Derived), "operator()", "negative index (%d, %d)", i,
                      j);
-        if (i < this->size_[0] && j < this->size_[1]) return this->table_[i][j];
-        return this->grow_to({i, j});
+        // The used extents come in one load, and the growth is a call off
+        // the path that both cases share, so a loop of in-range writes
+        // costs a compare, the row load and the store.
+        std::uint64_t used;
+        std::memcpy(&used, this->size_, sizeof used);
+        const int rows = static_cast<int>(kLowFirst ? used : used >> 32);
+        const int cols = static_cast<int>(kLowFirst ? used >> 32 : used);
+        if (__builtin_expect(i >= rows || j >= cols, 0)) this->grow_to({i, j});
+        return this->table_[i][j];
     }
     // Unchecked: the caller keeps (i, j) inside the used extents.
     const T &operator()(int i, int j) const {

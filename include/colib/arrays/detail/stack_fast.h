@@ -33,11 +33,14 @@ public:
     void become(utCopy, const Derived &src) { array_.become(utCOPY, src.array_); }
 
     void push(const value_type &x) {
-        // A failed reserve leaves the array as it was; append then grows
-        // by one step or throws.
-        if (__builtin_expect(array_.end_ == array_.cap_, 0))
-            (void)array_.reserve(push_target(array_.size()));
-        array_.append(x);
+        // As the array's append: the end is stored on the shared path, so a
+        // loop of pushes keeps it in a register.
+        value_type *e = array_.end_;
+        if (__builtin_expect(e != array_.cap_, 1))
+            *e = x;
+        else
+            e = push_full(value_type(x));
+        array_.end_ = e + 1;
     }
     // Removes the top element; the buffer stays.
     void pop() {
@@ -55,7 +58,7 @@ public:
     int size() const noexcept { return array_.size(); }
     // Heap bytes of the array's buffer.
     std::size_t memory_bytes() const noexcept { return array_.memory_bytes(); }
-    bool empty() const noexcept { return array_.size() == 0; }
+    bool empty() const noexcept { return array_.empty(); }
     // The elements, bottom first.
     Array &array() noexcept { return array_; }
     const Array &array() const noexcept { return array_; }
@@ -69,6 +72,17 @@ public:
     utOstream &print(utOstream &os) const;
 
 private:
+    // A full stack: reserves room for half as many elements again (a failed
+    // reserve leaves the array as it was, and the store then grows by one
+    // step or throws), stores x at the end and returns its slot. By value:
+    // x may be an element, and reserve may move the buffer.
+    value_type *push_full(value_type x) {
+        (void)array_.reserve(push_target(array_.size()));
+        value_type *e = array_.end_;
+        if (e == array_.cap_) return array_.append_full(x);
+        *e = std::move(x);
+        return e;
+    }
     // n + n / 2 + 1, without passing the largest int.
     static int push_target(int n) noexcept {
         long long want = static_cast<long long>(n) + n / 2 + 1;

@@ -96,10 +96,14 @@ public:
         return *slot(i);
     }
     void append(const T &x) {
-        if (at_ != at_end_)
-            *at_++ = x;
+        // The cursor is stored on the path both branches share, so a loop
+        // of appends keeps it in a register.
+        T *at = at_;
+        if (__builtin_expect(at != at_end_, 1))
+            *at = x;
         else
-            append_slow(T(x));
+            at = append_slow(T(x));
+        at_ = at + 1;
     }
     // Makes the blocks for n elements; 1, or 0 when memory ran out (the
     // blocks made so far stay).
@@ -185,15 +189,22 @@ protected:
 private:
     template <class, class> friend class coVariableArrIterT;
 
+    // Past the first 2048 elements (every read but a few in a large
+    // array) the block is a shift and the place a mask; unsigned, so that
+    // neither needs widening before it indexes.
     T *slot(int i) const noexcept {
-        return static_cast<T *>(blocks_.data()[block_number(i)]) + (i & block_mask(i));
+        const unsigned u = static_cast<unsigned>(i);
+        void *const *t = blocks_.data();
+        if (__builtin_expect(u >= 2048, 1)) return static_cast<T *>((t + 8)[u >> 11]) + (u & 2047);
+        return static_cast<T *>(t[block_number(i)]) + (i & block_mask(i));
     }
     // As get_block, throwing std::bad_alloc when memory ran out.
     void make_blocks(int b);
     T &grow_to_index(int i);
-    // append when the cursor is empty: makes the block of index size,
-    // points the cursor at it and stores x.
-    void append_slow(T x);
+    // append when the cursor is empty or at its block's end: makes the
+    // block of index size, points the cursor at it, stores x there and
+    // returns its slot (the cursor not yet past it).
+    T *append_slow(T x);
     // Brings the size field up to date and empties the cursor.
     void drop_cursor() noexcept {
         size_ = size();

@@ -185,17 +185,15 @@ public:
     }
     void append(const T &x) {
         // Every field is read before the element store and the size is
-        // stored after it, so a loop of int appends keeps the size in a
-        // register: an int element store may alias the int fields.
+        // stored after it, on the path both branches share, so a loop of
+        // int appends keeps the size in a register: an int element store
+        // may alias the int fields.
         const int n = size_;
-        if (__builtin_expect((n >> shift_) == cur_index_, 1)) {
-            T *at = cur_block_ + (n & (block_size_ - 1));
-            *at = x;
-            size_ = n + 1;
-        } else {
-            // By value: the caller's variable need not live in memory.
-            append_slow(T(x));
-        }
+        if (__builtin_expect((n >> shift_) == cur_index_, 1))
+            cur_block_[static_cast<unsigned>(n) & static_cast<unsigned>(block_size_ - 1)] = x;
+        else
+            append_slow(T(x)); // by value: the caller's variable need not live in memory
+        size_ = n + 1;
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
     // a block could not be made.
@@ -248,8 +246,12 @@ protected:
         cur_block_ = static_cast<T *>(table_.data()[b]);
     }
 
+    // Unsigned, so that neither the block number nor the place needs
+    // widening before it indexes.
     T &slot(int i) const noexcept {
-        return static_cast<T *>(table_.data()[i >> shift_])[i & (block_size_ - 1)];
+        const unsigned u = static_cast<unsigned>(i);
+        return static_cast<T *>(
+            table_.data()[u >> shift_])[u & (static_cast<unsigned>(block_size_) - 1)];
     }
     const T &checked(int i, const char *op) const {
         COLIB_EXPECT(i >= 0 && i < size_, typeid(Derived), op, "index %d out of range [0, %d)", i,
@@ -261,7 +263,8 @@ private:
     static int valid_shift(int shift);
     void get_block_or_throw(int b);
     void grow_to_index(int i);
-    // append into a block that is not current (made when missing).
+    // Stores x as element size() in a block that is not current (made when
+    // missing); the size is not changed.
     void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
