@@ -395,7 +395,7 @@ struct coCallList::WalkGuard {
 };
 
 template <class... A>
-__attribute__((always_inline)) inline void coCallList::walk(coCallReason reason, A... args) const {
+[[gnu::always_inline]] inline void coCallList::walk(coCallReason reason, A... args) const {
     WalkGuard guard(this);
 #if COLIB_HARDENED
     const std::thread::id me = std::this_thread::get_id();
