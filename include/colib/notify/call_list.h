@@ -48,6 +48,7 @@
 //                         coCallList (no size()), stamped in detail/call_list.h
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -136,6 +137,9 @@ private:
     std::uint64_t match_word() const noexcept {
         static_assert(std::is_standard_layout<coCallReason>::value && sizeof(coCallReason) == 4,
                       "a reason is its id");
+        static_assert(std::is_standard_layout<coCallFunc>::value &&
+                          offsetof(coCallFunc, reason_) == sizeof(int),
+                      "the reason follows the kind");
         std::uint64_t v;
         std::memcpy(&v, reinterpret_cast<const unsigned char *>(this), sizeof v);
         return v;
