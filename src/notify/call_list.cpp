@@ -85,49 +85,6 @@ void coCallList::add(coCallFunc *f) {
     }
 }
 
-// Pushes a walk frame for its lifetime; on the way out (also when a call
-// throws) pops it and, for the outermost walk, settles the list. Leaves a
-// list destroyed meanwhile alone.
-struct coCallList::WalkGuard {
-    explicit WalkGuard(const coCallList *l) noexcept
-        : list(const_cast<coCallList *>(l)), frame(l->walk_) {}
-    ~WalkGuard() {
-        if (frame.gone) return;
-        list->walk_ = frame.outer;
-        if (!list->walk_ && list->pending_) list->settle();
-    }
-    WalkGuard(const WalkGuard &) = delete;
-    WalkGuard &operator=(const WalkGuard &) = delete;
-
-    coCallList *list;
-    colib_detail::coCallWalk frame;
-};
-
-// Inlined into each apply: a dispatch makes one call into the library.
-template <class... A>
-__attribute__((always_inline)) inline void coCallList::walk(coCallReason reason, A... args) const {
-    WalkGuard guard(this);
-#if COLIB_HARDENED
-    const std::thread::id me = std::this_thread::get_id();
-    COLIB_EXPECT(walk_ == nullptr || walk_->thread == me, typeid(coCallList), "apply",
-                 "list is being walked by another thread");
-    guard.frame.thread = me;
-#endif
-    walk_ = &guard.frame;
-    const Link *const head = head_link();
-    for (const Link *at = head->next(); at != head; at = at->next()) {
-        coCallFunc *f = GetPtr()(at);
-        // A link emptied during this walk holds null; a registration one
-        // side has left is inactive.
-        if (f && f->active()) {
-            f->apply(reason, args...);
-            // f may be freed by now, and the list itself may be gone; the
-            // link `at` is still in the list unless the list is gone.
-            if (guard.frame.gone) return;
-        }
-    }
-}
-
 void coCallList::apply(coCallReason reason) const {
     walk(reason);
 }

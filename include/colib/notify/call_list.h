@@ -48,6 +48,11 @@
 //                         coCallList (no size()), stamped in detail/call_list.h
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
 #include <colib/notify/detail/call_list.h>
 
 class coCallList;
@@ -120,6 +125,30 @@ public:
     }
 
 private:
+    friend class coCallList;
+    // Kind and reason as the one 8-byte word they make at the start of a
+    // registration (a walk tests both with one compare).
+    static std::uint64_t match_word(int kind, coCallReason reason) noexcept {
+        const int w[2] = {kind, reason.id()};
+        std::uint64_t v;
+        std::memcpy(&v, w, sizeof v);
+        return v;
+    }
+    std::uint64_t match_word() const noexcept {
+        static_assert(std::is_standard_layout<coCallReason>::value && sizeof(coCallReason) == 4,
+                      "a reason is its id");
+        static_assert(std::is_standard_layout<coCallFunc>::value &&
+                          offsetof(coCallFunc, reason_) == sizeof(int),
+                      "the reason follows the kind");
+        std::uint64_t v;
+        std::memcpy(&v, reinterpret_cast<const unsigned char *>(this), sizeof v);
+        return v;
+    }
+    // The call itself, kind and reason already matched.
+    void call() const { f1()(receiver_ptr()); }
+    void call(void *a) const { f2()(receiver_ptr(), a); }
+    void call(void *a, void *b) const { f3()(receiver_ptr(), a, b); }
+
     using Fn1 = void (*)(void *);
     using Fn2 = void (*)(void *, void *);
     using Fn3 = void (*)(void *, void *, void *);
@@ -218,11 +247,14 @@ public:
     const_iterator end() const noexcept { return const_iterator(head_link()); }
 
 private:
+    friend class coSender;
     using Link = coCallFunccoSListBPtrcoPtrcoSLink;
     // What a walk leaves for its end: emptied links, noted collections.
     enum : unsigned { kEmptied = 1, kCollectOnSenderList = 2, kCollectOnReceiverList = 4 };
     struct WalkGuard;
 
+    // The walk behind apply and send_calls, inlined into both so that a
+    // send makes no call besides the registrations' own.
     template <class... A> void walk(coCallReason reason, A... args) const;
     // leave(f) for every registration with side(f), unlinking (or, during a
     // walk, emptying) its link; 1 when any matched.
@@ -311,7 +343,7 @@ public:
 
     // calls().apply(reason, &data) while sending: kind 1 registrations only.
     void send_calls(coCallReason reason, coCBData &data) const {
-        if (sending_flag_) calls_.apply(reason, &data);
+        if (sending_flag_) calls_.walk(reason, static_cast<void *>(&data));
     }
     // The registrations this sender fires; register with calls().add(f).
     coCallList &calls() noexcept { return calls_; }
@@ -344,4 +376,50 @@ inline int coCallFunc::active() const noexcept {
 }
 inline void *coCallFunc::receiver_ptr() const noexcept {
     return static_cast<void *>(receiver_);
+}
+
+// Pushes a walk frame for its lifetime; on the way out (also when a call
+// throws) pops it and, for the outermost walk, settles the list. Leaves a
+// list destroyed meanwhile alone.
+struct coCallList::WalkGuard {
+    explicit WalkGuard(const coCallList *l) noexcept
+        : list(const_cast<coCallList *>(l)), outer(l->walk_), frame(outer) {}
+    ~WalkGuard() {
+        if (frame.gone) return;
+        list->walk_ = outer;
+        if (!outer && list->pending_) list->settle();
+    }
+    WalkGuard(const WalkGuard &) = delete;
+    WalkGuard &operator=(const WalkGuard &) = delete;
+
+    coCallList *const list;
+    // frame.outer, kept where the calls cannot reach it.
+    colib_detail::coCallWalk *const outer;
+    colib_detail::coCallWalk frame;
+};
+
+template <class... A>
+[[gnu::always_inline]] inline void coCallList::walk(coCallReason reason, A... args) const {
+    WalkGuard guard(this);
+#if COLIB_HARDENED
+    const std::thread::id me = std::this_thread::get_id();
+    COLIB_EXPECT(walk_ == nullptr || walk_->thread == me, typeid(coCallList), "apply",
+                 "list is being walked by another thread");
+    guard.frame.thread = me;
+#endif
+    walk_ = &guard.frame;
+    const std::uint64_t match = coCallFunc::match_word(static_cast<int>(sizeof...(A)), reason);
+    const Link *const head = head_link();
+    for (const Link *at = head->next(); at != head; at = at->next()) {
+        // A link emptied during this walk holds null; a registration one
+        // side has left is inactive. Kind and reason are tested first: they
+        // open the registration, and most misses end there.
+        const coCallFunc *f = GetPtr()(at);
+        if (f && f->match_word() == match && f->active()) {
+            f->call(args...);
+            // f may be freed by now, and the list itself may be gone; the
+            // link `at` is still in the list unless the list is gone.
+            if (guard.frame.gone) return;
+        }
+    }
 }

@@ -207,10 +207,11 @@ public:
 
     // Empty, without parent. Throws std::bad_alloc when the block table
     // cannot be had.
-    coResourceTable() : parent_(nullptr) {}
+    coResourceTable() : coResourceTable(nullptr) {}
     // Empty; lookups that find no own entry continue in parent, which must
     // outlive this table and must not have it as an ancestor.
-    explicit coResourceTable(const coResourceTable *parent) : parent_(parent) {}
+    explicit coResourceTable(const coResourceTable *parent)
+        : slots_type(kSlotShift, 5, 10), parent_(parent) {}
     coResourceTable(const coResourceTable &) = delete;
     coResourceTable &operator=(const coResourceTable &) = delete;
     // Deletes the table-owned resources of its slots; attached and modifier
@@ -229,24 +230,24 @@ public:
     // resources filed are not counted.
     std::size_t memory_bytes() const noexcept { return slots_type::memory_bytes(); }
     // 1 when the table's own slot for key is filled; parents are not asked.
-    int has_key(const coResourceKeyBase *key) const noexcept {
-        int id = key->id();
-        return id < size() && slot(id) != nullptr;
-    }
+    int has_key(const coResourceKeyBase *key) const noexcept { return own(key->id()) != nullptr; }
     // The own entry for key, or else the nearest ancestor's; null when no
     // table of the chain has one.
     coResourceBase *lookup_resource(const coResourceKeyBase *key) const {
         const int id = key->id();
+        // The own slot first: most reads end there, without touching the
+        // parent pointer.
+        if (coResourceBase *r = own(id)) return r;
 #if COLIB_HARDENED
         // A cycle in the chain would loop forever: the tortoise moves one
         // table for every two the lookup visits.
         const coResourceTable *tortoise = this;
-        bool move = false;
+        bool move = true;
+        COLIB_EXPECT(parent_ != this, "coResourceTable", "lookup_resource",
+                     "the table is its own ancestor");
 #endif
-        for (const coResourceTable *t = this; t; t = t->parent_) {
-            if (id < t->size()) {
-                if (coResourceBase *r = t->slot(id)) return r;
-            }
+        for (const coResourceTable *t = parent_; t; t = t->parent_) {
+            if (coResourceBase *r = t->own(id)) return r;
 #if COLIB_HARDENED
             if (move) tortoise = tortoise->parent_;
             move = !move;
@@ -286,12 +287,21 @@ protected:
                      "no slot for key id %d (table size %d)", key->id(), size());
         slot(key->id()) = resource;
     }
-    // The own slot for id, or null past the end.
+    // The own slot for id, or null past the end. Every table has the same
+    // block shift, so the slot is found with constant arithmetic: the block
+    // pointer, then the slot in it.
     coResourceBase *own(int id) const noexcept {
-        return id < size() ? slot(id) : nullptr;
+        if (id >= size()) return nullptr;
+        const unsigned i = static_cast<unsigned>(id);
+        const auto *block =
+            static_cast<coResourceBase *const *>(block_table().data()[i >> kSlotShift]);
+        return block[i & ((1u << kSlotShift) - 1)];
     }
 
 private:
+    // Every table's slots come in blocks of 256.
+    static constexpr int kSlotShift = 8;
+
     friend class coResourceBase;
     friend class coResourceModifierBase;
     friend class coResourceTableMaker;
