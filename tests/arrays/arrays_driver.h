@@ -164,9 +164,12 @@ template <class S> void run_stack(Input &in) {
         int op = in.below(5);
         if (op <= 1) {
             // A full stack reserves half again; failing that, the append grows a step.
-            bool failed = !attempt(in, [&] { s.push(v); });
+            // Pushing the top itself must copy it before the buffer moves.
+            const bool own = op == 1 && m.size > 0;
+            bool failed = !attempt(in, [&] { own ? s.push(s.top()) : s.push(v); });
             if (m.size == m.cap() && !failed) m.grow(m.size + m.size / 2);
-            m.grow(m.size), m.slot[m.size++] = v;
+            std::optional<T> pushed = own ? m.slot[m.size - 1] : std::optional<T>(v);
+            m.grow(m.size), m.slot[m.size++] = pushed;
         }
         if (op == 2 && m.size > 0) s.pop(), --m.size;
         if (op == 3) {
