@@ -1,8 +1,10 @@
 #include "support/alloc_injector.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #if defined(_WIN32)
 #include <malloc.h>
@@ -67,26 +69,25 @@ void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     return p;
 }
 
+// A freed block is scribbled over, so that a read through a stale reference
+// (an argument that lived in a buffer the call moved) shows as a wrong value.
 void deallocate(void *p) {
     if (!p) return;
     header hd = static_cast<header *>(p)[-1];
+    std::memset(p, 0xdb, hd.bytes);
     --g_live;
     g_live_bytes -= long(hd.bytes);
     free_block(static_cast<char *>(p) - hd.size, hd.size > alignof(std::max_align_t));
 }
 
 // The library's raw storage (colib_detail::raw_allocate and its kin) goes
-// through the same counting and failure plan; reallocate moves the header
-// along with the block.
+// through the same counting and failure plan; reallocate always moves the
+// block (and scribbles over the old one), which a real realloc may or may not.
 void *raw_reallocate(void *p, std::size_t n) {
-    if (!p) return allocate(n);
-    if (should_fail()) return nullptr;
-    header hd = static_cast<header *>(p)[-1];
-    char *base = static_cast<char *>(std::realloc(static_cast<char *>(p) - hd.size, hd.size + n));
-    if (!base) return nullptr;
-    g_live_bytes += long(n) - long(hd.bytes);
-    char *q = base + hd.size;
-    reinterpret_cast<header *>(q)[-1] = header{n, hd.size};
+    void *q = allocate(n);
+    if (!q || !p) return q;
+    std::memcpy(q, p, std::min(n, static_cast<header *>(p)[-1].bytes));
+    deallocate(p);
     return q;
 }
 void *raw_allocate(std::size_t n) {
