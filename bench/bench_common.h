@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <list>
+#include <random>
+#include <vector>
 
 namespace colib_bench {
 
@@ -29,6 +31,27 @@ void push_then_pop(benchmark::State &state, int n, Make make, Push push, Front f
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * n);
+}
+
+// count indexes below limit, the same in every run (a fixed seed).
+inline std::vector<int> random_indexes(int count, int limit, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<int> order(count);
+    for (int &i : order)
+        i = static_cast<int>(rng() % limit);
+    return order;
+}
+
+// Per iteration: the sum of c[i] for every i of order, each a random read.
+template <class C>
+void random_reads(benchmark::State &state, const C &c, const std::vector<int> &order) {
+    for (auto _ : state) {
+        long long sum = 0;
+        for (int i : order)
+            sum += c[i];
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long long>(order.size()));
 }
 
 // Heap bytes in use (malloc's own per-chunk overhead included) per element

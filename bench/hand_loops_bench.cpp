@@ -23,7 +23,6 @@
 
 #include <deque>
 #include <memory>
-#include <random>
 #include <stack>
 #include <vector>
 
@@ -116,25 +115,12 @@ constexpr int kElems = 10'000'000;
 constexpr int kReads = 1'000'000;
 
 const std::vector<int> &read_order() {
-    static const std::vector<int> order = [] {
-        std::mt19937 rng(11);
-        std::vector<int> v(kReads);
-        for (int &i : v)
-            i = static_cast<int>(rng() % kElems);
-        return v;
-    }();
+    static const std::vector<int> order = colib_bench::random_indexes(kReads, kElems, 11);
     return order;
 }
 
 template <class C> void random_reads(benchmark::State &state, const C &c) {
-    const std::vector<int> &order = read_order();
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i : order)
-            sum += c[i];
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kReads);
+    colib_bench::random_reads(state, c, read_order());
 }
 
 void PageArr_RandomRead(benchmark::State &state) {

@@ -1,10 +1,11 @@
 // intcoPageArr against std::deque<int> and std::vector<int>: appending 10M
 // ints, a sequential walk and random indexed reads.
+#include "bench_common.h"
+
 #include <benchmark/benchmark.h>
 #include <colib/paged/page_arr.h>
 
 #include <deque>
-#include <random>
 #include <vector>
 
 namespace {
@@ -70,13 +71,7 @@ template <int Shift> const intcoPageArr &page_filled() {
     return a;
 }
 const std::vector<int> &random_indexes() {
-    static std::vector<int> idx = [] {
-        std::mt19937 rng(1);
-        std::vector<int> x(kReads);
-        for (int &i : x)
-            i = static_cast<int>(rng() % kN);
-        return x;
-    }();
+    static const std::vector<int> idx = colib_bench::random_indexes(kReads, kN, 1);
     return idx;
 }
 
@@ -133,34 +128,13 @@ void BM_Walk_Vector(benchmark::State &state) {
 }
 
 template <int Shift> void BM_RandomRead_PageArr(benchmark::State &state) {
-    const intcoPageArr &a = page_filled<Shift>();
-    const auto &idx = random_indexes();
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i : idx)
-            sum += a[i];
-        benchmark::DoNotOptimize(sum);
-    }
+    colib_bench::random_reads(state, page_filled<Shift>(), random_indexes());
 }
 void BM_RandomRead_Deque(benchmark::State &state) {
-    const auto &d = filled<std::deque<int>>();
-    const auto &idx = random_indexes();
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i : idx)
-            sum += d[i];
-        benchmark::DoNotOptimize(sum);
-    }
+    colib_bench::random_reads(state, filled<std::deque<int>>(), random_indexes());
 }
 void BM_RandomRead_Vector(benchmark::State &state) {
-    const auto &v = filled<std::vector<int>>();
-    const auto &idx = random_indexes();
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i : idx)
-            sum += v[i];
-        benchmark::DoNotOptimize(sum);
-    }
+    colib_bench::random_reads(state, filled<std::vector<int>>(), random_indexes());
 }
 
 } // namespace

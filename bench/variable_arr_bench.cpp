@@ -1,10 +1,11 @@
 // intcoVariableArr against std::deque<int> and std::vector<int>.
 #include <colib/arrays/variable_arr.h>
 
+#include "bench_common.h"
+
 #include <benchmark/benchmark.h>
 
 #include <deque>
-#include <random>
 #include <vector>
 
 namespace {
@@ -25,14 +26,6 @@ template <class C> void append(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kN);
 }
 
-std::vector<int> random_indexes() {
-    std::mt19937 rng(1);
-    std::vector<int> idx(kReads);
-    for (int &i : idx)
-        i = static_cast<int>(rng() % kN);
-    return idx;
-}
-
 template <class C> C filled() {
     C c;
     for (int i = 0; i < kN; ++i) {
@@ -45,15 +38,7 @@ template <class C> C filled() {
 }
 
 template <class C> void random_reads(benchmark::State &state) {
-    const C c = filled<C>();
-    const std::vector<int> idx = random_indexes();
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i : idx)
-            sum += c[i];
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * kReads);
+    colib_bench::random_reads(state, filled<C>(), colib_bench::random_indexes(kReads, kN, 1));
 }
 
 void VariableArr_IteratorWalk(benchmark::State &state) {
