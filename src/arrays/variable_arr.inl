@@ -83,7 +83,6 @@ template <class D, class T> T *coVariableArrT<D, T>::append_slow(T x) {
     size_ = n + 1;
     cursor_ = current_;
     cursor_first_ = n & ~block_mask(n);
-    at_ = at + 1;
     at_end_ = current_ + block_size(b);
     return at;
 }

@@ -95,15 +95,9 @@ public:
 
     // Call the function when kind matches the arguments given and the reason
     // matches; active() is not tested here (coCallList::apply does).
-    void apply(coCallReason reason) const {
-        if (kind_ == 0 && reason_ == reason) f1()(receiver_ptr());
-    }
-    void apply(coCallReason reason, void *a) const {
-        if (kind_ == 1 && reason_ == reason) f2()(receiver_ptr(), a);
-    }
-    void apply(coCallReason reason, void *a, void *b) const {
-        if (kind_ == 2 && reason_ == reason) f3()(receiver_ptr(), a, b);
-    }
+    void apply(coCallReason reason) const { call_if(reason); }
+    void apply(coCallReason reason, void *a) const { call_if(reason, a); }
+    void apply(coCallReason reason, void *a, void *b) const { call_if(reason, a, b); }
 
     // Drop one side's pointer; the registration is inactive from then on.
     // These do not free anything: the lists do.
@@ -143,6 +137,10 @@ private:
         std::uint64_t v;
         std::memcpy(&v, reinterpret_cast<const unsigned char *>(this), sizeof v);
         return v;
+    }
+    // The call when kind (the number of arguments) and reason match.
+    template <class... A> void call_if(coCallReason reason, A... args) const {
+        if (match_word() == match_word(static_cast<int>(sizeof...(A)), reason)) call(args...);
     }
     // The call itself, kind and reason already matched.
     void call() const { f1()(receiver_ptr()); }

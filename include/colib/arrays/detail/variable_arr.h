@@ -131,11 +131,15 @@ public:
         return blocks_.memory_bytes() + slots * sizeof(T);
     }
 
+    // The first kSmall elements fill the small blocks the two tables
+    // describe; from there on block kFirstLarge + k (k >= 1) holds
+    // elements kSmall * k up to kSmall * (k + 1) - 1.
+    static constexpr int kSmallShift = 11, kSmall = 1 << kSmallShift, kFirstLarge = 8;
     static int block_number(int i) noexcept {
-        return i < 2048 ? coVariableArr_block_number[i >> 3] : (i >> 11) + 8;
+        return i < kSmall ? coVariableArr_block_number[i >> 3] : (i >> kSmallShift) + kFirstLarge;
     }
     static int block_mask(int i) noexcept {
-        return i < 2048 ? coVariableArr_block_mask[i >> 3] : 2047;
+        return i < kSmall ? coVariableArr_block_mask[i >> 3] : kSmall - 1;
     }
 
     iterator begin() noexcept { return iterator(this, 0); }
@@ -189,13 +193,15 @@ protected:
 private:
     template <class, class> friend class coVariableArrIterT;
 
-    // Past the first 2048 elements (every read but a few in a large
-    // array) the block is a shift and the place a mask; unsigned, so that
-    // neither needs widening before it indexes.
+    // Past the small blocks (every read but a few in a large array) the
+    // block is a shift and the place a mask; unsigned, so that neither
+    // needs widening before it indexes.
     T *slot(int i) const noexcept {
+        constexpr unsigned small = kSmall;
         const unsigned u = static_cast<unsigned>(i);
         void *const *t = blocks_.data();
-        if (__builtin_expect(u >= 2048, 1)) return static_cast<T *>((t + 8)[u >> 11]) + (u & 2047);
+        if (__builtin_expect(u >= small, 1))
+            return static_cast<T *>((t + kFirstLarge)[u >> kSmallShift]) + (u & (small - 1));
         return static_cast<T *>(t[block_number(i)]) + (i & block_mask(i));
     }
     // As get_block, throwing std::bad_alloc when memory ran out.
