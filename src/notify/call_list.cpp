@@ -38,9 +38,9 @@ coCBData::~coCBData() = default;
 
 coCallList::~coCallList() {
     // Walks still running on this list (it is being destroyed from inside
-    // one of its calls) must not come back to it.
-    for (colib_detail::coCallWalk *w = walk_; w; w = w->outer)
-        w->gone = true;
+    // one of its calls) must not come back to it: the innermost learns it
+    // here and tells the one around it as it returns.
+    if (walk_) walk_->gone = true;
 }
 
 void coCallList::detect_multiple_sets(coCBReceiveMultipleSets *hook) noexcept {

@@ -7,8 +7,9 @@
 // the sender that is walking. The walk therefore never keeps a pointer to a
 // registration across a call, and a list being walked never unlinks:
 //
-//   - every apply pushes a coCallWalk frame (on its own stack) onto the
-//     list's chain of active walks, and pops it when it ends;
+//   - every apply on a non-empty list pushes a coCallWalk frame (on its
+//     own stack) onto the list's chain of active walks, and pops it when it
+//     ends;
 //   - while the chain is not empty, a removal empties the link (its element
 //     becomes null) instead of unlinking it, and a garbage collection is
 //     only noted; the ownership side of the removal (nulling the leaving
@@ -18,15 +19,17 @@
 //   - when the outermost walk ends, the emptied links are swept out and
 //     the noted collections run;
 //   - a list destroyed during a walk (its sender destroyed from inside a
-//     call) marks every active frame `gone`; each walk checks its own frame
-//     after every call and returns without touching the list again.
+//     call) marks the innermost frame `gone`; each walk checks its own frame
+//     after every call and returns without touching the list again, marking
+//     the frame of the walk around it `gone` on the way out.
 //
 // Invariants:
 //   - a non-null element of a list is a live registration whose pointer to
 //     this list's side (sender or receiver) is set;
 //   - a null element exists only while the list is walked;
-//   - the frames of a list form a chain from the innermost walk outwards,
-//     all of them on the stack of the one thread that walks the list.
+//   - the frames of a list form a chain from the innermost walk outwards
+//     (each walk holds the link to the next one), all of them on the stack
+//     of the one thread that walks the list.
 #pragma once
 
 #include <thread>
@@ -36,12 +39,15 @@
 
 namespace colib_detail {
 
-// One active apply on one list; lives on the walking thread's stack.
+// One active apply on one list; lives on the walking thread's stack. The
+// list points at the innermost frame; each walk keeps its outer frame in a
+// local of its own, so the chain costs one store per walk.
 struct coCallWalk {
-    explicit coCallWalk(coCallWalk *o) noexcept : outer(o), gone(false) {}
+    coCallWalk() noexcept : gone(false) {}
 
-    coCallWalk *outer;
-    // Set when the walked list is destroyed during the walk.
+    // Set when the walked list is destroyed during the walk: by the list's
+    // destructor on the innermost frame, and by each walk on its outer
+    // frame as it returns.
     bool gone;
 #if COLIB_HARDENED
     // The thread that started the outermost walk (checked on entry).
@@ -54,7 +60,6 @@ struct coCallWalk {
 template <class Link, class Value, class Get>
 class coRingRange : public range_iter<coRingRange<Link, Value, Get>, Value> {
 public:
-
     coRingRange() noexcept = default;
     explicit coRingRange(Link *at) noexcept : at_(at) {}
     Value operator*() const { return Get()(at_); }
