@@ -249,8 +249,11 @@ private:
     using Link = coCallFunccoSListBPtrcoPtrcoSLink;
     // What a walk leaves for its end: emptied links, noted collections.
     enum : unsigned { kEmptied = 1, kCollectOnSenderList = 2, kCollectOnReceiverList = 4 };
-    struct WalkGuard;
-    static void warm_next(const Link *at, const Link *head);
+    // The end of a walk: unlinks its frame (and settles the list when it
+    // was the outermost), or marks the outer frame gone when the list is.
+    void end_walk(const colib_detail::coCallWalk &frame, colib_detail::coCallWalk *outer);
+    // The end of a walk whose list is known to be there.
+    void pop_walk(colib_detail::coCallWalk *outer);
 
     // The walk behind apply and send_calls, inlined into both so that a
     // send makes no call besides the registrations' own.
@@ -377,43 +380,20 @@ inline void *coCallFunc::receiver_ptr() const noexcept {
     return static_cast<void *>(receiver_);
 }
 
-// Links a walk frame for its lifetime; on the way out (also when a call
-// throws) unlinks it and, for the outermost walk, settles the list. A list
-// destroyed meanwhile is left alone, and the walk around this one told.
-// The frame is the walk's own local: only its address reaches the list, so
-// the list and the outer frame stay in registers across the calls.
-struct coCallList::WalkGuard {
-    WalkGuard(const coCallList *l, colib_detail::coCallWalk &f) noexcept
-        : list(const_cast<coCallList *>(l)), outer(l->walk_), frame(f) {}
-    ~WalkGuard() {
-        if (frame.gone) {
-            if (outer) outer->gone = true;
-            return;
-        }
-        list->walk_ = outer;
-        if (!outer && list->pending_) list->settle();
+// Unlinks a walk's frame; the outermost walk then settles the list. A list
+// destroyed during the walk is left alone, and the walk around this one
+// told.
+[[gnu::always_inline]] inline void coCallList::end_walk(const colib_detail::coCallWalk &frame,
+                                                        colib_detail::coCallWalk *outer) {
+    if (frame.gone) {
+        if (outer) outer->gone = true;
+        return;
     }
-    WalkGuard(const WalkGuard &) = delete;
-    WalkGuard &operator=(const WalkGuard &) = delete;
-
-    coCallList *const list;
-    colib_detail::coCallWalk *const outer;
-    colib_detail::coCallWalk &frame;
-};
-
-// Warms the caches for the step after `at` while the current call runs:
-// the next link, the registration it holds and that registration's
-// receiver (three heap blocks a long list would otherwise wait on one
-// after another). Reads only what is live before the call; it changes
-// nothing.
-[[gnu::always_inline]] inline void coCallList::warm_next(const Link *at, const Link *head) {
-    const Link *next = at->next();
-    if (next == head) return;
-    __builtin_prefetch(next->next());
-    if (const coCallFunc *g = GetPtr()(next)) {
-        __builtin_prefetch(g);
-        if (const coReceiver *r = g->receiver_) __builtin_prefetch(&r->receiving_flag_);
-    }
+    pop_walk(outer);
+}
+[[gnu::always_inline]] inline void coCallList::pop_walk(colib_detail::coCallWalk *outer) {
+    walk_ = outer;
+    if (!outer && pending_) settle();
 }
 
 template <class... A>
@@ -427,24 +407,34 @@ template <class... A>
     const Link *at = head->next();
     // An empty list has nothing to guard.
     if (at == head) return;
+    // The frame is the walk's own local and only its address reaches the
+    // list, so the list and the outer frame stay in registers across the
+    // calls.
+    coCallList *const list = const_cast<coCallList *>(this);
+    colib_detail::coCallWalk *const outer = walk_;
     colib_detail::coCallWalk frame;
 #if COLIB_HARDENED
     frame.thread = me;
 #endif
-    WalkGuard guard(this, frame);
     walk_ = &frame;
     const std::uint64_t match = coCallFunc::match_word(static_cast<int>(sizeof...(A)), reason);
-    for (; at != head; at = at->next()) {
-        // A link emptied during this walk holds null; a registration one
-        // side has left is inactive. Kind and reason are tested first: they
-        // open the registration, and most misses end there.
-        const coCallFunc *f = GetPtr()(at);
-        if (f && f->match_word() == match && f->active()) {
-            warm_next(at, head);
-            f->call(args...);
-            // f may be freed by now, and the list itself may be gone; the
-            // link `at` is still in the list unless the list is gone.
-            if (frame.gone) return;
+    try {
+        for (; at != head; at = at->next()) {
+            // A link emptied during this walk holds null; a registration one
+            // side has left is inactive. Kind and reason are tested first:
+            // they open the registration, and most misses end there.
+            const coCallFunc *f = GetPtr()(at);
+            if (f && f->match_word() == match && f->active()) {
+                f->call(args...);
+                // f may be freed by now, and the list itself may be gone;
+                // the link `at` is still in the list unless the list is gone.
+                if (frame.gone) return list->end_walk(frame, outer);
+            }
         }
+    } catch (...) {
+        list->end_walk(frame, outer); // a call threw: the walk ends here
+        throw;
     }
+    // The list is there: a call that destroyed it returned above.
+    list->pop_walk(outer);
 }
