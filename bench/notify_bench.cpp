@@ -1,6 +1,7 @@
 // The call lists against the peers a user would pick instead: a signal of
 // the header-only Boost.Signals2 library, and a std::vector of
-// std::function called in a loop.
+// std::function called in a loop (and, as the floor of a walk over linked
+// nodes, the same functions in a std::forward_list).
 //
 //   Dispatch/N       one send_calls reaching N receivers (kind 1)
 //   RegisterDrop/L   1M cycles of: make a receiver, register it, destroy it
@@ -14,6 +15,7 @@
 
 #include <boost/signals2.hpp>
 
+#include <forward_list>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -62,6 +64,28 @@ void BM_Dispatch_StdFunction(benchmark::State &state) {
         rs.push_back(std::make_unique<Plain>());
         Plain *p = rs.back().get();
         calls.emplace_back([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
+    }
+    Data d;
+    for (auto _ : state)
+        for (auto &f : calls)
+            f(&d);
+    benchmark::DoNotOptimize(rs.front()->hits);
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+// The floor of any linked walk: the same functions in a singly linked list,
+// each node made between its receiver and a block the size of a
+// registration, as co_register lays them out.
+void BM_Dispatch_LinkedStdFunction(benchmark::State &state) {
+    const int n = static_cast<int>(state.range(0));
+    std::vector<std::unique_ptr<Plain>> rs;
+    std::vector<std::unique_ptr<char[]>> pads;
+    std::forward_list<std::function<void(void *)>> calls;
+    for (int i = 0; i < n; ++i) {
+        rs.push_back(std::make_unique<Plain>());
+        Plain *p = rs.back().get();
+        pads.push_back(std::make_unique<char[]>(sizeof(coCallFunc)));
+        calls.emplace_front([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
     }
     Data d;
     for (auto _ : state)
@@ -171,6 +195,7 @@ void BM_Memory_Signals2(benchmark::State &state) {
 
 BENCHMARK(BM_Dispatch_colib)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_Dispatch_StdFunction)->Arg(1)->Arg(10)->Arg(1000);
+BENCHMARK(BM_Dispatch_LinkedStdFunction)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_Dispatch_Signals2)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_RegisterDrop_colib)->Arg(0)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegisterDrop_Signals2)->Unit(benchmark::kMillisecond);
