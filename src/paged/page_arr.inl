@@ -55,6 +55,7 @@ void coPageArrT<D, T, B, P>::free_blocks(int keep) noexcept {
     if (cur_index_ >= block_count_) {
         cur_index_ = -1;
         cur_block_ = nullptr;
+        drop_cursor();
     }
 }
 
@@ -88,13 +89,16 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::grow_to_i
     size_ = i + 1;
 }
 
-template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
+template <class D, class T, int B, int P> T *coPageArrT<D, T, B, P>::append_slow(T x) {
     int b = size_ >> shift_;
     if (b < block_count_)
         switch_block(b);
     else
         get_block_or_throw(b);
-    cur_block_[size_ & (block_size_ - 1)] = std::move(x);
+    T *at = cur_block_ + (size_ & (block_size_ - 1));
+    *at = std::move(x);
+    at_end_ = cur_block_ + block_size_;
+    return at;
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {
@@ -113,6 +117,7 @@ template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::reserve(in
 
 template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::clear(int flag) {
     size_ = 0;
+    drop_cursor();
     if (flag) {
         free_blocks(0);
         table_.clear(flag);
@@ -127,7 +132,10 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::shrink(in
         // A table that cannot be trimmed keeps its larger storage.
         table_.shrink(block_count_, 1);
     }
-    if (n < size_) size_ = n;
+    if (n < size_) {
+        size_ = n;
+        drop_cursor();
+    }
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::repaginate() {
@@ -251,6 +259,8 @@ void coPageArrT<D, T, B, P>::swap_state(coPageArrT &o) noexcept {
     std::swap(table_, o.table_);
     std::swap(cur_index_, o.cur_index_);
     std::swap(cur_block_, o.cur_block_);
+    std::swap(at_, o.at_);
+    std::swap(at_end_, o.at_end_);
 }
 
 template <class D, class T, int B, int P> D &coPageArrT<D, T, B, P>::become(utCopy, const D &src) {

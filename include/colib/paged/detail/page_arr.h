@@ -11,7 +11,11 @@
 // with or without a default constructor) take B = 1 and P = 0.
 //
 // Layout, in order: block count, size, block size, block shift, block
-// table, current block index, current block pointer.
+// table, current block index, current block pointer, then a private append
+// cursor: the slot of index size and the end of its block. The cursor is
+// pointers, which an element store cannot alias, so a loop of appends keeps
+// it in registers; the size field stays exact (an append stores it after
+// the element, from the value it read before).
 //
 // Invariants:
 //   - block size == 1 << shift, 0 <= shift <= 30;
@@ -24,7 +28,11 @@
 //     when it is made and destroyed with it, plain elements start
 //     uninitialised;
 //   - current block index is -1 or below the block count, and then the
-//     current block pointer is that block.
+//     current block pointer is that block;
+//   - the append cursor is empty (both pointers null) or its end is the
+//     current block's end and its next free slot is where index size goes
+//     in that block (the end itself when the block is full). Whatever
+//     moves the size other than an append, or switches blocks, empties it.
 //
 // Blocks are made only by get_block, always in order (asking for block 10
 // of an empty array makes blocks 0 to 10), and never move: an element's
@@ -117,7 +125,7 @@ public:
     coPageArrT(coPageArrT &&src) noexcept
         : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
           shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
-          cur_block_(src.cur_block_) {
+          cur_block_(src.cur_block_), at_(src.at_), at_end_(src.at_end_) {
         src.forget_blocks();
     }
     coPageArrT &operator=(coPageArrT &&src) noexcept {
@@ -130,6 +138,8 @@ public:
             table_ = std::move(src.table_);
             cur_index_ = src.cur_index_;
             cur_block_ = src.cur_block_;
+            at_ = src.at_;
+            at_end_ = src.at_end_;
             src.forget_blocks();
         }
         return *this;
@@ -145,10 +155,10 @@ public:
     // elements own. A block is new T[block size], which carries the array
     // cookie the compiler adds for elements with a destructor.
     std::size_t memory_bytes() const noexcept {
-        constexpr std::size_t cookie = std::is_trivially_destructible<T>::value
-                                           ? 0
-                                           : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t)
-                                                                               : alignof(T));
+        constexpr std::size_t cookie =
+            std::is_trivially_destructible<T>::value
+                ? 0
+                : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t) : alignof(T));
         return table_.memory_bytes() +
                static_cast<std::size_t>(block_count_) *
                    (static_cast<std::size_t>(block_size_) * sizeof(T) + cookie);
@@ -184,15 +194,17 @@ public:
         slot(i) = x;
     }
     void append(const T &x) {
-        // Every field is read before the element store and the size is
-        // stored after it, on the path both branches share, so a loop of
-        // int appends keeps the size in a register: an int element store
-        // may alias the int fields.
+        // The size is read before the element store and stored after it,
+        // and the cursor on the path both branches share, so a loop of int
+        // appends keeps both in registers: an int element store may alias
+        // the int fields, never the pointers.
         const int n = size_;
-        if (__builtin_expect((n >> shift_) == cur_index_, 1))
-            cur_block_[static_cast<unsigned>(n) & static_cast<unsigned>(block_size_ - 1)] = x;
+        T *at = at_;
+        if (__builtin_expect(at != at_end_, 1))
+            *at = x;
         else
-            append_slow(T(x)); // by value: the caller's variable need not live in memory
+            at = append_slow(T(x)); // by value: the caller's variable need not live in memory
+        at_ = at + 1;
         size_ = n + 1;
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
@@ -244,7 +256,10 @@ protected:
     void switch_block(int b) noexcept {
         cur_index_ = b;
         cur_block_ = static_cast<T *>(table_.data()[b]);
+        drop_cursor();
     }
+    // Empties the append cursor; the next append finds its block again.
+    void drop_cursor() noexcept { at_ = at_end_ = nullptr; }
 
     // Unsigned, so that neither the block number nor the place needs
     // widening before it indexes.
@@ -263,9 +278,11 @@ private:
     static int valid_shift(int shift);
     void get_block_or_throw(int b);
     void grow_to_index(int i);
-    // Stores x as element size() in a block that is not current (made when
-    // missing); the size is not changed.
-    void append_slow(T x);
+    // Stores x as element size() when the cursor is empty or at its
+    // block's end: makes that element's block current (made when missing),
+    // points the cursor at the slot and returns it; neither the size nor
+    // the cursor is moved past the element.
+    T *append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);
@@ -275,6 +292,7 @@ private:
         block_count_ = size_ = 0;
         cur_index_ = -1;
         cur_block_ = nullptr;
+        drop_cursor();
     }
 
     int block_count_ = 0;
@@ -284,6 +302,8 @@ private:
     utAnycoPageArrINTERNALcoDynArr table_;
     int cur_index_ = -1;
     T *cur_block_ = nullptr;
+    T *at_ = nullptr;
+    T *at_end_ = nullptr;
 };
 
 // Walks a paged array from index 0, block after block:
