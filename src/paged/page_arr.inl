@@ -89,16 +89,17 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::grow_to_i
     size_ = i + 1;
 }
 
-template <class D, class T, int B, int P> T *coPageArrT<D, T, B, P>::append_slow(T x) {
+template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
     int b = size_ >> shift_;
     if (b < block_count_)
         switch_block(b);
     else
         get_block_or_throw(b);
-    T *at = cur_block_ + (size_ & (block_size_ - 1));
-    *at = std::move(x);
-    at_end_ = cur_block_ + block_size_;
-    return at;
+    cur_block_[size_ & (block_size_ - 1)] = std::move(x);
+    // Addresses, not pointers: the base lies before the block.
+    const std::uintptr_t block = reinterpret_cast<std::uintptr_t>(cur_block_);
+    base_ = block - (static_cast<std::uintptr_t>(b) << shift_) * sizeof(T);
+    limit_ = block + static_cast<std::uintptr_t>(block_size_) * sizeof(T);
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {
@@ -259,8 +260,8 @@ void coPageArrT<D, T, B, P>::swap_state(coPageArrT &o) noexcept {
     std::swap(table_, o.table_);
     std::swap(cur_index_, o.cur_index_);
     std::swap(cur_block_, o.cur_block_);
-    std::swap(at_, o.at_);
-    std::swap(at_end_, o.at_end_);
+    std::swap(base_, o.base_);
+    std::swap(limit_, o.limit_);
 }
 
 template <class D, class T, int B, int P> D &coPageArrT<D, T, B, P>::become(utCopy, const D &src) {

@@ -12,10 +12,14 @@
 //
 // Layout, in order: block count, size, block size, block shift, block
 // table, current block index, current block pointer, then a private append
-// cursor: the slot of index size and the end of its block. The cursor is
-// pointers, which an element store cannot alias, so a loop of appends keeps
-// it in registers; the size field stays exact (an append stores it after
-// the element, from the value it read before).
+// cursor: two addresses, the current block's base (where index 0 would lie
+// if every block before it were laid out in front of it) and the block's
+// end. Index n then goes at base + n * sizeof(T) and fits while that is
+// below the end. The cursor is unsigned long integers, which an int element
+// store cannot alias, and the size field stays exact (an append stores it
+// after the element, from the value it read before), so a loop of int
+// appends keeps all three in registers and stores only the element and the
+// size.
 //
 // Invariants:
 //   - block size == 1 << shift, 0 <= shift <= 30;
@@ -29,10 +33,10 @@
 //     uninitialised;
 //   - current block index is -1 or below the block count, and then the
 //     current block pointer is that block;
-//   - the append cursor is empty (both pointers null) or its end is the
-//     current block's end and its next free slot is where index size goes
-//     in that block (the end itself when the block is full). Whatever
-//     moves the size other than an append, or switches blocks, empties it.
+//   - the append cursor is empty (both addresses 0) or its end is the
+//     current block's end and base + size * sizeof(T) lies in that block or
+//     at its end (when the block is full). Whatever moves the size other
+//     than an append, or switches blocks, empties it.
 //
 // Blocks are made only by get_block, always in order (asking for block 10
 // of an empty array makes blocks 0 to 10), and never move: an element's
@@ -46,6 +50,7 @@
 // blocks.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <new>
@@ -125,7 +130,7 @@ public:
     coPageArrT(coPageArrT &&src) noexcept
         : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
           shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
-          cur_block_(src.cur_block_), at_(src.at_), at_end_(src.at_end_) {
+          cur_block_(src.cur_block_), base_(src.base_), limit_(src.limit_) {
         src.forget_blocks();
     }
     coPageArrT &operator=(coPageArrT &&src) noexcept {
@@ -138,8 +143,8 @@ public:
             table_ = std::move(src.table_);
             cur_index_ = src.cur_index_;
             cur_block_ = src.cur_block_;
-            at_ = src.at_;
-            at_end_ = src.at_end_;
+            base_ = src.base_;
+            limit_ = src.limit_;
             src.forget_blocks();
         }
         return *this;
@@ -194,17 +199,15 @@ public:
         slot(i) = x;
     }
     void append(const T &x) {
-        // The size is read before the element store and stored after it,
-        // and the cursor on the path both branches share, so a loop of int
-        // appends keeps both in registers: an int element store may alias
-        // the int fields, never the pointers.
+        // The size is read before the element store and stored after it on
+        // the path both branches share, so a loop of int appends keeps it in
+        // a register; the cursor is not stored at all on the common path.
         const int n = size_;
-        T *at = at_;
-        if (__builtin_expect(at != at_end_, 1))
-            *at = x;
+        const std::uintptr_t at = base_ + static_cast<unsigned>(n) * sizeof(T);
+        if (__builtin_expect(at < limit_, 1))
+            *reinterpret_cast<T *>(at) = x;
         else
-            at = append_slow(T(x)); // by value: the caller's variable need not live in memory
-        at_ = at + 1;
+            append_slow(T(x)); // by value: the caller's variable need not live in memory
         size_ = n + 1;
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
@@ -259,7 +262,7 @@ protected:
         drop_cursor();
     }
     // Empties the append cursor; the next append finds its block again.
-    void drop_cursor() noexcept { at_ = at_end_ = nullptr; }
+    void drop_cursor() noexcept { base_ = limit_ = 0; }
 
     // Unsigned, so that neither the block number nor the place needs
     // widening before it indexes.
@@ -279,10 +282,9 @@ private:
     void get_block_or_throw(int b);
     void grow_to_index(int i);
     // Stores x as element size() when the cursor is empty or at its
-    // block's end: makes that element's block current (made when missing),
-    // points the cursor at the slot and returns it; neither the size nor
-    // the cursor is moved past the element.
-    T *append_slow(T x);
+    // block's end: makes that element's block current (made when missing)
+    // and points the cursor at it; the size is not changed.
+    void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
     static void copy_run(T *dst, const T *src, int n);
@@ -302,8 +304,8 @@ private:
     utAnycoPageArrINTERNALcoDynArr table_;
     int cur_index_ = -1;
     T *cur_block_ = nullptr;
-    T *at_ = nullptr;
-    T *at_end_ = nullptr;
+    std::uintptr_t base_ = 0;
+    std::uintptr_t limit_ = 0;
 };
 
 // Walks a paged array from index 0, block after block:
