@@ -15,11 +15,11 @@
 // cursor: two addresses, the current block's base (where index 0 would lie
 // if every block before it were laid out in front of it) and the block's
 // end. Index n then goes at base + n * sizeof(T) and fits while that is
-// below the end. The cursor is unsigned long integers, which an int element
+// below the end. The cursor is unsigned integers, which an int element
 // store cannot alias, and the size field stays exact (an append stores it
 // after the element, from the value it read before), so a loop of int
-// appends keeps all three in registers and stores only the element and the
-// size.
+// appends reloads nothing its own stores may have changed and stores only
+// the element and the size.
 //
 // Invariants:
 //   - block size == 1 << shift, 0 <= shift <= 30;
@@ -160,10 +160,10 @@ public:
     // elements own. A block is new T[block size], which carries the array
     // cookie the compiler adds for elements with a destructor.
     std::size_t memory_bytes() const noexcept {
-        constexpr std::size_t cookie =
-            std::is_trivially_destructible<T>::value
-                ? 0
-                : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t) : alignof(T));
+        constexpr std::size_t cookie = std::is_trivially_destructible<T>::value
+                                           ? 0
+                                           : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t)
+                                                                               : alignof(T));
         return table_.memory_bytes() +
                static_cast<std::size_t>(block_count_) *
                    (static_cast<std::size_t>(block_size_) * sizeof(T) + cookie);
