@@ -4,9 +4,16 @@
 //
 //   Matrix_Write / Flat_Write           every cell of a 2048 x 2048 int matrix
 //                                       through the growing operator()
+//   Flat_WriteChecked                   the flat loop with the subscript's
+//                                       extent test and a growth call off
+//                                       the common path (no vectorising)
 //   PageArr_Append / Deque_PushBack     1M appends, default geometry
 //   PageArr_RandomRead, VariableArr_RandomRead / Vector_RandomRead
 //                                       1M random reads of a 10M-element array
+//   Vector_RandomReadOneBlock, Vector_RandomReadBlocks
+//                                       the vector's own buffer read through
+//                                       a one-entry block table, and through
+//                                       a table of 256-element blocks
 //   DynArr_AppendReserved / Vector_PushBackReserved   1M appends into room
 //   DynArr_AppendDefault / Vector_PushBack            64K appends, no room
 //   StackFast_PushPop / StdStack_PushPop              1M pushes, then pops
@@ -51,6 +58,34 @@ void Flat_Write(benchmark::State &state) {
             for (int j = 0; j < kSide; ++j)
                 v[static_cast<std::size_t>(i) * kSide + j] = i + j;
         benchmark::DoNotOptimize(v.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kSide * kSide);
+}
+
+// A flat matrix with the growing subscript's shape: both used extents
+// tested, the growth a call that the compiler cannot see into.
+struct CheckedFlat {
+    std::vector<int> cells;
+    int rows = 0, cols = 0;
+    __attribute__((noinline)) void grow(int i, int j) {
+        rows = i + 1 > rows ? i + 1 : rows;
+        cols = j + 1 > cols ? j + 1 : cols;
+    }
+    int &operator()(int i, int j) {
+        if (__builtin_expect(i >= rows || j >= cols, 0)) grow(i, j);
+        return cells[static_cast<std::size_t>(i) * kSide + j];
+    }
+};
+void Flat_WriteChecked(benchmark::State &state) {
+    CheckedFlat m;
+    m.cells.resize(static_cast<std::size_t>(kSide) * kSide);
+    m.rows = m.cols = kSide;
+    for (auto _ : state) {
+        for (int i = 0; i < kSide; ++i)
+            for (int j = 0; j < kSide; ++j)
+                m(i, j) = i + j;
+        benchmark::DoNotOptimize(m.cells.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kSide * kSide);
@@ -142,6 +177,36 @@ void Vector_RandomRead(benchmark::State &state) {
     random_reads(state, static_cast<const std::vector<int> &>(v));
 }
 
+// The read a block structure makes (block pointer from a table, then the
+// element at a shift and a mask), over the vector's own contiguous buffer:
+// what the table costs apart from where the blocks lie.
+struct BlockView {
+    std::vector<const int *> table;
+    unsigned shift, mask;
+    BlockView(const std::vector<int> &v, unsigned s) : shift(s), mask((1u << s) - 1) {
+        for (std::size_t at = 0; at < v.size(); at += std::size_t{1} << s)
+            table.push_back(v.data() + at);
+        benchmark::DoNotOptimize(shift); // not a constant the loop can fold
+    }
+    int operator[](int i) const {
+        const unsigned u = static_cast<unsigned>(i);
+        return table[u >> shift][u & mask];
+    }
+};
+void vector_through_blocks(benchmark::State &state, unsigned shift) {
+    std::vector<int> v(kElems);
+    for (int i = 0; i < kElems; ++i)
+        v[i] = i;
+    const BlockView view(v, shift);
+    random_reads(state, view);
+}
+void Vector_RandomReadOneBlock(benchmark::State &state) {
+    vector_through_blocks(state, 24);
+}
+void Vector_RandomReadBlocks(benchmark::State &state) {
+    vector_through_blocks(state, 8);
+}
+
 // ---- stacks ----------------------------------------------------------------
 
 void StackFast_PushPop(benchmark::State &state) {
@@ -160,11 +225,14 @@ void StdStack_PushPop(benchmark::State &state) {
 
 BENCHMARK(Matrix_Write)->Unit(benchmark::kMillisecond);
 BENCHMARK(Flat_Write)->Unit(benchmark::kMillisecond);
+BENCHMARK(Flat_WriteChecked)->Unit(benchmark::kMillisecond);
 BENCHMARK(PageArr_Append)->Unit(benchmark::kMillisecond);
 BENCHMARK(Deque_PushBack)->Unit(benchmark::kMillisecond);
 BENCHMARK(PageArr_RandomRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(VariableArr_RandomRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_RandomRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(Vector_RandomReadOneBlock)->Unit(benchmark::kMillisecond);
+BENCHMARK(Vector_RandomReadBlocks)->Unit(benchmark::kMillisecond);
 BENCHMARK(DynArr_AppendReserved)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_PushBackReserved)->Unit(benchmark::kMillisecond);
 BENCHMARK(DynArr_AppendDefault)->Unit(benchmark::kMicrosecond);

@@ -55,6 +55,7 @@ void coPageArrT<D, T, B, P>::free_blocks(int keep) noexcept {
     if (cur_index_ >= block_count_) {
         cur_index_ = -1;
         cur_block_ = nullptr;
+        drop_cursor();
     }
 }
 
@@ -95,6 +96,10 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_sl
     else
         get_block_or_throw(b);
     cur_block_[size_ & (block_size_ - 1)] = std::move(x);
+    // Addresses, not pointers: the base lies before the block.
+    const std::uintptr_t block = reinterpret_cast<std::uintptr_t>(cur_block_);
+    base_ = block - (static_cast<std::uintptr_t>(b) << shift_) * sizeof(T);
+    limit_ = block + static_cast<std::uintptr_t>(block_size_) * sizeof(T);
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {
@@ -113,6 +118,7 @@ template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::reserve(in
 
 template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::clear(int flag) {
     size_ = 0;
+    drop_cursor();
     if (flag) {
         free_blocks(0);
         table_.clear(flag);
@@ -127,7 +133,10 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::shrink(in
         // A table that cannot be trimmed keeps its larger storage.
         table_.shrink(block_count_, 1);
     }
-    if (n < size_) size_ = n;
+    if (n < size_) {
+        size_ = n;
+        drop_cursor();
+    }
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::repaginate() {
@@ -251,6 +260,8 @@ void coPageArrT<D, T, B, P>::swap_state(coPageArrT &o) noexcept {
     std::swap(table_, o.table_);
     std::swap(cur_index_, o.cur_index_);
     std::swap(cur_block_, o.cur_block_);
+    std::swap(base_, o.base_);
+    std::swap(limit_, o.limit_);
 }
 
 template <class D, class T, int B, int P> D &coPageArrT<D, T, B, P>::become(utCopy, const D &src) {

@@ -11,7 +11,15 @@
 // with or without a default constructor) take B = 1 and P = 0.
 //
 // Layout, in order: block count, size, block size, block shift, block
-// table, current block index, current block pointer.
+// table, current block index, current block pointer, then a private append
+// cursor: two addresses, the current block's base (where index 0 would lie
+// if every block before it were laid out in front of it) and the block's
+// end. Index n then goes at base + n * sizeof(T) and fits while that is
+// below the end. The cursor is unsigned integers, which an int element
+// store cannot alias, and the size field stays exact (an append stores it
+// after the element, from the value it read before), so a loop of int
+// appends reloads nothing its own stores may have changed and stores only
+// the element and the size.
 //
 // Invariants:
 //   - block size == 1 << shift, 0 <= shift <= 30;
@@ -24,7 +32,11 @@
 //     when it is made and destroyed with it, plain elements start
 //     uninitialised;
 //   - current block index is -1 or below the block count, and then the
-//     current block pointer is that block.
+//     current block pointer is that block;
+//   - the append cursor is empty (both addresses 0) or its end is the
+//     current block's end and base + size * sizeof(T) lies in that block or
+//     at its end (when the block is full). Whatever moves the size other
+//     than an append, or switches blocks, empties it.
 //
 // Blocks are made only by get_block, always in order (asking for block 10
 // of an empty array makes blocks 0 to 10), and never move: an element's
@@ -38,6 +50,7 @@
 // blocks.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <new>
@@ -117,7 +130,7 @@ public:
     coPageArrT(coPageArrT &&src) noexcept
         : block_count_(src.block_count_), size_(src.size_), block_size_(src.block_size_),
           shift_(src.shift_), table_(std::move(src.table_)), cur_index_(src.cur_index_),
-          cur_block_(src.cur_block_) {
+          cur_block_(src.cur_block_), base_(src.base_), limit_(src.limit_) {
         src.forget_blocks();
     }
     coPageArrT &operator=(coPageArrT &&src) noexcept {
@@ -130,6 +143,8 @@ public:
             table_ = std::move(src.table_);
             cur_index_ = src.cur_index_;
             cur_block_ = src.cur_block_;
+            base_ = src.base_;
+            limit_ = src.limit_;
             src.forget_blocks();
         }
         return *this;
@@ -184,13 +199,13 @@ public:
         slot(i) = x;
     }
     void append(const T &x) {
-        // Every field is read before the element store and the size is
-        // stored after it, on the path both branches share, so a loop of
-        // int appends keeps the size in a register: an int element store
-        // may alias the int fields.
+        // The size is read before the element store and stored after it on
+        // the path both branches share, so a loop of int appends keeps it in
+        // a register; the cursor is not stored at all on the common path.
         const int n = size_;
-        if (__builtin_expect((n >> shift_) == cur_index_, 1))
-            cur_block_[static_cast<unsigned>(n) & static_cast<unsigned>(block_size_ - 1)] = x;
+        const std::uintptr_t at = base_ + static_cast<unsigned>(n) * sizeof(T);
+        if (__builtin_expect(at < limit_, 1))
+            *reinterpret_cast<T *>(at) = x;
         else
             append_slow(T(x)); // by value: the caller's variable need not live in memory
         size_ = n + 1;
@@ -244,7 +259,10 @@ protected:
     void switch_block(int b) noexcept {
         cur_index_ = b;
         cur_block_ = static_cast<T *>(table_.data()[b]);
+        drop_cursor();
     }
+    // Empties the append cursor; the next append finds its block again.
+    void drop_cursor() noexcept { base_ = limit_ = 0; }
 
     // Unsigned, so that neither the block number nor the place needs
     // widening before it indexes.
@@ -263,8 +281,9 @@ private:
     static int valid_shift(int shift);
     void get_block_or_throw(int b);
     void grow_to_index(int i);
-    // Stores x as element size() in a block that is not current (made when
-    // missing); the size is not changed.
+    // Stores x as element size() when the cursor is empty or at its
+    // block's end: makes that element's block current (made when missing)
+    // and points the cursor at it; the size is not changed.
     void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
@@ -275,6 +294,7 @@ private:
         block_count_ = size_ = 0;
         cur_index_ = -1;
         cur_block_ = nullptr;
+        drop_cursor();
     }
 
     int block_count_ = 0;
@@ -284,6 +304,8 @@ private:
     utAnycoPageArrINTERNALcoDynArr table_;
     int cur_index_ = -1;
     T *cur_block_ = nullptr;
+    std::uintptr_t base_ = 0;
+    std::uintptr_t limit_ = 0;
 };
 
 // Walks a paged array from index 0, block after block:
