@@ -305,9 +305,16 @@ private:
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
-        if (!slots_) return -1;
         std::string_view t;
         unsigned h;
+        int i = probe_text(text, t, h);
+        return i < 0 || empty_at(i) ? -1 : i;
+    }
+    // The probe for a text: the slot holding it or the empty slot where the
+    // probe ends; t is set to the text (cut at a NUL byte) and h to its
+    // hash. -1 when there is no table yet, -2 for a null pointer (the string
+    // without text, which is never stored).
+    template <class S> int probe_text(const S &text, std::string_view &t, unsigned &h) const {
         if constexpr (std::is_same_v<std::decay_t<S>, std::string_view> ||
                       std::is_same_v<std::decay_t<S>, std::string>) {
             t = text; // cut at a NUL byte while hashed
@@ -315,12 +322,17 @@ private:
         } else {
             bool nil_text;
             t = colib_detail::text_of(text, nil_text);
-            if (nil_text) return -1;
+            if (nil_text) return -2;
             h = Traits::hash_text(t);
         }
-        int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, h);
-        return empty_at(i) ? -1 : i;
+        if (!slots_) return -1;
+        return probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, h);
     }
+    // Stores x, whose hash is h, in the empty slot i where its probe ended,
+    // doubling the table when that reaches the load limit. Returns i, or -1
+    // when the table was doubled (x then sits elsewhere). Throws
+    // std::bad_alloc with the set as before.
+    int put_new(int i, unsigned h, T &&x);
     // Removes the element in slot i and returns it.
     T take(int i) {
         T out = slots_[i];
