@@ -24,6 +24,14 @@ class COLIB_API coPointerSetObject;
 
 template <class T> struct COLIB_API coSetElem;
 
+namespace colib_detail {
+// A text being looked up, with the head a utString holding it would have.
+struct text_key {
+    std::string_view text;
+    std::uint32_t head;
+};
+} // namespace colib_detail
+
 template <> struct COLIB_API coSetElem<int> {
     static constexpr bool printable = true;
     static int make_nil() noexcept { return INT_MIN; }
@@ -79,14 +87,17 @@ template <> struct COLIB_API coSetElem<utString> {
     static unsigned hash_text_cut(std::string_view &t) noexcept {
         return colib_detail::text_hash_cut(t);
     }
+    // The head a utString holding t would have, given t's hash h: for four
+    // bytes or fewer the hash is the head.
+    static std::uint32_t text_head(std::string_view t, unsigned h) noexcept {
+        return t.size() <= 4 ? h : utString::head_of(t.data(), 4);
+    }
     // A text of four bytes or fewer is settled by length and head alone,
     // without reading the string's text.
-    static bool equal_text(std::string_view t, const utString &v) noexcept {
-        const std::size_t n = t.size();
-        if (!v.text_ || static_cast<std::size_t>(v.length_) != n ||
-            v.head_ != utString::head_of(t.data(), static_cast<int>(n)))
-            return false;
-        return n <= 4 || colib_detail::same_past_head(v.text_, t.data(), n);
+    static bool equal_text(const colib_detail::text_key &k, const utString &v) noexcept {
+        const std::size_t n = k.text.size();
+        if (!v.text_ || static_cast<std::size_t>(v.length_) != n || v.head_ != k.head) return false;
+        return n <= 4 || colib_detail::same_past_head(v.text_, k.text.data(), n);
     }
 };
 

@@ -94,8 +94,11 @@ template <class P> struct COLIB_API coTablePElem {
     static unsigned hash_text_cut(std::string_view &t) noexcept {
         return key_traits::hash_text_cut(t);
     }
-    static bool equal_text(std::string_view t, const P &p) noexcept {
-        return key_traits::equal_text(t, p.get_key());
+    static std::uint32_t text_head(std::string_view t, unsigned h) noexcept {
+        return key_traits::text_head(t, h);
+    }
+    static bool equal_text(const colib_detail::text_key &k, const P &p) noexcept {
+        return key_traits::equal_text(k, p.get_key());
     }
 };
 
