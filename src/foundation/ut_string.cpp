@@ -69,11 +69,13 @@ utString::utString(const char *s, int n) {
     std::memcpy(text_, s, static_cast<std::size_t>(n));
     text_[n] = '\0';
     length_ = n;
+    head_ = head_of(text_, n);
     ref_ = utRef(count);
 }
 
 utString::utString(utStringLit, const char *s) noexcept
-    : text_(const_cast<char *>(s)), length_(s ? static_cast<int>(std::strlen(s)) : 0) {}
+    : text_(const_cast<char *>(s)), length_(s ? static_cast<int>(std::strlen(s)) : 0),
+      head_(s ? head_of(s, length_) : 0) {}
 
 void utString::release(char *text) noexcept {
     char *block = text - kHeader;

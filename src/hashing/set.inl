@@ -143,6 +143,25 @@ template <class D, class T, class Tr> int coSetT<D, T, Tr>::place(const T &x, bo
     return i;
 }
 
+template <class D, class T, class Tr> int coSetT<D, T, Tr>::put_new(int i, unsigned h, T &&x) {
+    slots_[i] = std::move(x);
+    if constexpr (tagged) tags()[i] = colib_detail::hash_tag(h);
+    ++count_;
+    hash_ ^= h;
+    if (!at_load_limit(count_)) return i;
+    try {
+        rehash(bits_ + 1);
+    } catch (...) {
+        // As in place(): emptying the slot restores the old table.
+        slots_[i] = nil();
+        if constexpr (tagged) tags()[i] = colib_detail::tag_empty;
+        --count_;
+        hash_ ^= h;
+        throw;
+    }
+    return -1;
+}
+
 template <class D, class T, class Tr> const T *coSetT<D, T, Tr>::insert_slow(const T &x) {
     bool inserted;
     int i = place(x, inserted);

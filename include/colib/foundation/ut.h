@@ -8,11 +8,15 @@
 //   - a text made by copying lives in one heap block that starts with its
 //     sharing count; ref points at that count and every string sharing the
 //     text holds the same pointer; the block is released by the last sharer;
-//   - a text made over a literal (ut_lit) has no count and is never released.
+//   - a text made over a literal (ut_lit) has no count and is never released;
+//   - head holds the text's first min(4, length()) bytes, byte k in bits
+//     8k..8k+7, the rest zero (0 without text): hashing and equality look
+//     there first and read the text itself only for what lies beyond.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 
@@ -86,12 +90,14 @@ public:
     // s.c_str() up to its first NUL byte (see above).
     utString(const std::string &s);
     utString(const utString &o) noexcept
-        : text_(o.text_), length_(o.length_), ref_(utRef::s_single) {
+        : text_(o.text_), length_(o.length_), head_(o.head_), ref_(utRef::s_single) {
         ref_.copy_constructor_imp(o.ref_);
     }
-    utString(utString &&o) noexcept : text_(o.text_), length_(o.length_), ref_(o.ref_) {
+    utString(utString &&o) noexcept
+        : text_(o.text_), length_(o.length_), head_(o.head_), ref_(o.ref_) {
         o.text_ = nullptr;
         o.length_ = 0;
+        o.head_ = 0;
         o.ref_ = utRef::s_single;
     }
     utString &operator=(const utString &o) noexcept {
@@ -99,6 +105,7 @@ public:
             if (ref_.assignment_imp(o.ref_)) release(text_);
             text_ = o.text_;
             length_ = o.length_;
+            head_ = o.head_;
         }
         return *this;
     }
@@ -108,9 +115,11 @@ public:
             if (ref_.destructor_imp()) release(text_);
             text_ = o.text_;
             length_ = o.length_;
+            head_ = o.head_;
             ref_ = o.ref_;
             o.text_ = nullptr;
             o.length_ = 0;
+            o.head_ = 0;
             o.ref_ = utRef::s_single;
         }
         return *this;
@@ -121,6 +130,7 @@ public:
     void swap(utString &o) noexcept {
         std::swap(text_, o.text_);
         std::swap(length_, o.length_);
+        std::swap(head_, o.head_);
         std::swap(ref_, o.ref_);
     }
 
@@ -165,9 +175,33 @@ protected:
 
 private:
     friend COLIB_API utString ut_lit(const char *const s);
+    // The hash sets' element traits read head.
+    template <class T> friend struct coSetElem;
     static void release(char *text) noexcept;
+    // The first min(4, n) bytes of p, byte k in bits 8k..8k+7.
+    static std::uint32_t head_of(const char *p, int n) noexcept {
+        std::uint32_t h = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        if (n >= 4) {
+            std::memcpy(&h, p, 4);
+            return h;
+        }
+#endif
+        if (n >= 4) {
+            for (int k = 0; k < 4; ++k)
+                h |= std::uint32_t(static_cast<unsigned char>(p[k])) << (8 * k);
+        } else if (n > 0) {
+            // First, middle and last byte cover texts of one to three bytes.
+            h = std::uint32_t(static_cast<unsigned char>(p[0])) |
+                std::uint32_t(static_cast<unsigned char>(p[n >> 1])) << (8 * (n >> 1)) |
+                std::uint32_t(static_cast<unsigned char>(p[n - 1])) << (8 * (n - 1));
+        }
+        return h;
+    }
     char *text_ = nullptr;
     int length_ = 0;
+    // Sits in what would be padding: the handle stays 24 bytes.
+    std::uint32_t head_ = 0;
     utRef ref_;
 };
 

@@ -71,12 +71,50 @@ inline unsigned byte_hash(const void *p, int n) noexcept {
                   : xor_words<false>(static_cast<const unsigned char *>(p), std::size_t(n), unused);
 }
 
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+inline std::uint32_t load4(const char *p) noexcept {
+    std::uint32_t w;
+    std::memcpy(&w, p, 4);
+    return w;
+}
+inline std::uint64_t load8(const char *p) noexcept {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+// Nonzero when a byte of w is NUL.
+inline std::uint32_t has_nul(std::uint32_t w) noexcept {
+    return (w - 0x01010101u) & ~w & 0x80808080u;
+}
+#endif
+
 // byte_hash of the text in t up to its first NUL byte, t cut there: one
-// pass over the bytes when there is no NUL (the usual case).
+// pass over the bytes when there is no NUL (the usual case). Texts of up
+// to eight bytes (most words) take a few loads and no loop: the bytes past
+// the last whole word are read as the last four bytes of the text, shifted
+// down to their place, and three bytes or fewer as first, middle and last.
 inline unsigned text_hash_cut(std::string_view &t) noexcept {
     std::uint32_t zero = 0;
-    std::uint32_t h =
-        xor_words<true>(reinterpret_cast<const unsigned char *>(t.data()), t.size(), zero);
+    std::uint32_t h;
+    const std::size_t n = t.size();
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    const char *p = t.data();
+    if (n - 1 < 8) {
+        if (n >= 4) {
+            std::uint32_t a = load4(p), b = load4(p + n - 4);
+            h = a ^ static_cast<std::uint32_t>(std::uint64_t(b) >> (8 * (8 - n)));
+            zero = has_nul(a) | has_nul(b);
+        } else {
+            auto first = static_cast<unsigned char>(p[0]);
+            auto middle = static_cast<unsigned char>(p[n >> 1]);
+            auto last = static_cast<unsigned char>(p[n - 1]);
+            h = first | std::uint32_t(middle) << (8 * (n >> 1)) |
+                std::uint32_t(last) << (8 * (n - 1));
+            zero = first == 0 || middle == 0 || last == 0;
+        }
+    } else
+#endif
+        h = xor_words<true>(reinterpret_cast<const unsigned char *>(t.data()), n, zero);
     if (!zero) return h;
     t = t.substr(0,
                  static_cast<std::size_t>(
@@ -84,12 +122,16 @@ inline unsigned text_hash_cut(std::string_view &t) noexcept {
     return byte_hash(t.data(), static_cast<int>(t.size()));
 }
 
-// Equal bytes; short texts (words) without a library call.
-inline bool same_bytes(const char *a, const char *b, std::size_t n) noexcept {
-    if (n > 16) return std::memcmp(a, b, n) == 0;
-    for (std::size_t i = 0; i < n; ++i)
-        if (a[i] != b[i]) return false;
-    return true;
+// Bytes 4..n-1 of two texts of n > 4 bytes are equal (their first four
+// are compared elsewhere). Up to 16 bytes take one or two loads that end at
+// the last byte and may reach back over bytes already compared.
+inline bool same_past_head(const char *a, const char *b, std::size_t n) noexcept {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    if (n <= 8) return load4(a + n - 4) == load4(b + n - 4);
+    if (n <= 12) return load8(a + n - 8) == load8(b + n - 8);
+    if (n <= 16) return load8(a + 4) == load8(b + 4) && load8(a + n - 8) == load8(b + n - 8);
+#endif
+    return std::memcmp(a + 4, b + 4, n - 4) == 0;
 }
 
 inline unsigned word_hash(std::uint64_t v) noexcept {

@@ -98,9 +98,8 @@ template <class T, class Traits> struct ByText {
     int b;
     int bits() const noexcept { return b; }
     void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
-    unsigned hash(std::string_view k) const noexcept { return Traits::hash_text(k); }
     bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
-    bool equal(std::string_view k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
+    bool equal(const text_key &k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
 };
 } // namespace colib_detail
 
@@ -290,7 +289,8 @@ private:
     Inline view() const noexcept { return Inline{slots_, bits_, tagged ? tags() : nullptr}; }
     // The probe of a table seen through policy v (by element, by key, by
     // text), for a key whose hash is h.
-    template <class V, class K> int probe_by(const V &v, const K &k, unsigned h) const {
+    template <class V, class K>
+    [[gnu::always_inline]] int probe_by(const V &v, const K &k, unsigned h) const {
         if constexpr (tagged)
             return colib_detail::probe_tagged(v, tags(), k, h);
         else
@@ -305,9 +305,17 @@ private:
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
-        if (!slots_) return -1;
         std::string_view t;
         unsigned h;
+        int i = probe_text(text, t, h);
+        return i < 0 || empty_at(i) ? -1 : i;
+    }
+    // The probe for a text: the slot holding it or the empty slot where the
+    // probe ends; t is set to the text (cut at a NUL byte) and h to its
+    // hash. -1 when there is no table yet, -2 for a null pointer (the string
+    // without text, which is never stored).
+    template <class S>
+    [[gnu::always_inline]] int probe_text(const S &text, std::string_view &t, unsigned &h) const {
         if constexpr (std::is_same_v<std::decay_t<S>, std::string_view> ||
                       std::is_same_v<std::decay_t<S>, std::string>) {
             t = text; // cut at a NUL byte while hashed
@@ -315,12 +323,18 @@ private:
         } else {
             bool nil_text;
             t = colib_detail::text_of(text, nil_text);
-            if (nil_text) return -1;
+            if (nil_text) return -2;
             h = Traits::hash_text(t);
         }
-        int i = probe_by(colib_detail::ByText<T, Traits>{slots_, bits_}, t, h);
-        return empty_at(i) ? -1 : i;
+        if (!slots_) return -1;
+        return probe_by(colib_detail::ByText<T, Traits>{slots_, bits_},
+                        colib_detail::text_key{t, Traits::text_head(t, h)}, h);
     }
+    // Stores x, whose hash is h, in the empty slot i where its probe ended,
+    // doubling the table when that reaches the load limit. Returns i, or -1
+    // when the table was doubled (x then sits elsewhere). Throws
+    // std::bad_alloc with the set as before.
+    int put_new(int i, unsigned h, T &&x);
     // Removes the element in slot i and returns it.
     T take(int i) {
         T out = slots_[i];

@@ -24,6 +24,14 @@ class COLIB_API coPointerSetObject;
 
 template <class T> struct COLIB_API coSetElem;
 
+namespace colib_detail {
+// A text being looked up, with the head a utString holding it would have.
+struct text_key {
+    std::string_view text;
+    std::uint32_t head;
+};
+} // namespace colib_detail
+
 template <> struct COLIB_API coSetElem<int> {
     static constexpr bool printable = true;
     static int make_nil() noexcept { return INT_MIN; }
@@ -51,16 +59,21 @@ template <> struct COLIB_API coSetElem<utString> {
     static utString make_nil() noexcept { return utString(); }
     static bool is_nil(const utString &v) noexcept { return v.invalid() != 0; }
     // The string order's equality: no text equals only no text; texts are
-    // compared up to their NUL.
+    // compared up to their NUL. Texts hold no NUL byte, so equal texts have
+    // equal lengths and heads, and only bytes past the head are read.
     static bool equal(const utString &a, const utString &b) noexcept {
-        const char *x = a;
-        const char *y = b;
+        const char *x = a.text_;
+        const char *y = b.text_;
         if (x == y) return true;
-        if (!x || !y) return false;
-        return std::strcmp(x, y) == 0;
+        if (!x || !y || a.length_ != b.length_ || a.head_ != b.head_) return false;
+        return a.length_ <= 4 ||
+               colib_detail::same_past_head(x, y, static_cast<std::size_t>(a.length_));
     }
+    // byte_hash of the text: the head is its first word.
     static unsigned hash(const utString &v) noexcept {
-        return v.invalid() ? 0u : colib_detail::byte_hash(static_cast<const char *>(v), v.length());
+        if (!v.text_) return 0u;
+        if (v.length_ <= 4) return v.head_;
+        return v.head_ ^ colib_detail::byte_hash(v.text_ + 4, v.length_ - 4);
     }
     static void print(utOstream &os, const utString &v) { os << v; }
 
@@ -74,10 +87,17 @@ template <> struct COLIB_API coSetElem<utString> {
     static unsigned hash_text_cut(std::string_view &t) noexcept {
         return colib_detail::text_hash_cut(t);
     }
-    static bool equal_text(std::string_view t, const utString &v) noexcept {
-        const char *x = v;
-        return x && v.length() == static_cast<int>(t.size()) &&
-               colib_detail::same_bytes(x, t.data(), t.size());
+    // The head a utString holding t would have, given t's hash h: for four
+    // bytes or fewer the hash is the head.
+    static std::uint32_t text_head(std::string_view t, unsigned h) noexcept {
+        return t.size() <= 4 ? h : utString::head_of(t.data(), 4);
+    }
+    // A text of four bytes or fewer is settled by length and head alone,
+    // without reading the string's text.
+    static bool equal_text(const colib_detail::text_key &k, const utString &v) noexcept {
+        const std::size_t n = k.text.size();
+        if (!v.text_ || static_cast<std::size_t>(v.length_) != n || v.head_ != k.head) return false;
+        return n <= 4 || colib_detail::same_past_head(v.text_, k.text.data(), n);
     }
 };
 

@@ -41,6 +41,7 @@ public:
     coTablePT() : key_(coSetElem<K>::make_nil()), obj_() {}
     // Given key, default value.
     explicit coTablePT(const K &key) : key_(key), obj_() {}
+    explicit coTablePT(K &&key) : key_(std::move(key)), obj_() {}
     coTablePT(const K &key, const V &obj) : key_(key), obj_(obj) {}
 
     // 1 when the keys are equal; values are not looked at.
@@ -93,8 +94,11 @@ template <class P> struct COLIB_API coTablePElem {
     static unsigned hash_text_cut(std::string_view &t) noexcept {
         return key_traits::hash_text_cut(t);
     }
-    static bool equal_text(std::string_view t, const P &p) noexcept {
-        return key_traits::equal_text(t, p.get_key());
+    static std::uint32_t text_head(std::string_view t, unsigned h) noexcept {
+        return key_traits::text_head(t, h);
+    }
+    static bool equal_text(const colib_detail::text_key &k, const P &p) noexcept {
+        return key_traits::equal_text(k, p.get_key());
     }
 };
 
@@ -146,12 +150,21 @@ public:
     // operator[] builds the key only when it inserts.
     template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
     mapped_type &operator[](const S &text) {
-        int at = set_.index_of_text(text);
-        if (at >= 0) return set_.slots_[at].get_obj();
-        bool nil_text;
-        std::string_view t = colib_detail::text_of(text, nil_text);
-        if (nil_text) return (*this)[key_type()];
-        return (*this)[key_type(t.data(), static_cast<int>(t.size()))];
+        std::string_view t;
+        unsigned h;
+        int at = set_.probe_text(text, t, h);
+        if (at >= 0 && !set_.empty_at(at)) return set_.slots_[at].get_obj();
+        if (at == -2) return (*this)[key_type()];
+        key_type key(t.data(), static_cast<int>(t.size()));
+        // A new text: hashed and probed once, its string moved into the
+        // slot where the probe ended. (An empty view without data makes
+        // the string without text, which the general path handles.)
+        if (at >= 0 && !coSetElem<key_type>::is_nil(key)) {
+            at = set_.put_new(at, h, pair_type(std::move(key)));
+            if (at >= 0) return set_.slots_[at].get_obj();
+            return set_.slots_[set_.index_of_text(t)].get_obj();
+        }
+        return (*this)[key];
     }
     template <class S, colib_detail::if_text_lookup<typename Set::traits_type, S> = 0>
     const mapped_type &read(const S &text) const {
