@@ -78,7 +78,8 @@ template <> struct COLIB_API coSetElem<utString> {
     static void print(utOstream &os, const utString &v) { os << v; }
 
     // Lookups by text in place: the hash and equality a utString holding
-    // the text would have (the text has no NUL byte, see coTextArg).
+    // the text would have (a text is cut at its first NUL byte first, as
+    // a utString made from it would be).
     static constexpr bool text_keys = true;
     static unsigned hash_text(std::string_view t) noexcept {
         return colib_detail::byte_hash(t.data(), static_cast<int>(t.size()));
