@@ -88,6 +88,12 @@ public:
         uint8_t b = byte();
         int len = b % 4;
         int digits = b / 4;
+        if (digits >= 40) { // 5 to 20 bytes, all starting "abcd", told apart past it
+            int k = digits - 40;
+            std::string s = "abcd" + std::string(std::size_t(1 + k % 16), 'e');
+            s.back() = static_cast<char>('e' + k / 16 + len);
+            return s;
+        }
         std::string s;
         for (int i = 0; i < len; ++i) {
             s += static_cast<char>('a' + digits % 3);
