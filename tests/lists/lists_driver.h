@@ -53,17 +53,14 @@ template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
         if (i >= v.size() || !same(x, v[i++])) return false;
     return i == v.size();
 }
-// The expected "<header>{ size n, elements }" printout of ints.
-inline std::string block(const std::string &header, const std::vector<int> &v, bool size = true) {
-    std::string s = header + "{\n" + (size ? "  size " + std::to_string(v.size()) + "\n" : "");
-    for (int x : v)
-        s += "  " + std::to_string(x) + "\n";
-    return s + "}\n";
-}
-// Runs op, now and then with one of its first allocations failing; true
-// when one failed.
-template <class Op> bool maybe_failing(Input &in, Op op) {
-    return !attempt(in, op);
+// The expected printout: the header line, "size n" unless size is false,
+// one line per element.
+template <class T>
+std::string shown(const std::string &head, const std::vector<T> &v, bool size = true) {
+    std::vector<std::string> lines;
+    for (const T &x : v)
+        lines.push_back(text(x));
+    return printout(head, size ? int(v.size()) : -1, lines);
 }
 
 // ---- the linked lists with a cursor of their own ----
@@ -117,10 +114,10 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
         if constexpr (K == PAGED) MODEL_CHECK(same(l.cursor()(), m.v[m.pos]));
         if constexpr (K != SINGLY) MODEL_CHECK(l.index() == m.pos);
     }
-    if constexpr (std::is_same_v<T, int>) {
-        const char *h = K == SINGLY ? "coSList " : K == DOUBLY ? "coDList " : "coPageDList ";
-        MODEL_CHECK(printed(l) == block(h, m.v));
-    }
+    MODEL_CHECK(printed(l) == shown(K == SINGLY   ? "coSList {"
+                                    : K == DOUBLY ? "coDList {"
+                                                  : "coPageDList {",
+                                    m.v));
     // A fresh walker each way.
     std::vector<T> seen, back;
     It it(&l);
@@ -178,7 +175,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
         T x = gen<T>(in);
         if (op <= 3) { // the four insertions, which report 0 when no link can be had
             int r = -1;
-            bool failed = maybe_failing(in, [&] {
+            bool failed = !attempt(in, [&] {
                 r = op == 0   ? l.insert_first(x)
                     : op == 1 ? l.insert_last(x)
                     : op == 2 ? l.insert_after(x)
@@ -261,7 +258,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             for (int i = in.below(6); i > 0; --i)
                 sv.push_back(gen<T>(in)), src.insert_last(sv.back());
             bool self = in.one_in(4);
-            bool failed = maybe_failing(in, [&] { l.become(utCOPY, self ? l : src); });
+            bool failed = !attempt(in, [&] { l.become(utCOPY, self ? l : src); });
             if (self && K == SINGLY) m.pos = -1; // the singly linked list's cursor resets
             m.spare |= failed;
             if (!failed && !self) {
@@ -271,25 +268,14 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
                     (s < m.n() ? m.slot : m.freed).push_back(s);
                 std::reverse(m.freed.begin(), m.freed.end());
             }
-        } else if (op == 15) { // copies aside, and moves there and back
-            std::unique_ptr<L> c;
-            if (!maybe_failing(in, [&] { c = std::make_unique<L>(utCOPY, l); })) {
-                CursorModel<T> cm;
-                for (const T &e : m.v)
-                    cm.insert(cm.n(), e);
-                check<K, L, It, ItB>(*c, cm);
-            }
-            L moved(std::move(l));
-            if (K != PAGED) m.pos = -1; // the paged list's cursor moves along
-            check<K, L, It, ItB>(moved, m);
-            CursorModel<T> none;
-            check<K, L, It, ItB>(l, none);
-            if (in.flag())
-                l = std::move(moved);
-            else
-                l.~L(), new (&l) L(std::move(moved));
-            MODEL_CHECK(moved.empty() && moved.undefined() && moved.insert_last(x) &&
-                        moved.size() == 1);
+        } else if (op == 15) { // copies start with fresh slots; the paged cursor moves along
+            CursorModel<T> fresh, none;
+            for (const T &e : m.v)
+                fresh.insert(fresh.n(), e);
+            if (K != PAGED) m.pos = -1;
+            copies_and_moves(
+                in, l, [&](const L &c, bool copy) { check<K, L, It, ItB>(c, copy ? fresh : m); },
+                [&](const L &c) { check<K, L, It, ItB>(c, none); });
         }
         check<K, L, It, ItB>(l, m);
         MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
@@ -318,7 +304,7 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         switch (in.below(8)) {
         case 0:
         case 1:
-            if (!maybe_failing(in, [&] { l.add(x); }))
+            if (!!attempt(in, [&] { l.add(x); }))
                 m.insert(std::upper_bound(m.begin(), m.end(), x, before<T>), x);
             break;
         case 2:
@@ -348,17 +334,11 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         case 5:
             if (in.one_in(4)) l.clear(), m.clear();
             break;
-        case 6: { // copies and moves
-            L c(l);
-            MODEL_CHECK(same_as(m, c));
-            L moved(std::move(l));
-            MODEL_CHECK(l.empty() && same_as(m, moved));
-            if (in.flag())
-                l = std::move(moved);
-            else
-                l = c;
+        case 6:
+            copies_and_moves(
+                in, l, [&](const L &c, bool) { MODEL_CHECK(same_as(m, c)); },
+                [](const L &c) { MODEL_CHECK(c.empty()); });
             break;
-        }
         default: { // a walk back from undefined
             std::vector<T> back;
             It it(&l);
@@ -369,8 +349,7 @@ template <class L, class It> void run_sorted(Input &in, int steps) {
         }
         MODEL_CHECK(same_as(m, l) && l.size() == static_cast<int>(m.size()));
         MODEL_CHECK(same_as(m, static_cast<const L &>(l).items()));
-        if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(printed(l) == block("coSortedList ", m, false));
+        MODEL_CHECK(printed(l) == shown("coSortedList {", m, false));
     }
     gives_back(l);
 }
@@ -387,7 +366,7 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
         case 0:
         case 1: {
             int r = -1;
-            bool failed = maybe_failing(in, [&] { r = s.push(x); });
+            bool failed = !attempt(in, [&] { r = s.push(x); });
             MODEL_CHECK(r == (failed ? 0 : 1));
             if (!failed) m.insert(Stack ? m.begin() : m.end(), x);
             break;
@@ -395,17 +374,11 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
         case 2:
             if (!m.empty()) s.pop(), m.erase(m.begin());
             break;
-        case 3: { // copies and moves
-            auto c = std::make_unique<S>();
-            if (!maybe_failing(in, [&] {
-                    in.flag() ? c->become(utCOPY, s) : void(c = std::make_unique<S>(utCOPY, s));
-                }))
-                MODEL_CHECK(same_as(m, *c));
-            S moved(std::move(s));
-            MODEL_CHECK(s.empty() && same_as(m, moved));
-            s = std::move(moved);
+        case 3:
+            copies_and_moves(
+                in, s, [&](const S &c, bool) { MODEL_CHECK(same_as(m, c)); },
+                [](const S &c) { MODEL_CHECK(c.empty()); });
             break;
-        }
         default:
             if (in.one_in(3)) s.clear(), m.clear();
         }
@@ -416,8 +389,7 @@ template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
             if constexpr (!Stack)
                 MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
         }
-        if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(printed(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
+        MODEL_CHECK(printed(s) == shown(Stack ? "coStack\n{" : "coQueue \n{", m));
     }
     gives_back(s);
 }
@@ -470,7 +442,7 @@ inline void run_tree(Input &in, int steps) {
         int op = in.below(8);
         Span *s = &spans[in.below(15)];
         if (op < 5 && std::find(added.begin(), added.end(), s) == added.end()) {
-            if (!maybe_failing(in, [&] { root->add(s); })) added.push_back(s);
+            if (!!attempt(in, [&] { root->add(s); })) added.push_back(s);
         } else if (op == 5) { // a move there and back
             coTree other(std::move(*root));
             MODEL_CHECK(check_tree(root.get(), {}) == 1 && !other.object());
