@@ -4,8 +4,8 @@
 // stepping off either end returns 0 and leaves the walker undefined. The
 // paged list's model also keeps the slot of every element, the free chain
 // (last freed first) and the slot count, so slot reuse is checked exactly.
-// The sorted lists, the stacks and queues and the tree have their own small
-// models. Insertions and copies are now and then run with an allocation
+// The sorted lists, stacks and queues share a model of the sequence in
+// walking order; the tree has its own. Insertions and copies are now and then run with an allocation
 // failing; the container must then be exactly as before.
 #pragma once
 
@@ -283,7 +283,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
     gives_back(l);
 }
 
-// ---- the sorted lists ----
+// ---- the sorted lists, stacks and queues: a sequence in walking order ----
 
 template <class T> bool before(const T &a, const T &b) {
     if constexpr (std::is_same_v<T, utString>) // no text first, then unsigned bytes
@@ -293,105 +293,78 @@ template <class T> bool before(const T &a, const T &b) {
         return a < b;
 }
 
-template <class L, class It> void run_sorted(Input &in, int steps) {
+enum Order { SORTED, STACK, QUEUE };
+
+template <Order O, class L, class It = void> void run_ordered(Input &in, int steps) {
     using T = typename L::value_type;
     L l;
-    std::vector<T> m;
+    std::vector<T> m; // sorted, top first or head first
     for (int step = 0; step < steps && !in.done(); ++step) {
         T x = gen<T>(in);
         auto first = std::lower_bound(m.begin(), m.end(), x, before<T>);
-        bool has = first != m.end() && !before(x, *first);
-        switch (in.below(8)) {
-        case 0:
-        case 1:
-            if (!!attempt(in, [&] { l.add(x); }))
-                m.insert(std::upper_bound(m.begin(), m.end(), x, before<T>), x);
-            break;
-        case 2:
-            if (!m.empty()) {
-                auto at = in.flag() ? m.begin() : m.end() - 1;
-                MODEL_CHECK(same(at == m.begin() ? l.remove_first() : l.remove_last(), *at));
-                m.erase(at);
-            }
-            break;
-        case 4: { // find, walk on from there, and maybe remove what it found
-            MODEL_CHECK(l.member(x) == has);
-            auto c = l.find(x);
-            MODEL_CHECK((c.undefined() != 0) == !has);
-            size_t at = has ? first - m.begin() : m.size();
-            if (has && in.flag()) {
-                c.remove();
-                m.erase(m.begin() + at);
-            }
-            std::vector<T> rest;
-            for (bool on = !c.undefined(); on; on = ++c)
-                rest.push_back(c());
-            MODEL_CHECK(same_as(std::vector<T>(m.begin() + std::min(at, m.size()), m.end()), rest));
-            It it = static_cast<const L &>(l).find(x);
-            MODEL_CHECK((it.undefined() != 0) == !(at < m.size() && !before(x, m[at])));
-            break;
-        }
-        case 5:
-            if (in.one_in(4)) l.clear(), m.clear();
-            break;
-        case 6:
+        int op = in.below(8), r = 1;
+        if (op <= 1) { // a sorted list puts x after the elements equal to it
+            bool done = attempt(in, [&] {
+                if constexpr (O == SORTED)
+                    l.add(x);
+                else
+                    r = l.push(x);
+            });
+            MODEL_CHECK(O == SORTED || r == done);
+            if (done)
+                m.insert(O == SORTED  ? std::upper_bound(m.begin(), m.end(), x, before<T>)
+                         : O == STACK ? m.begin()
+                                      : m.end(),
+                         x);
+        } else if (op == 2 && !m.empty()) {
+            bool last = O == SORTED && in.flag();
+            if constexpr (O == SORTED)
+                MODEL_CHECK(
+                    same(last ? l.remove_last() : l.remove_first(), last ? m.back() : m[0]));
+            else
+                l.pop();
+            m.erase(last ? m.end() - 1 : m.begin());
+        } else if (op == 3) {
             copies_and_moves(
                 in, l, [&](const L &c, bool) { MODEL_CHECK(same_as(m, c)); },
                 [](const L &c) { MODEL_CHECK(c.empty()); });
-            break;
-        default: { // a walk back from undefined
-            std::vector<T> back;
-            It it(&l);
-            while (--it)
-                back.insert(back.begin(), it());
-            MODEL_CHECK(same_as(m, back));
+        } else if (op == 4) {
+            if (in.one_in(3)) l.clear(), m.clear();
+        } else if constexpr (O == SORTED) {
+            if (op == 5) { // find, walk on from there, and maybe remove what it found
+                bool has = first != m.end() && !before(x, *first);
+                MODEL_CHECK(l.member(x) == has);
+                auto c = l.find(x);
+                MODEL_CHECK((c.undefined() != 0) == !has);
+                size_t at = has ? first - m.begin() : m.size();
+                if (has && in.flag()) c.remove(), m.erase(m.begin() + at);
+                std::vector<T> rest;
+                for (bool on = !c.undefined(); on; on = ++c)
+                    rest.push_back(c());
+                MODEL_CHECK(
+                    same_as(std::vector<T>(m.begin() + std::min(at, m.size()), m.end()), rest));
+                It it = static_cast<const L &>(l).find(x);
+                MODEL_CHECK((it.undefined() != 0) == !(at < m.size() && !before(x, m[at])));
+            } else { // a walk back from undefined
+                std::vector<T> back;
+                for (It it(&l); --it;)
+                    back.insert(back.begin(), it());
+                MODEL_CHECK(same_as(m, back));
+            }
         }
-        }
-        MODEL_CHECK(same_as(m, l) && l.size() == static_cast<int>(m.size()));
-        MODEL_CHECK(same_as(m, static_cast<const L &>(l).items()));
-        MODEL_CHECK(printed(l) == shown("coSortedList {", m, false));
+        const L &c = l;
+        MODEL_CHECK(same_as(m, c) && c.size() == int(m.size()));
+        if constexpr (O == SORTED)
+            MODEL_CHECK(same_as(m, c.items()) && printed(c) == shown("coSortedList {", m, false));
+        else
+            MODEL_CHECK(same_as(m, c.list()) &&
+                        printed(c) == shown(O == STACK ? "coStack\n{" : "coQueue \n{", m));
+        if constexpr (O == STACK)
+            if (!m.empty()) MODEL_CHECK(same(c.top(), m[0]));
+        if constexpr (O == QUEUE)
+            if (!m.empty()) MODEL_CHECK(same(c.head(), m[0]) && same(c.tail(), m.back()));
     }
     gives_back(l);
-}
-
-// ---- the stacks and queues ----
-
-template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
-    using T = typename S::value_type;
-    S s;
-    std::vector<T> m; // top or head first
-    for (int step = 0; step < steps && !in.done(); ++step) {
-        T x = gen<T>(in);
-        switch (in.below(5)) {
-        case 0:
-        case 1: {
-            int r = -1;
-            bool failed = !attempt(in, [&] { r = s.push(x); });
-            MODEL_CHECK(r == (failed ? 0 : 1));
-            if (!failed) m.insert(Stack ? m.begin() : m.end(), x);
-            break;
-        }
-        case 2:
-            if (!m.empty()) s.pop(), m.erase(m.begin());
-            break;
-        case 3:
-            copies_and_moves(
-                in, s, [&](const S &c, bool) { MODEL_CHECK(same_as(m, c)); },
-                [](const S &c) { MODEL_CHECK(c.empty()); });
-            break;
-        default:
-            if (in.one_in(3)) s.clear(), m.clear();
-        }
-        const S &cs = s;
-        MODEL_CHECK(same_as(m, cs) && same_as(m, cs.list()) && s.size() == int(m.size()));
-        if (!m.empty()) {
-            if constexpr (Stack) MODEL_CHECK(same(cs.top(), m.front()));
-            if constexpr (!Stack)
-                MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
-        }
-        MODEL_CHECK(printed(s) == shown(Stack ? "coStack\n{" : "coQueue \n{", m));
-    }
-    gives_back(s);
 }
 
 // ---- the tree ----
@@ -464,7 +437,7 @@ inline void run_tree(Input &in, int steps) {
 #define COLIB_LISTS_RUNS(P)                                                                        \
     run_cursor_list<SINGLY, P##coSList, P##coSListBcoIterator>,                                    \
         run_cursor_list<DOUBLY, P##coDList, P##coDListBcoIterator, P##coDListBcoIteratorB>,        \
-        run_adaptor<P##coStack, true>, run_adaptor<P##coQueue, false>
+        run_ordered<STACK, P##coStack>, run_ordered<QUEUE, P##coQueue>
 
 inline void run_lists(Input &in) {
     using Run = void (*)(Input &, int);
@@ -476,9 +449,9 @@ inline void run_lists(Input &in) {
         COLIB_LISTS_RUNS(utString),
         run_cursor_list<PAGED, intcoPageDList, intcoPageDListcoIterator>,
         run_cursor_list<PAGED, doublecoPageDList, doublecoPageDListcoIterator>,
-        run_sorted<intcoSortedList, intcoSortedListcoIterator>,
-        run_sorted<doublecoSortedList, doublecoSortedListcoIterator>,
-        run_sorted<utStringcoSortedList, utStringcoSortedListcoIterator>,
+        run_ordered<SORTED, intcoSortedList, intcoSortedListcoIterator>,
+        run_ordered<SORTED, doublecoSortedList, doublecoSortedListcoIterator>,
+        run_ordered<SORTED, utStringcoSortedList, utStringcoSortedListcoIterator>,
         run_tree,
         run_tree,
     };
