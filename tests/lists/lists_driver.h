@@ -5,8 +5,8 @@
 // paged list's model also keeps the slot of every element, the free chain
 // (last freed first) and the slot count, so slot reuse is checked exactly.
 // The sorted lists, stacks and queues share a model of the sequence in
-// walking order; the tree has its own. Insertions and copies are now and then run with an allocation
-// failing; the container must then be exactly as before.
+// walking order; the tree has its own. Insertions and copies are now and then run with an
+// allocation failing; the container must then be exactly as before.
 #pragma once
 
 #include <colib/lists/page_dlist.h>
@@ -17,10 +17,12 @@
 
 #include "support/alloc_injector.h"
 #include "support/driver.h"
+#include "support/samples.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <new>
 #include <optional>
@@ -369,19 +371,6 @@ template <Order O, class L, class It = void> void run_ordered(Input &in, int ste
 
 // ---- the tree ----
 
-// A span [lo, hi) of the dyadic spans over [0, 8): any two are nested or
-// disjoint. A span claims the spans strictly inside it; siblings go by lo.
-struct Span : coTreeObj {
-    int lo = 0, hi = 0;
-    int is_ancestor(const coTreeObj *o) const override {
-        auto *s = static_cast<const Span *>(o);
-        return lo <= s->lo && s->hi <= hi && hi - lo > s->hi - s->lo;
-    }
-    int is_older_sibling(const coTreeObj *o) const override {
-        return lo < static_cast<const Span *>(o)->lo;
-    }
-};
-
 // Every node's children are the spans it holds directly, by lo; the tree
 // holds exactly the spans added.
 inline int check_tree(const coTree *node, const std::vector<const Span *> &added) {
@@ -405,10 +394,10 @@ inline int check_tree(const coTree *node, const std::vector<const Span *> &added
 }
 
 inline void run_tree(Input &in, int steps) {
-    Span spans[15];
-    for (int i = 0, w = 1, k = 0; w <= 8; w *= 2)
-        for (k = 0; k < 8; k += w, ++i)
-            spans[i].lo = k, spans[i].hi = k + w;
+    std::deque<Span> spans; // the dyadic spans over [0, 8): two are nested or apart
+    for (int w = 1; w <= 8; w *= 2)
+        for (int k = 0; k < 8; k += w)
+            spans.emplace_back(k, k + w);
     auto root = std::make_unique<coTree>();
     std::vector<const Span *> added;
     for (int step = 0; step < steps && !in.done(); ++step) {
