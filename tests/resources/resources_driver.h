@@ -199,50 +199,45 @@ private:
             MODEL_CHECK(got == model_file(t, name, v, make == coResourceTableMaker::merge_entry));
     }
 
-    void push_modifier(int k, int t) {
+    // A modifier of key k in table t, or (kind Base) a resource attached
+    // there. Dying, a modifier puts back the entry it displaced and an
+    // attached resource empties its slot, whatever the slot holds.
+    void push_scoped(int k, int t, int kind) {
         Key &s = keys_[k];
-        Value v = convert(value_text(in_));
-        if (!v.ok[s.kind]) return;
+        Value v = kind == Base ? Value{} : convert(value_text(in_));
+        if (kind != Base && !v.ok[kind]) return;
+        coResourceBase *r = nullptr;
         coResourceModifierBase *m = nullptr;
-        int kind = s.kind, id = s.key->id();
+        int id = s.key->id();
         bool done = attempt([&] {
             with_kind(kind, [&](auto types) {
                 using M = typename decltype(types)::modifier;
                 using K = typename decltype(types)::key;
-                if constexpr (!std::is_void_v<M>)
+                if constexpr (std::is_void_v<M>)
+                    r = new coResourceBase(s.key.get(), tables_[t].get());
+                else
                     m = new M(v.as(static_cast<typename M::value_type *>(nullptr)),
                               static_cast<K *>(s.key.get()), tables_[t].get());
             });
         });
         if (!done) return;
-        const Entry *saved = own_[t].count(id) ? &own_[t][id] : nullptr;
-        MODEL_CHECK(m->saved() == (saved ? saved->obj : nullptr) && m->key() == s.key.get());
+        const Entry *saved = m && own_[t].count(id) ? &own_[t][id] : nullptr;
+        MODEL_CHECK(!m ||
+                    (m->saved() == (saved ? saved->obj : nullptr) && m->key() == s.key.get()));
         auto keep = saved ? std::make_shared<Entry>(*saved) : nullptr;
-        file(t, id, Entry{m->resource(), kind, v});
-        // Dying, it puts the entry it displaced back, whatever the slot holds.
-        scoped_.push_back([this, m, kind, t, id, keep, k] {
+        file(t, id, Entry{m ? m->resource() : r, kind, v});
+        scoped_.push_back([this, r, m, kind, t, id, keep, k] {
             --keys_[k].users;
-            with_kind(kind, [m](auto types) {
+            with_kind(kind, [&](auto types) {
                 using M = typename decltype(types)::modifier;
-                if constexpr (!std::is_void_v<M>) delete static_cast<M *>(m);
+                if constexpr (std::is_void_v<M>)
+                    delete r;
+                else
+                    delete static_cast<M *>(m);
             });
             keep ? void(own_[t][id] = *keep) : void(own_[t].erase(id));
         });
         ++s.users;
-    }
-
-    void push_attached(int k, int t) {
-        coResourceBase *r = nullptr;
-        if (!attempt([&] { r = new coResourceBase(keys_[k].key.get(), tables_[t].get()); })) return;
-        int id = keys_[k].key->id();
-        file(t, id, Entry{r, Base, Value{}});
-        // Dying, it empties its slot, whatever the slot holds.
-        scoped_.push_back([this, r, t, id, k] {
-            --keys_[k].users;
-            delete r;
-            own_[t].erase(id);
-        });
-        ++keys_[k].users;
     }
     void pop() {
         scoped_.back()();
@@ -328,8 +323,8 @@ private:
             int id = s.key->id();
             MODEL_CHECK(tables_[t]->remove_resource(s.key.get()) == int(own_[t].erase(id)));
         }
-        if (op == 4 && s.key && s.kind != Base) return push_modifier(k, t);
-        if (op == 5 && s.key) return push_attached(k, t);
+        if (op == 4 && s.key && s.kind != Base) return push_scoped(k, t, s.kind);
+        if (op == 5 && s.key) return push_scoped(k, t, Base);
         if ((op == 6 || op == 7) && !scoped_.empty()) return pop();
         if (op >= 8) load(t);
     }
