@@ -4,9 +4,9 @@
 // stepping off either end returns 0 and leaves the walker undefined. The
 // paged list's model also keeps the slot of every element, the free chain
 // (last freed first) and the slot count, so slot reuse is checked exactly.
-// The sorted lists, the stacks and queues and the tree have their own small
-// models. Insertions and copies are now and then run with an allocation
-// failing; the container must then be exactly as before.
+// The sorted lists, stacks and queues share a model of the sequence in
+// walking order; the tree has its own. Insertions and copies are now and then run with an
+// allocation failing; the container must then be exactly as before.
 #pragma once
 
 #include <colib/lists/page_dlist.h>
@@ -17,10 +17,12 @@
 
 #include "support/alloc_injector.h"
 #include "support/driver.h"
+#include "support/samples.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <new>
 #include <optional>
@@ -53,17 +55,14 @@ template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
         if (i >= v.size() || !same(x, v[i++])) return false;
     return i == v.size();
 }
-// The expected "<header>{ size n, elements }" printout of ints.
-inline std::string block(const std::string &header, const std::vector<int> &v, bool size = true) {
-    std::string s = header + "{\n" + (size ? "  size " + std::to_string(v.size()) + "\n" : "");
-    for (int x : v)
-        s += "  " + std::to_string(x) + "\n";
-    return s + "}\n";
-}
-// Runs op, now and then with one of its first allocations failing; true
-// when one failed.
-template <class Op> bool maybe_failing(Input &in, Op op) {
-    return !attempt(in, op);
+// The expected printout: the header line, "size n" unless size is false,
+// one line per element.
+template <class T>
+std::string shown(const std::string &head, const std::vector<T> &v, bool size = true) {
+    std::vector<std::string> lines;
+    for (const T &x : v)
+        lines.push_back(text(x));
+    return printout(head, size ? int(v.size()) : -1, lines);
 }
 
 // ---- the linked lists with a cursor of their own ----
@@ -117,10 +116,10 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
         if constexpr (K == PAGED) MODEL_CHECK(same(l.cursor()(), m.v[m.pos]));
         if constexpr (K != SINGLY) MODEL_CHECK(l.index() == m.pos);
     }
-    if constexpr (std::is_same_v<T, int>) {
-        const char *h = K == SINGLY ? "coSList " : K == DOUBLY ? "coDList " : "coPageDList ";
-        MODEL_CHECK(printed(l) == block(h, m.v));
-    }
+    MODEL_CHECK(printed(l) == shown(K == SINGLY   ? "coSList {"
+                                    : K == DOUBLY ? "coDList {"
+                                                  : "coPageDList {",
+                                    m.v));
     // A fresh walker each way.
     std::vector<T> seen, back;
     It it(&l);
@@ -178,7 +177,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
         T x = gen<T>(in);
         if (op <= 3) { // the four insertions, which report 0 when no link can be had
             int r = -1;
-            bool failed = maybe_failing(in, [&] {
+            bool failed = !attempt(in, [&] {
                 r = op == 0   ? l.insert_first(x)
                     : op == 1 ? l.insert_last(x)
                     : op == 2 ? l.insert_after(x)
@@ -261,7 +260,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             for (int i = in.below(6); i > 0; --i)
                 sv.push_back(gen<T>(in)), src.insert_last(sv.back());
             bool self = in.one_in(4);
-            bool failed = maybe_failing(in, [&] { l.become(utCOPY, self ? l : src); });
+            bool failed = !attempt(in, [&] { l.become(utCOPY, self ? l : src); });
             if (self && K == SINGLY) m.pos = -1; // the singly linked list's cursor resets
             m.spare |= failed;
             if (!failed && !self) {
@@ -271,25 +270,14 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
                     (s < m.n() ? m.slot : m.freed).push_back(s);
                 std::reverse(m.freed.begin(), m.freed.end());
             }
-        } else if (op == 15) { // copies aside, and moves there and back
-            std::unique_ptr<L> c;
-            if (!maybe_failing(in, [&] { c = std::make_unique<L>(utCOPY, l); })) {
-                CursorModel<T> cm;
-                for (const T &e : m.v)
-                    cm.insert(cm.n(), e);
-                check<K, L, It, ItB>(*c, cm);
-            }
-            L moved(std::move(l));
-            if (K != PAGED) m.pos = -1; // the paged list's cursor moves along
-            check<K, L, It, ItB>(moved, m);
-            CursorModel<T> none;
-            check<K, L, It, ItB>(l, none);
-            if (in.flag())
-                l = std::move(moved);
-            else
-                l.~L(), new (&l) L(std::move(moved));
-            MODEL_CHECK(moved.empty() && moved.undefined() && moved.insert_last(x) &&
-                        moved.size() == 1);
+        } else if (op == 15) { // copies start with fresh slots; the paged cursor moves along
+            CursorModel<T> fresh, none;
+            for (const T &e : m.v)
+                fresh.insert(fresh.n(), e);
+            if (K != PAGED) m.pos = -1;
+            copies_and_moves(
+                in, l, [&](const L &c, bool copy) { check<K, L, It, ItB>(c, copy ? fresh : m); },
+                [&](const L &c) { check<K, L, It, ItB>(c, none); });
         }
         check<K, L, It, ItB>(l, m);
         MODEL_CHECK(same_as(m.v, std::vector<T>(l.begin(), l.end()))); // the writable range
@@ -297,7 +285,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
     gives_back(l);
 }
 
-// ---- the sorted lists ----
+// ---- the sorted lists, stacks and queues: a sequence in walking order ----
 
 template <class T> bool before(const T &a, const T &b) {
     if constexpr (std::is_same_v<T, utString>) // no text first, then unsigned bytes
@@ -307,135 +295,81 @@ template <class T> bool before(const T &a, const T &b) {
         return a < b;
 }
 
-template <class L, class It> void run_sorted(Input &in, int steps) {
+enum Order { SORTED, STACK, QUEUE };
+
+template <Order O, class L, class It = void> void run_ordered(Input &in, int steps) {
     using T = typename L::value_type;
     L l;
-    std::vector<T> m;
+    std::vector<T> m; // sorted, top first or head first
     for (int step = 0; step < steps && !in.done(); ++step) {
         T x = gen<T>(in);
         auto first = std::lower_bound(m.begin(), m.end(), x, before<T>);
-        bool has = first != m.end() && !before(x, *first);
-        switch (in.below(8)) {
-        case 0:
-        case 1:
-            if (!maybe_failing(in, [&] { l.add(x); }))
-                m.insert(std::upper_bound(m.begin(), m.end(), x, before<T>), x);
-            break;
-        case 2:
-            if (!m.empty()) {
-                auto at = in.flag() ? m.begin() : m.end() - 1;
-                MODEL_CHECK(same(at == m.begin() ? l.remove_first() : l.remove_last(), *at));
-                m.erase(at);
-            }
-            break;
-        case 4: { // find, walk on from there, and maybe remove what it found
-            MODEL_CHECK(l.member(x) == has);
-            auto c = l.find(x);
-            MODEL_CHECK((c.undefined() != 0) == !has);
-            size_t at = has ? first - m.begin() : m.size();
-            if (has && in.flag()) {
-                c.remove();
-                m.erase(m.begin() + at);
-            }
-            std::vector<T> rest;
-            for (bool on = !c.undefined(); on; on = ++c)
-                rest.push_back(c());
-            MODEL_CHECK(same_as(std::vector<T>(m.begin() + std::min(at, m.size()), m.end()), rest));
-            It it = static_cast<const L &>(l).find(x);
-            MODEL_CHECK((it.undefined() != 0) == !(at < m.size() && !before(x, m[at])));
-            break;
-        }
-        case 5:
-            if (in.one_in(4)) l.clear(), m.clear();
-            break;
-        case 6: { // copies and moves
-            L c(l);
-            MODEL_CHECK(same_as(m, c));
-            L moved(std::move(l));
-            MODEL_CHECK(l.empty() && same_as(m, moved));
-            if (in.flag())
-                l = std::move(moved);
+        int op = in.below(8), r = 1;
+        if (op <= 1) { // a sorted list puts x after the elements equal to it
+            bool done = attempt(in, [&] {
+                if constexpr (O == SORTED)
+                    l.add(x);
+                else
+                    r = l.push(x);
+            });
+            MODEL_CHECK(O == SORTED || r == done);
+            if (done)
+                m.insert(O == SORTED  ? std::upper_bound(m.begin(), m.end(), x, before<T>)
+                         : O == STACK ? m.begin()
+                                      : m.end(),
+                         x);
+        } else if (op == 2 && !m.empty()) {
+            bool last = O == SORTED && in.flag();
+            if constexpr (O == SORTED)
+                MODEL_CHECK(
+                    same(last ? l.remove_last() : l.remove_first(), last ? m.back() : m[0]));
             else
-                l = c;
-            break;
+                l.pop();
+            m.erase(last ? m.end() - 1 : m.begin());
+        } else if (op == 3) {
+            copies_and_moves(
+                in, l, [&](const L &c, bool) { MODEL_CHECK(same_as(m, c)); },
+                [](const L &c) { MODEL_CHECK(c.empty()); });
+        } else if (op == 4) {
+            if (in.one_in(3)) l.clear(), m.clear();
+        } else if constexpr (O == SORTED) {
+            if (op == 5) { // find, walk on from there, and maybe remove what it found
+                bool has = first != m.end() && !before(x, *first);
+                MODEL_CHECK(l.member(x) == has);
+                auto c = l.find(x);
+                MODEL_CHECK((c.undefined() != 0) == !has);
+                size_t at = has ? first - m.begin() : m.size();
+                if (has && in.flag()) c.remove(), m.erase(m.begin() + at);
+                std::vector<T> rest;
+                for (bool on = !c.undefined(); on; on = ++c)
+                    rest.push_back(c());
+                MODEL_CHECK(
+                    same_as(std::vector<T>(m.begin() + std::min(at, m.size()), m.end()), rest));
+                It it = static_cast<const L &>(l).find(x);
+                MODEL_CHECK((it.undefined() != 0) == !(at < m.size() && !before(x, m[at])));
+            } else { // a walk back from undefined
+                std::vector<T> back;
+                for (It it(&l); --it;)
+                    back.insert(back.begin(), it());
+                MODEL_CHECK(same_as(m, back));
+            }
         }
-        default: { // a walk back from undefined
-            std::vector<T> back;
-            It it(&l);
-            while (--it)
-                back.insert(back.begin(), it());
-            MODEL_CHECK(same_as(m, back));
-        }
-        }
-        MODEL_CHECK(same_as(m, l) && l.size() == static_cast<int>(m.size()));
-        MODEL_CHECK(same_as(m, static_cast<const L &>(l).items()));
-        if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(printed(l) == block("coSortedList ", m, false));
+        const L &c = l;
+        MODEL_CHECK(same_as(m, c) && c.size() == int(m.size()));
+        if constexpr (O == SORTED)
+            MODEL_CHECK(same_as(m, c.items()) && printed(c) == shown("coSortedList {", m, false));
+        else
+            MODEL_CHECK(same_as(m, c.list()) &&
+                        printed(c) == shown(O == STACK ? "coStack\n{" : "coQueue \n{", m));
+        if constexpr (O == STACK)
+            if (!m.empty()) MODEL_CHECK(same(c.top(), m[0]));
+        if constexpr (O == QUEUE)
+            if (!m.empty()) MODEL_CHECK(same(c.head(), m[0]) && same(c.tail(), m.back()));
     }
     gives_back(l);
 }
 
-// ---- the stacks and queues ----
-
-template <class S, bool Stack> void run_adaptor(Input &in, int steps) {
-    using T = typename S::value_type;
-    S s;
-    std::vector<T> m; // top or head first
-    for (int step = 0; step < steps && !in.done(); ++step) {
-        T x = gen<T>(in);
-        switch (in.below(5)) {
-        case 0:
-        case 1: {
-            int r = -1;
-            bool failed = maybe_failing(in, [&] { r = s.push(x); });
-            MODEL_CHECK(r == (failed ? 0 : 1));
-            if (!failed) m.insert(Stack ? m.begin() : m.end(), x);
-            break;
-        }
-        case 2:
-            if (!m.empty()) s.pop(), m.erase(m.begin());
-            break;
-        case 3: { // copies and moves
-            auto c = std::make_unique<S>();
-            if (!maybe_failing(in, [&] {
-                    in.flag() ? c->become(utCOPY, s) : void(c = std::make_unique<S>(utCOPY, s));
-                }))
-                MODEL_CHECK(same_as(m, *c));
-            S moved(std::move(s));
-            MODEL_CHECK(s.empty() && same_as(m, moved));
-            s = std::move(moved);
-            break;
-        }
-        default:
-            if (in.one_in(3)) s.clear(), m.clear();
-        }
-        const S &cs = s;
-        MODEL_CHECK(same_as(m, cs) && same_as(m, cs.list()) && s.size() == int(m.size()));
-        if (!m.empty()) {
-            if constexpr (Stack) MODEL_CHECK(same(cs.top(), m.front()));
-            if constexpr (!Stack)
-                MODEL_CHECK(same(cs.head(), m.front()) && same(cs.tail(), m.back()));
-        }
-        if constexpr (std::is_same_v<T, int>)
-            MODEL_CHECK(printed(s) == (Stack ? "coStack\n" : "coQueue \n") + block("", m));
-    }
-    gives_back(s);
-}
-
 // ---- the tree ----
-
-// A span [lo, hi) of the dyadic spans over [0, 8): any two are nested or
-// disjoint. A span claims the spans strictly inside it; siblings go by lo.
-struct Span : coTreeObj {
-    int lo = 0, hi = 0;
-    int is_ancestor(const coTreeObj *o) const override {
-        auto *s = static_cast<const Span *>(o);
-        return lo <= s->lo && s->hi <= hi && hi - lo > s->hi - s->lo;
-    }
-    int is_older_sibling(const coTreeObj *o) const override {
-        return lo < static_cast<const Span *>(o)->lo;
-    }
-};
 
 // Every node's children are the spans it holds directly, by lo; the tree
 // holds exactly the spans added.
@@ -460,17 +394,17 @@ inline int check_tree(const coTree *node, const std::vector<const Span *> &added
 }
 
 inline void run_tree(Input &in, int steps) {
-    Span spans[15];
-    for (int i = 0, w = 1, k = 0; w <= 8; w *= 2)
-        for (k = 0; k < 8; k += w, ++i)
-            spans[i].lo = k, spans[i].hi = k + w;
+    std::deque<Span> spans; // the dyadic spans over [0, 8): two are nested or apart
+    for (int w = 1; w <= 8; w *= 2)
+        for (int k = 0; k < 8; k += w)
+            spans.emplace_back(k, k + w);
     auto root = std::make_unique<coTree>();
     std::vector<const Span *> added;
     for (int step = 0; step < steps && !in.done(); ++step) {
         int op = in.below(8);
         Span *s = &spans[in.below(15)];
         if (op < 5 && std::find(added.begin(), added.end(), s) == added.end()) {
-            if (!maybe_failing(in, [&] { root->add(s); })) added.push_back(s);
+            if (!!attempt(in, [&] { root->add(s); })) added.push_back(s);
         } else if (op == 5) { // a move there and back
             coTree other(std::move(*root));
             MODEL_CHECK(check_tree(root.get(), {}) == 1 && !other.object());
@@ -492,7 +426,7 @@ inline void run_tree(Input &in, int steps) {
 #define COLIB_LISTS_RUNS(P)                                                                        \
     run_cursor_list<SINGLY, P##coSList, P##coSListBcoIterator>,                                    \
         run_cursor_list<DOUBLY, P##coDList, P##coDListBcoIterator, P##coDListBcoIteratorB>,        \
-        run_adaptor<P##coStack, true>, run_adaptor<P##coQueue, false>
+        run_ordered<STACK, P##coStack>, run_ordered<QUEUE, P##coQueue>
 
 inline void run_lists(Input &in) {
     using Run = void (*)(Input &, int);
@@ -504,9 +438,9 @@ inline void run_lists(Input &in) {
         COLIB_LISTS_RUNS(utString),
         run_cursor_list<PAGED, intcoPageDList, intcoPageDListcoIterator>,
         run_cursor_list<PAGED, doublecoPageDList, doublecoPageDListcoIterator>,
-        run_sorted<intcoSortedList, intcoSortedListcoIterator>,
-        run_sorted<doublecoSortedList, doublecoSortedListcoIterator>,
-        run_sorted<utStringcoSortedList, utStringcoSortedListcoIterator>,
+        run_ordered<SORTED, intcoSortedList, intcoSortedListcoIterator>,
+        run_ordered<SORTED, doublecoSortedList, doublecoSortedListcoIterator>,
+        run_ordered<SORTED, utStringcoSortedList, utStringcoSortedListcoIterator>,
         run_tree,
         run_tree,
     };

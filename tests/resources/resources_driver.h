@@ -199,50 +199,45 @@ private:
             MODEL_CHECK(got == model_file(t, name, v, make == coResourceTableMaker::merge_entry));
     }
 
-    void push_modifier(int k, int t) {
+    // A modifier of key k in table t, or (kind Base) a resource attached
+    // there. Dying, a modifier puts back the entry it displaced and an
+    // attached resource empties its slot, whatever the slot holds.
+    void push_scoped(int k, int t, int kind) {
         Key &s = keys_[k];
-        Value v = convert(value_text(in_));
-        if (!v.ok[s.kind]) return;
+        Value v = kind == Base ? Value{} : convert(value_text(in_));
+        if (kind != Base && !v.ok[kind]) return;
+        coResourceBase *r = nullptr;
         coResourceModifierBase *m = nullptr;
-        int kind = s.kind, id = s.key->id();
+        int id = s.key->id();
         bool done = attempt([&] {
             with_kind(kind, [&](auto types) {
                 using M = typename decltype(types)::modifier;
                 using K = typename decltype(types)::key;
-                if constexpr (!std::is_void_v<M>)
+                if constexpr (std::is_void_v<M>)
+                    r = new coResourceBase(s.key.get(), tables_[t].get());
+                else
                     m = new M(v.as(static_cast<typename M::value_type *>(nullptr)),
                               static_cast<K *>(s.key.get()), tables_[t].get());
             });
         });
         if (!done) return;
-        const Entry *saved = own_[t].count(id) ? &own_[t][id] : nullptr;
-        MODEL_CHECK(m->saved() == (saved ? saved->obj : nullptr) && m->key() == s.key.get());
+        const Entry *saved = m && own_[t].count(id) ? &own_[t][id] : nullptr;
+        MODEL_CHECK(!m ||
+                    (m->saved() == (saved ? saved->obj : nullptr) && m->key() == s.key.get()));
         auto keep = saved ? std::make_shared<Entry>(*saved) : nullptr;
-        file(t, id, Entry{m->resource(), kind, v});
-        // Dying, it puts the entry it displaced back, whatever the slot holds.
-        scoped_.push_back([this, m, kind, t, id, keep, k] {
+        file(t, id, Entry{m ? m->resource() : r, kind, v});
+        scoped_.push_back([this, r, m, kind, t, id, keep, k] {
             --keys_[k].users;
-            with_kind(kind, [m](auto types) {
+            with_kind(kind, [&](auto types) {
                 using M = typename decltype(types)::modifier;
-                if constexpr (!std::is_void_v<M>) delete static_cast<M *>(m);
+                if constexpr (std::is_void_v<M>)
+                    delete r;
+                else
+                    delete static_cast<M *>(m);
             });
             keep ? void(own_[t][id] = *keep) : void(own_[t].erase(id));
         });
         ++s.users;
-    }
-
-    void push_attached(int k, int t) {
-        coResourceBase *r = nullptr;
-        if (!attempt([&] { r = new coResourceBase(keys_[k].key.get(), tables_[t].get()); })) return;
-        int id = keys_[k].key->id();
-        file(t, id, Entry{r, Base, Value{}});
-        // Dying, it empties its slot, whatever the slot holds.
-        scoped_.push_back([this, r, t, id, k] {
-            --keys_[k].users;
-            delete r;
-            own_[t].erase(id);
-        });
-        ++keys_[k].users;
     }
     void pop() {
         scoped_.back()();
@@ -289,20 +284,20 @@ private:
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (line.size() <= 65536 && (body.empty() || body[0] == '#')) continue;
             std::size_t eq = body.find('=');
-            int err =
-                line.size() > 65536 || body.find('\0') != std::string::npos ||
-                        eq == std::string::npos
-                    ? -1
-                    : model_file(t, trim(body.substr(0, eq)), convert(trim(body.substr(eq + 1))),
-                                 mode == coResourceLoadMerge);
-            filed += err == coResourceOk || err == coResourceReplaced;
             const char *issue = line.size() > 65536                    ? "line too long"
                                 : body.find('\0') != std::string::npos ? "NUL byte"
                                 : eq == std::string::npos              ? "no '='"
-                                : err == coResourceNoSuchKey           ? "no such key"
-                                : err == coResourceBadValue            ? "bad value"
-                                : err == coResourceReplaced            ? "replaced"
                                                                        : nullptr;
+            int err =
+                issue ? -1
+                      : model_file(t, trim(body.substr(0, eq)), convert(trim(body.substr(eq + 1))),
+                                   mode == coResourceLoadMerge);
+            filed += err == coResourceOk || err == coResourceReplaced;
+            if (!issue)
+                issue = err == coResourceNoSuchKey  ? "no such key"
+                        : err == coResourceBadValue ? "bad value"
+                        : err == coResourceReplaced ? "replaced"
+                                                    : nullptr;
             if (line.size() > 65536) line.resize(80);
             // A text ends at its first NUL byte.
             if (issue)
@@ -328,8 +323,8 @@ private:
             int id = s.key->id();
             MODEL_CHECK(tables_[t]->remove_resource(s.key.get()) == int(own_[t].erase(id)));
         }
-        if (op == 4 && s.key && s.kind != Base) return push_modifier(k, t);
-        if (op == 5 && s.key) return push_attached(k, t);
+        if (op == 4 && s.key && s.kind != Base) return push_scoped(k, t, s.kind);
+        if (op == 5 && s.key) return push_scoped(k, t, Base);
         if ((op == 6 || op == 7) && !scoped_.empty()) return pop();
         if (op >= 8) load(t);
     }
@@ -346,7 +341,7 @@ private:
             MODEL_CHECK(table.entry_count() == static_cast<int>(own_[t].size()));
             // Range-for, the table's iterator (twice: it starts over) and the
             // slot storage's walker, which sees the empty slots too.
-            Walk want, slots, by_range, by_iterator;
+            Walk want, slots, by_range;
             for (const auto &[id, e] : own_[t]) {
                 want.emplace_back(id, e.obj);
                 MODEL_CHECK(e.obj->as_string().c_str() == e.shown());
@@ -358,9 +353,10 @@ private:
                 by_range.emplace_back(it.index(), *it);
             coResourceIterator it(&table);
             for (int round = 0; round < 2; ++round) {
+                Walk by_iterator;
                 while (++it)
                     by_iterator.emplace_back(it.index(), it());
-                MODEL_CHECK(it.undefined());
+                MODEL_CHECK(it.undefined() && by_iterator == want);
             }
             coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator slot(tables_[t]->slots());
             for (int i = 0; ++slot; ++i) {
@@ -368,9 +364,6 @@ private:
                 if (slot()) slots.emplace_back(i, slot());
             }
             MODEL_CHECK(by_range == want && slots == want && slot.remaining() == 0);
-            Walk twice = want;
-            twice.insert(twice.end(), want.begin(), want.end());
-            MODEL_CHECK(by_iterator == twice);
             for (const Key &k : keys_) {
                 if (!k.key) continue;
                 const Entry *m = lookup(t, k.key->id());

@@ -17,8 +17,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <new>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace colib_test {
@@ -154,6 +157,37 @@ template <class Run> void run_seeds(Run run, int n, size_t length) {
         run(in);                                                                                   \
         return 0;                                                                                  \
     }
+
+// The copy and move steps every container takes alike. A copy (now and then
+// made with an allocation failing, which must leave nothing behind) holds
+// what c holds, also after a become from itself where there is one; a move
+// takes the contents and leaves its source empty; they come back by move
+// assignment or by a move into c's own storage. holds(x, copy) checks that x
+// holds what c held, emptied(x) that x is what a move leaves behind.
+template <class C, class = void> struct has_become : std::false_type {};
+template <class C>
+struct has_become<C, std::void_t<decltype(std::declval<C &>().become(utCOPY, std::declval<C &>()))>>
+    : std::true_type {};
+template <class C, class Holds, class Emptied>
+void copies_and_moves(Input &in, C &c, Holds holds, Emptied emptied) {
+    std::unique_ptr<C> copy;
+    if (attempt(in, [&] {
+            if constexpr (std::is_constructible_v<C, utCopy, const C &>)
+                copy.reset(new C(utCOPY, c));
+            else
+                copy.reset(new C(c));
+        })) {
+        if constexpr (has_become<C>::value) copy->become(utCOPY, *copy);
+        holds(*copy, true);
+    }
+    C moved(std::move(c));
+    holds(moved, false), emptied(c);
+    if (in.flag())
+        c = std::move(moved);
+    else
+        c.~C(), new (&c) C(std::move(moved));
+    emptied(moved);
+}
 
 // Runs a driver's session; nothing it allocated may be left afterwards.
 template <class Run> void leak_free(Run run) {

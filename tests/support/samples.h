@@ -1,11 +1,12 @@
 // One small container of every family, with walkers standing on them: what
 // the debugger views print (gdb/sample.cpp) and what the concurrent reads
-// share between threads (threads/concurrent_reads_test.cpp).
+// share between threads (threads/concurrent_reads_test.cpp); the tree
+// objects serve the lists' driver too.
 #pragma once
 
 #include <colib/colib.h>
 
-// Tree objects: an interval claims the intervals inside it.
+// Tree objects: an interval claims the intervals inside it; siblings go by lo.
 struct Span : coTreeObj {
     Span(int lo, int hi) : lo(lo), hi(hi) {}
     int is_ancestor(const coTreeObj *o) const override {
