@@ -18,6 +18,7 @@
 #include <forward_list>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -56,14 +57,26 @@ void BM_Dispatch_colib(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * n);
 }
 
-void BM_Dispatch_StdFunction(benchmark::State &state) {
+// The std::function peers: the same calls in a vector, or in a singly
+// linked list whose nodes are made between each receiver and a block the
+// size of a registration, as co_register lays them out (the floor of any
+// linked walk).
+template <bool Linked> void dispatch_functions(benchmark::State &state) {
+    using Call = std::function<void(void *)>;
     const int n = static_cast<int>(state.range(0));
     std::vector<std::unique_ptr<Plain>> rs;
-    std::vector<std::function<void(void *)>> calls;
+    std::vector<std::unique_ptr<char[]>> pads;
+    std::conditional_t<Linked, std::forward_list<Call>, std::vector<Call>> calls;
     for (int i = 0; i < n; ++i) {
         rs.push_back(std::make_unique<Plain>());
         Plain *p = rs.back().get();
-        calls.emplace_back([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
+        Call f = [p](void *d) { p->hits += static_cast<Data *>(d)->step; };
+        if constexpr (Linked) {
+            pads.push_back(std::make_unique<char[]>(sizeof(coCallFunc)));
+            calls.push_front(std::move(f));
+        } else {
+            calls.push_back(std::move(f));
+        }
     }
     Data d;
     for (auto _ : state)
@@ -72,27 +85,11 @@ void BM_Dispatch_StdFunction(benchmark::State &state) {
     benchmark::DoNotOptimize(rs.front()->hits);
     state.SetItemsProcessed(state.iterations() * n);
 }
-
-// The floor of any linked walk: the same functions in a singly linked list,
-// each node made between its receiver and a block the size of a
-// registration, as co_register lays them out.
+void BM_Dispatch_StdFunction(benchmark::State &state) {
+    dispatch_functions<false>(state);
+}
 void BM_Dispatch_LinkedStdFunction(benchmark::State &state) {
-    const int n = static_cast<int>(state.range(0));
-    std::vector<std::unique_ptr<Plain>> rs;
-    std::vector<std::unique_ptr<char[]>> pads;
-    std::forward_list<std::function<void(void *)>> calls;
-    for (int i = 0; i < n; ++i) {
-        rs.push_back(std::make_unique<Plain>());
-        Plain *p = rs.back().get();
-        pads.push_back(std::make_unique<char[]>(sizeof(coCallFunc)));
-        calls.emplace_front([p](void *d) { p->hits += static_cast<Data *>(d)->step; });
-    }
-    Data d;
-    for (auto _ : state)
-        for (auto &f : calls)
-            f(&d);
-    benchmark::DoNotOptimize(rs.front()->hits);
-    state.SetItemsProcessed(state.iterations() * n);
+    dispatch_functions<true>(state);
 }
 
 void BM_Dispatch_Signals2(benchmark::State &state) {
