@@ -33,6 +33,9 @@ TEST(Hashing, PinnedArithmetic) {
     EXPECT_EQ(co_hash(reinterpret_cast<coPointerSetObject *>(0x1234567800000001ull)), 0x12345679u);
     EXPECT_EQ(co_hash(utStringintcoTableP(utString("ab"), 9)), co_hash(utString("ab")));
     EXPECT_EQ(co_hash(intdoublecoTableP(-5, 1.5)), co_hash(-5));
+    // Same head, home slot of 16 and tag: only the bytes past the head differ.
+    utStringcoSet words{utString("abcdefgh")};
+    EXPECT_FALSE(words.member(utString("abcdeare")) || words.member("abcdeare"));
 
     // Bits after each insertion: 16 -> 32 slots on the 8th element; a
     // rebuild that reaches the load limit again grows again.

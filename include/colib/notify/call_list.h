@@ -251,9 +251,9 @@ private:
     enum : unsigned { kEmptied = 1, kCollectOnSenderList = 2, kCollectOnReceiverList = 4 };
     // The end of a walk: unlinks its frame (and settles the list when it
     // was the outermost), or marks the outer frame gone when the list is.
-    void end_walk(const colib_detail::coCallWalk &frame, colib_detail::coCallWalk *outer);
+    inline void end_walk(const colib_detail::coCallWalk &frame, colib_detail::coCallWalk *outer);
     // The end of a walk whose list is known to be there.
-    void pop_walk(colib_detail::coCallWalk *outer);
+    inline void pop_walk(colib_detail::coCallWalk *outer);
 
     // The walk behind apply and send_calls, inlined into both so that a
     // send makes no call besides the registrations' own.
