@@ -1,6 +1,7 @@
-// The everyday loops of the array, paged, notify and resource families, each
-// beside the loop a user would write by hand with the standard library, in
-// one run so that the ratios compare like with like:
+// The everyday loops of the array and paged families, each beside the loop a
+// user would write by hand with the standard library, in one run so that the
+// ratios compare like with like (sends are in notify_bench.cpp, read-safe
+// lookups in resources_bench.cpp):
 //
 //   Matrix_Write / Flat_Write           every cell of a 2048 x 2048 int matrix
 //                                       through the growing operator()
@@ -17,9 +18,6 @@
 //   DynArr_AppendReserved / Vector_PushBackReserved   1M appends into room
 //   DynArr_AppendDefault / Vector_PushBack            64K appends, no room
 //   StackFast_PushPop / StdStack_PushPop              1M pushes, then pops
-//   Send/N / StdFunction/N              one send reaching N receivers
-//   Lookup/D / NameMap/D                a typed read-safe lookup whose entry
-//                                       sits D tables up the chain
 #include "bench_common.h"
 
 #include <colib/arrays/dyn_arr.h>
