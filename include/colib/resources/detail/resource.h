@@ -269,8 +269,8 @@ public:
     // Range-for over the own filled slots in id order (parents are not
     // visited). Filling or emptying slots during a walk is allowed; growing
     // the table is not.
-    const_iterator begin() const noexcept;
-    const_iterator end() const noexcept;
+    inline const_iterator begin() const noexcept;
+    inline const_iterator end() const noexcept;
 
 protected:
     // Files resource in key's slot, growing the slots (new ones null) when
