@@ -1,6 +1,7 @@
 // Pieces every benchmark executable shares: the push-then-pop loop of the
-// stack, queue and list comparisons, the heap bytes a container costs per
-// element, and a main() that grows the heap before anything is timed.
+// stack, queue and list comparisons, random reads, the heap bytes a
+// container costs per element, and a main() that grows the heap before
+// anything is timed.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -54,13 +55,26 @@ void random_reads(benchmark::State &state, const C &c, const std::vector<int> &o
     state.SetItemsProcessed(state.iterations() * static_cast<long long>(order.size()));
 }
 
-// Heap bytes in use (malloc's own per-chunk overhead included) per element
-// of the container that fill() builds with n elements on the heap.
+// Bytes the allocator has handed out and not had back (malloc's per-chunk
+// overhead included): the arena's chunks in use and the mmapped ones.
+inline std::size_t malloc_in_use() {
+    struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// The usable bytes of the blocks operator new has handed out and not had
+// back, and how many times it was called: only in the executables that link
+// counting_new.cpp.
+long long live_heap_bytes() noexcept;
+long long allocations() noexcept;
+
+// Heap bytes in use per element of the container that fill() builds with n
+// elements on the heap.
 template <class Fill> void memory_per_element(benchmark::State &state, int n, Fill fill) {
     for (auto _ : state) {
-        std::size_t before = mallinfo2().uordblks;
+        std::size_t before = malloc_in_use();
         auto *holder = fill();
-        std::size_t after = mallinfo2().uordblks;
+        std::size_t after = malloc_in_use();
         state.counters["bytes_per_elem"] = static_cast<double>(after - before) / n;
         benchmark::DoNotOptimize(holder);
         delete holder;

@@ -4,48 +4,19 @@
 // intcoSet at 2^20. Memory per element is reported as a counter (bytes held
 // by the container divided by its element count). Word counting on a real
 // text is in word_count_bench.cpp.
+#include "bench_common.h"
+
 #include <colib/hashing/set.h>
 
 #include <absl/container/flat_hash_set.h>
 #include <benchmark/benchmark.h>
 #include <boost/unordered/unordered_flat_set.hpp>
 
-#include <malloc.h>
-
-#include <atomic>
 #include <climits>
-#include <cstdlib>
 #include <map>
-#include <new>
 #include <random>
 #include <unordered_set>
 #include <vector>
-
-// Counts live heap bytes, for the memory-per-element counters.
-static std::atomic<long long> g_live_bytes{0};
-void *operator new(std::size_t n) {
-    void *p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    g_live_bytes += static_cast<long long>(malloc_usable_size(p));
-    return p;
-}
-void *operator new[](std::size_t n) {
-    return operator new(n);
-}
-void operator delete(void *p) noexcept {
-    if (!p) return;
-    g_live_bytes -= static_cast<long long>(malloc_usable_size(p));
-    std::free(p);
-}
-void operator delete[](void *p) noexcept {
-    operator delete(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    operator delete(p);
-}
-void operator delete[](void *p, std::size_t) noexcept {
-    operator delete(p);
-}
 
 namespace {
 
@@ -108,10 +79,10 @@ template <class S> void BM_Insert(benchmark::State &state) {
     const auto &k = keys(static_cast<int>(state.range(0)));
     double bytes = 0;
     for (auto _ : state) {
-        long long before = g_live_bytes;
+        long long before = colib_bench::live_heap_bytes();
         S s;
         fill(s, k.present);
-        bytes = static_cast<double>(g_live_bytes - before);
+        bytes = static_cast<double>(colib_bench::live_heap_bytes() - before);
         benchmark::DoNotOptimize(s);
     }
     state.counters["bytes_per_elem"] = bytes / static_cast<double>(k.present.size());

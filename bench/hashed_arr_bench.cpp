@@ -7,65 +7,24 @@
 // reported as counters: bytes_per_elem, the heap bytes the container holds
 // (malloc's usable sizes), and malloc_per_elem, what mallinfo2 says the
 // allocator hands out for it (arena and mmapped chunks, headers included).
+#include "bench_common.h"
+
 #include <colib/paged/hashed_arr.h>
 #include <colib/paged/hashed_arr2d.h>
 
 #include <absl/container/flat_hash_map.h>
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 
-// Counts live heap bytes, for the memory-per-element counters.
-static std::atomic<long long> g_live_bytes{0};
-void *operator new(std::size_t n) {
-    void *p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    g_live_bytes += static_cast<long long>(malloc_usable_size(p));
-    return p;
-}
-void *operator new[](std::size_t n) {
-    return operator new(n);
-}
-void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
-    void *p = std::malloc(n ? n : 1);
-    if (p) g_live_bytes += static_cast<long long>(malloc_usable_size(p));
-    return p;
-}
-void *operator new[](std::size_t n, const std::nothrow_t &t) noexcept {
-    return operator new(n, t);
-}
-void operator delete(void *p) noexcept {
-    if (!p) return;
-    g_live_bytes -= static_cast<long long>(malloc_usable_size(p));
-    std::free(p);
-}
-void operator delete[](void *p) noexcept {
-    operator delete(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    operator delete(p);
-}
-void operator delete[](void *p, std::size_t) noexcept {
-    operator delete(p);
-}
-
 namespace {
 
-// Bytes the allocator has handed out and not had back: the arena's chunks
-// in use and the mmapped ones.
-std::size_t malloc_in_use() {
-    struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
+using colib_bench::live_heap_bytes;
+using colib_bench::malloc_in_use;
 
 // 2^20 elements: the key set has just doubled to 2^22 slots (load 1/4).
 // Runs marked /1048000 stop just under that doubling (2^21 slots, load
@@ -116,31 +75,38 @@ template <class M> struct Map {
 using Absl = Map<absl::flat_hash_map<int, int>>;
 using Std = Map<std::unordered_map<int, int>>;
 
-template <class A> void BM_Write(benchmark::State &state) {
-    const Keys &k = keys();
-    int n = static_cast<int>(state.range(0));
-    double bytes = 0, seen = 0;
-    for (auto _ : state) {
-        long long before = g_live_bytes;
-        std::size_t in_use = malloc_in_use();
-        A a;
+// Writes the first n keys of `written` (indexes or pairs) into a fresh
+// array. The heap it then holds is counted once, before the timed loop:
+// mallinfo2 walks the allocator's free lists and would be timed with it.
+template <class A, class K> void write_all(benchmark::State &state, const std::vector<K> &written) {
+    const int n = static_cast<int>(state.range(0));
+    auto fill = [&](A &a) {
         for (int i = 0; i < n; ++i)
-            a.write(k.present[i], i);
-        bytes = static_cast<double>(g_live_bytes - before);
-        seen = static_cast<double>(malloc_in_use() - in_use);
+            a.write(written[i], i);
+    };
+    {
+        const long long before = live_heap_bytes();
+        const std::size_t in_use = malloc_in_use();
+        A a;
+        fill(a);
+        state.counters["bytes_per_elem"] = static_cast<double>(live_heap_bytes() - before) / n;
+        state.counters["malloc_per_elem"] = static_cast<double>(malloc_in_use() - in_use) / n;
+    }
+    for (auto _ : state) {
+        A a;
+        fill(a);
         benchmark::DoNotOptimize(a);
     }
-    state.counters["bytes_per_elem"] = bytes / n;
-    state.counters["malloc_per_elem"] = seen / n;
     state.SetItemsProcessed(state.iterations() * n);
 }
-
-template <class A> void read_all(benchmark::State &state, const std::vector<int> &probe) {
-    const Keys &k = keys();
+// Reads the first n keys of `probe` from an array holding the first n of
+// `written`.
+template <class A, class K>
+void read_all(benchmark::State &state, const std::vector<K> &written, const std::vector<K> &probe) {
     int n = static_cast<int>(state.range(0));
     A a;
     for (int i = 0; i < n; ++i)
-        a.write(k.present[i], i + 1);
+        a.write(written[i], i + 1);
     for (auto _ : state) {
         long long sum = 0;
         for (int i = 0; i < n; ++i)
@@ -149,11 +115,14 @@ template <class A> void read_all(benchmark::State &state, const std::vector<int>
     }
     state.SetItemsProcessed(state.iterations() * n);
 }
+template <class A> void BM_Write(benchmark::State &state) {
+    write_all<A>(state, keys().present);
+}
 template <class A> void BM_ReadHit(benchmark::State &state) {
-    read_all<A>(state, keys().present);
+    read_all<A>(state, keys().present, keys().present);
 }
 template <class A> void BM_ReadMiss(benchmark::State &state) {
-    read_all<A>(state, keys().absent);
+    read_all<A>(state, keys().present, keys().absent);
 }
 
 struct Colib2D {
@@ -171,36 +140,10 @@ struct Absl2D {
 };
 
 template <class A> void BM_Write2D(benchmark::State &state) {
-    const Keys &k = keys();
-    int n = static_cast<int>(state.range(0));
-    double bytes = 0, seen = 0;
-    for (auto _ : state) {
-        long long before = g_live_bytes;
-        std::size_t in_use = malloc_in_use();
-        A a;
-        for (int i = 0; i < n; ++i)
-            a.write(k.pairs[i], i);
-        bytes = static_cast<double>(g_live_bytes - before);
-        seen = static_cast<double>(malloc_in_use() - in_use);
-        benchmark::DoNotOptimize(a);
-    }
-    state.counters["bytes_per_elem"] = bytes / n;
-    state.counters["malloc_per_elem"] = seen / n;
-    state.SetItemsProcessed(state.iterations() * n);
+    write_all<A>(state, keys().pairs);
 }
 template <class A> void BM_Read2D(benchmark::State &state) {
-    const Keys &k = keys();
-    int n = static_cast<int>(state.range(0));
-    A a;
-    for (int i = 0; i < n; ++i)
-        a.write(k.pairs[i], i + 1);
-    for (auto _ : state) {
-        long long sum = 0;
-        for (int i = 0; i < n; ++i)
-            sum += a.read(k.pairs[i]);
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * n);
+    read_all<A>(state, keys().pairs, keys().pairs);
 }
 
 #define ONE(BM, A) BENCHMARK_TEMPLATE(BM, A)->Unit(benchmark::kMicrosecond)

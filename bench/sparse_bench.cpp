@@ -8,46 +8,10 @@
 #include <colib/paged/sparse_arr.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <map>
-#include <new>
 #include <random>
 #include <utility>
 #include <vector>
-
-namespace {
-std::atomic<long> g_allocs{0};
-}
-
-// Counts every allocation of the process (the library's included).
-void *operator new(std::size_t n) {
-    g_allocs.fetch_add(1, std::memory_order_relaxed);
-    if (void *p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void *operator new[](std::size_t n) {
-    return operator new(n);
-}
-void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
-    g_allocs.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(n ? n : 1);
-}
-void *operator new[](std::size_t n, const std::nothrow_t &t) noexcept {
-    return operator new(n, t);
-}
-void operator delete(void *p) noexcept {
-    std::free(p);
-}
-void operator delete[](void *p) noexcept {
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void *p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -84,18 +48,29 @@ const std::vector<Cell> &cells(bool random_order) {
 
 using Map = std::map<std::pair<int, int>, double>;
 
+// The allocations and heap of one assembly are counted before the timed
+// loop (mallinfo2 walks the allocator's free lists).
 template <class M, class Make, class Put>
 void assemble(benchmark::State &state, bool random_order, Make make, Put put) {
     const std::vector<Cell> &cs = cells(random_order);
-    for (auto _ : state) {
-        long allocs = g_allocs.load();
-        std::size_t before = mallinfo2().uordblks;
+    auto build = [&] {
         M *m = make();
         for (const Cell &c : cs)
             put(*m, c);
-        state.counters["allocs_per_cell"] = static_cast<double>(g_allocs.load() - allocs) / kCells;
+        return m;
+    };
+    {
+        const long long allocs = colib_bench::allocations();
+        const std::size_t before = colib_bench::malloc_in_use();
+        M *m = build();
+        state.counters["allocs_per_cell"] =
+            static_cast<double>(colib_bench::allocations() - allocs) / kCells;
         state.counters["bytes_per_cell"] =
-            static_cast<double>(mallinfo2().uordblks - before) / kCells;
+            static_cast<double>(colib_bench::malloc_in_use() - before) / kCells;
+        delete m;
+    }
+    for (auto _ : state) {
+        M *m = build();
         benchmark::DoNotOptimize(m);
         state.PauseTiming();
         delete m;
