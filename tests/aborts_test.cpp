@@ -72,7 +72,6 @@ const std::vector<Abort> kAborts = {
     {"intcoVariableArr::shrink: negative count -3", [] { intcoVariableArr().shrink(-3, 1); }},
     {"charcoVariableArr::reserve: negative count -1", [] { charcoVariableArr().reserve(-1); }},
     {"intcoVariableArrcoIterator::operator\\(\\): no current element", [] { intcoVariableArr a{1}; intcoVariableArrcoIterator it(&a); it(); }},
-    // clang-format on
 
     // ---- end of arrays ----
 
@@ -85,21 +84,15 @@ const std::vector<Abort> kAborts = {
     // ---- paged, hashed and sparse arrays ----
     {"intcoPageArr::constructor: block shift 31", [] { intcoPageArr(31, 1, 1); }},
     {"utAnycoPageArrINTERNALcoDynArr::constructor: step 0", [] { intcoPageArr(2, 1, 0); }},
-    {"utAnycoPageArrINTERNALcoDynArr::constructor: negative capacity -1",
-     [] { intcoPageArr(2, -1, 1); }},
+    {"utAnycoPageArrINTERNALcoDynArr::constructor: negative capacity -1", [] { intcoPageArr(2, -1, 1); }},
     {"intcoPageArr::operator\\[\\]: negative index -1", [] { intcoPageArr()[-1] = 0; }},
-    {"intcoPageArr::operator\\[\\] const: index 2 out of range \\[0, 2\\)",
-     [] {
-         (void)static_cast<const intcoPageArr &>(intcoPageArr{1, 2})[2];
-     }},
+    {"intcoPageArr::operator\\[\\] const: index 2 out of range \\[0, 2\\)", [] { (void)static_cast<const intcoPageArr &>(intcoPageArr{1, 2})[2]; }},
     {"intcoPageArr::block: block 1 out of range \\[0, 1\\)", [] { intcoPageArr{1}.block(1); }},
     {"intcoPageArr::enter: index 256 outside the 256", [] { intcoPageArr{1}.enter(256, 0); }},
     {"intcoPageArr::expand: negative count -1", [] { intcoPageArr().expand(-1); }},
     {"intcoPageArr::copy: negative", [] { intcoPageArr().copy(intcoPageArr(), -1, 0, 0); }},
-    {"intcoPageArr::copyout: range \\[0, 0 \\+ 3\\)",
-     [] { intcoPageArr{1}.copyout(nullptr, 3, 0, 0); }},
-    {"intcoPageArrcoIterator::operator\\(\\): no current element",
-     [] { intcoPageArrcoIterator(nullptr)(); }},
+    {"intcoPageArr::copyout: range \\[0, 0 \\+ 3\\)", [] { intcoPageArr{1}.copyout(nullptr, 3, 0, 0); }},
+    {"intcoPageArrcoIterator::operator\\(\\): no current element", [] { intcoPageArrcoIterator(nullptr)(); }},
     {"intcoHashedArr::write: index -1 is the nil index", [] { intcoHashedArr()[-1] = 5; }},
     {"intcoHashedArr::get_object: index 4 was never written",
      [] {
@@ -108,20 +101,11 @@ const std::vector<Abort> kAborts = {
          } a;
          a.get_object(4);
      }},
-    {"doublecoHashedArrcoIterator::value: no current element",
-     [] {
-         (void)doublecoHashedArrcoIterator(std::make_unique<doublecoHashedArr>().get()).value();
-     }},
-    {"intcoHashedArr2D::write: the pair \\(-1, -1\\) is the nil pair",
-     [] { intcoHashedArr2D()[-1][-1] = 5; }},
-    {"charcoHashedArr2DcoIterator::value: no current element",
-     [] {
-         (void)charcoHashedArr2DcoIterator(std::make_unique<charcoHashedArr2D>().get()).value();
-     }},
-    {"doublecoSparseArr2D::write: negative position \\(-1, 0\\)",
-     [] { doublecoSparseArr2D().write(-1, 0, 1); }},
-    {"doublecoSparseArr2D::operator\\(\\): negative position \\(0, -2\\)",
-     [] { doublecoSparseArr2D()(0, -2); }},
+    {"doublecoHashedArrcoIterator::value: no current element", [] { (void)doublecoHashedArrcoIterator(std::make_unique<doublecoHashedArr>().get()).value(); }},
+    {"intcoHashedArr2D::write: the pair \\(-1, -1\\) is the nil pair", [] { intcoHashedArr2D()[-1][-1] = 5; }},
+    {"charcoHashedArr2DcoIterator::value: no current element", [] { (void)charcoHashedArr2DcoIterator(std::make_unique<charcoHashedArr2D>().get()).value(); }},
+    {"doublecoSparseArr2D::write: negative position \\(-1, 0\\)", [] { doublecoSparseArr2D().write(-1, 0, 1); }},
+    {"doublecoSparseArr2D::operator\\(\\): negative position \\(0, -2\\)", [] { doublecoSparseArr2D()(0, -2); }},
     {"intcoSparseArr2D::read: negative position", [] { (void)intcoSparseArr2D().read(-1, 0); }},
     {"doublecoSparseArr2D::row: negative index -1", [] { (void)doublecoSparseArr2D().row(-1); }},
     {"intcoSparseArr2D::column: negative index -3", [] { (void)intcoSparseArr2D().column(-3); }},
@@ -132,40 +116,32 @@ const std::vector<Abort> kAborts = {
          } a;
          a.get_index(0, -1);
      }},
-    {"basecoSparseArr2D::find: negative position \\(-4, 0\\)",
-     [] { (void)intcoSparseArr2D().find(-4, 0); }},
-    {"basecoSparseArr2D::set_index_limit: limit 0 below 1",
-     [] { intcoSparseArr2D().set_index_limit(0); }},
+    {"basecoSparseArr2D::find: negative position \\(-4, 0\\)", [] { (void)intcoSparseArr2D().find(-4, 0); }},
+    {"basecoSparseArr2D::set_index_limit: limit 0 below 1", [] { intcoSparseArr2D().set_index_limit(0); }},
     // ---- end of paged ----
 
     // ---- lists and the tree ----
     {"intcoSListB::remove_first: empty list", [] { intcoSListB().remove_first(); }},
     {"utStringcoSListB::first_item: empty list", [] { utStringcoSListB().first_item(); }},
-    {"intcoSListBcoIterator::operator\\(\\): undefined walker",
-     [] { static_cast<const intcoSListBcoIterator &>(intcoSList{1})(); }},
+    {"intcoSListBcoIterator::operator\\(\\): undefined walker", [] { static_cast<const intcoSListBcoIterator &>(intcoSList{1})(); }},
     {"intcoSListBcoCursor::operator\\(\\): undefined cursor", [] { intcoSList{1}(); }},
     {"intcoSListBcoCursor::remove: undefined cursor", [] { intcoSList{1}.remove(); }},
     {"intcoSListBcoCursor::remove_last: empty list", [] { intcoSList().remove_last(); }},
     {"intcoStack::pop: empty stack", [] { intcoStack().pop(); }},
     {"doublecoQueue::head: empty queue", [] { doublecoQueue().head(); }},
     {"intcoDListB::remove_first: empty list", [] { intcoDListB().remove_first(); }},
-    {"intcoDListBcoIterator::operator\\(\\): undefined walker",
-     [] { static_cast<const intcoDListBcoIterator &>(intcoDList{1})(); }},
+    {"intcoDListBcoIterator::operator\\(\\): undefined walker", [] { static_cast<const intcoDListBcoIterator &>(intcoDList{1})(); }},
     {"intcoDListBcoCursor::remove: undefined cursor", [] { intcoDList{1}.remove(); }},
     {"intcoDListBcoCursor::remove_last: empty list", [] { intcoDList().remove_last(); }},
     {"intcoDList::read: undefined cursor", [] { intcoDList{1}.read(); }},
     {"intcoPageDList::remove_first: empty list", [] { intcoPageDList().remove_first(); }},
     {"intcoPageDList::remove: undefined cursor", [] { intcoPageDList().remove(); }},
     {"intcoPageDList::read: undefined cursor", [] { intcoPageDList().read(); }},
-    {"intcoPageDList::operator\\[\\]: index 0 out of range \\[0, 0\\)",
-     [] { intcoPageDList()[0]; }},
-    {"intcoPageDListcoIterator::operator\\(\\): undefined walker",
-     [] { intcoPageDList().cursor()(); }},
+    {"intcoPageDList::operator\\[\\]: index 0 out of range \\[0, 0\\)", [] { intcoPageDList()[0]; }},
+    {"intcoPageDListcoIterator::operator\\(\\): undefined walker", [] { intcoPageDList().cursor()(); }},
     {"intcoSortedList::remove_first: empty list", [] { intcoSortedList().remove_first(); }},
-    {"intcoSortedListcoCursor::remove: undefined cursor",
-     [] { intcoSortedList{1}.find(2).remove(); }},
-    {"intcoSortedListcoIterator::operator\\(\\): undefined walker",
-     [] { static_cast<const intcoSortedList &>(intcoSortedList{1}).find(2)(); }},
+    {"intcoSortedListcoCursor::remove: undefined cursor", [] { intcoSortedList{1}.find(2).remove(); }},
+    {"intcoSortedListcoIterator::operator\\(\\): undefined walker", [] { static_cast<const intcoSortedList &>(intcoSortedList{1}).find(2)(); }},
     {"coTree::add: not a root",
      [] {
          struct All : coTreeObj {
@@ -198,8 +174,7 @@ const std::vector<Abort> kAborts = {
          new intcoResourceModifier(2, &k, &t);
          delete outer;
      }},
-    {"coResourceIterator::operator\\(\\): the iterator is undefined",
-     [] { coResourceIterator (&*std::make_unique<coResourceTable>())(); }},
+    {"coResourceIterator::operator\\(\\): the iterator is undefined", [] { coResourceIterator (&*std::make_unique<coResourceTable>())(); }},
     {"intcoResourceKey::read_safe: null table", [] { intcoResourceKey().read_safe(nullptr); }},
     {"coResourceBase::constructor: null key or table",
      [] { coResourceBase(&*std::make_unique<intcoResourceKey>(), nullptr); }},
@@ -209,12 +184,9 @@ const std::vector<Abort> kAborts = {
 
     // ---- call lists and the feature pool ----
     {"coCallList::add: null registration", [] { coSender(0).calls().add(nullptr); }},
-    {"coCallList::add: registration without a receiver",
-     [] { coSender(0).calls().add(new coCallFunc({}, nullptr, nullptr, nullptr, 0)); }},
-    {"coCallList::add: registration without a sender",
-     [] { coSender(0).calls().add(new coCallFunc({}, new coReceiver(0), nullptr, nullptr, 0)); }},
-    {"coCallList::add: not the calls\\(\\) of the registration's sender",
-     [] { coSender(0).calls().add(new coCallFunc({}, new coReceiver(0), new coSender(0), 0, 0)); }},
+    {"coCallList::add: registration without a receiver", [] { coSender(0).calls().add(new coCallFunc({}, nullptr, nullptr, nullptr, 0)); }},
+    {"coCallList::add: registration without a sender", [] { coSender(0).calls().add(new coCallFunc({}, new coReceiver(0), nullptr, nullptr, 0)); }},
+    {"coCallList::add: not the calls\\(\\) of the registration's sender", [] { coSender(0).calls().add(new coCallFunc({}, new coReceiver(0), new coSender(0), 0, 0)); }},
     {"coCallList::add: registration 0x[0-9a-f]+ added twice",
      [] {
          coSender s(0);
@@ -239,7 +211,7 @@ const std::vector<Abort> kAborts = {
          } pool;
          pool.insert_copy(nullptr);
      }},
-
+    // clang-format on
     // ---- end of notify ----
 };
 
