@@ -209,37 +209,63 @@ template <class D, class T, class Tr>
 T *coSetT<D, T, Tr>::rebuild(T *src, int src_slots, int &bits, bool take) const {
     if (bits > 30) throw std::bad_alloc();
     Table t{new_table(bits), bits};
-    std::uint8_t *tg = tagged ? tags_of(t.p, bits) : nullptr;
-    int n = 0;
-    for (int i = 0; i < src_slots; ++i) {
-        if (Tr::is_nil(src[i])) continue;
+    // The geometry in locals: a store into the new table (an int or a tag
+    // byte) could alias the members and force their reload per element.
+    int b = bits;
+    T *to = t.p;
+    std::uint8_t *tg = tagged ? tags_of(to, b) : nullptr;
+    long long limit = scaled_limit(b), added = 0;
+    auto add = [&](int i) {
         // The elements are distinct: each goes to the end of its probe.
         unsigned h = Tr::hash(src[i]);
-        int j = colib_detail::hash_home(h, bits);
+        int j = colib_detail::hash_home(h, b);
         if constexpr (tagged) {
             while (tg[j] != colib_detail::tag_empty)
-                j = colib_detail::one_less(j, bits);
+                j = colib_detail::one_less(j, b);
             tg[j] = colib_detail::hash_tag(h);
         } else {
-            while (!Tr::is_nil(t.p[j]))
-                j = colib_detail::one_less(j, bits);
+            while (!Tr::is_nil(to[j]))
+                j = colib_detail::one_less(j, b);
         }
         if (take)
-            t.p[j] = std::move(src[i]);
+            to[j] = std::move(src[i]);
         else
-            t.p[j] = src[i];
+            to[j] = src[i];
         // Re-adding counts again, so the rebuild itself may reach the load
         // limit of its new size: it then rebuilds what it holds so far one
         // size up and goes on adding the rest there.
-        if (load_limit(++n, bits)) {
-            int up = bits + 1;
-            T *g = rebuild(t.p, 1 << bits, up, true);
+        if ((added += 100) >= limit) {
+            int up = b + 1;
+            T *g = rebuild(to, 1 << b, up, true);
             free_table(t.p, t.bits);
-            t.p = g;
-            t.bits = bits = up;
-            tg = tagged ? tags_of(t.p, bits) : nullptr;
+            t.p = to = g;
+            t.bits = b = up;
+            tg = tagged ? tags_of(to, b) : nullptr;
+            limit = scaled_limit(b);
+        }
+    };
+    int i = 0;
+    // Sixteen slots at a time where their occupancy comes in one mask (the
+    // old table has at least 16 slots there).
+    constexpr bool int_slots =
+        std::is_same<T, int>::value && std::is_same<Tr, coSetElem<int>>::value;
+    if constexpr (tagged || int_slots) {
+        const std::uint8_t *src_tags = nullptr;
+        if constexpr (tagged)
+            if (src) src_tags = tags_of(src, __builtin_ctz(static_cast<unsigned>(src_slots)));
+        for (; i + 16 <= src_slots; i += 16) {
+            unsigned m;
+            if constexpr (tagged)
+                m = colib_detail::occupied16(src_tags, i);
+            else
+                m = colib_detail::occupied16(src, i, Tr::make_nil());
+            for (; m; m &= m - 1)
+                add(i + __builtin_ctz(m));
         }
     }
+    for (; i < src_slots; ++i)
+        if (!Tr::is_nil(src[i])) add(i);
+    bits = b;
     return t.release();
 }
 

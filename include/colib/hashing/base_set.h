@@ -70,8 +70,10 @@ protected:
     // either an integer with an exact double quotient, at 25, 50, 75 and
     // 100 percent, or at least 1/25 away from every integer), without a
     // division per insertion.
-    bool load_limit(int n, int bits) const noexcept {
-        return 100LL * n >= static_cast<long long>(load_percent_) << bits;
+    bool load_limit(int n, int bits) const noexcept { return 100LL * n >= scaled_limit(bits); }
+    // 100 times the count at which a table of 2^bits slots doubles.
+    long long scaled_limit(int bits) const noexcept {
+        return static_cast<long long>(load_percent_) << bits;
     }
 
     // The current bits (the engine's B).

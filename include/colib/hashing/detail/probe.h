@@ -249,6 +249,40 @@ template <class P, class Key>
 #endif
 }
 
+// A rebuild visits the old table in slot order. These give the occupied
+// slots among the 16 from slot i as the bits of a mask (bit k: slot i + k),
+// so that the scan branches once per occupied slot rather than once per
+// slot on a coin toss: from the tags, or for int slots by comparing them
+// with nil.
+inline unsigned occupied16(const std::uint8_t *tags, int i) noexcept {
+#if defined(__SSE2__)
+    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(tags + i));
+    return ~static_cast<unsigned>(_mm_movemask_epi8(v)) & 0xFFFFu;
+#else
+    unsigned m = 0;
+    for (int k = 0; k < 16; ++k)
+        m |= unsigned(tags[i + k] != tag_empty) << k;
+    return m;
+#endif
+}
+inline unsigned occupied16(const int *s, int i, int nil) noexcept {
+#if defined(__SSE2__)
+    const __m128i z = _mm_set1_epi32(nil);
+    unsigned m = 0;
+    for (int k = 0; k < 4; ++k) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i + 4 * k));
+        m |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, z))))
+             << (4 * k);
+    }
+    return ~m & 0xFFFFu;
+#else
+    unsigned m = 0;
+    for (int k = 0; k < 16; ++k)
+        m |= unsigned(s[i + k] != nil) << k;
+    return m;
+#endif
+}
+
 // Empties slot `hole` without leaving a marker: later members of its probe
 // chain move back so that each stays reachable from its home slot. Ends by
 // copying the empty slot that closes the chain over the last hole.
