@@ -89,7 +89,8 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::grow_to_i
     size_ = i + 1;
 }
 
-template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
+template <class D, class T, int B, int P>
+typename coPageArrT<D, T, B, P>::append_cursor coPageArrT<D, T, B, P>::append_block(T x) {
     int b = size_ >> shift_;
     if (b < block_count_)
         switch_block(b);
@@ -100,6 +101,11 @@ template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_sl
     const std::uintptr_t block = reinterpret_cast<std::uintptr_t>(cur_block_);
     base_ = block - (static_cast<std::uintptr_t>(b) << shift_) * sizeof(T);
     limit_ = block + static_cast<std::uintptr_t>(block_size_) * sizeof(T);
+    return {base_, limit_};
+}
+
+template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
+    append_block(std::move(x));
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {

@@ -160,10 +160,10 @@ public:
     // elements own. A block is new T[block size], which carries the array
     // cookie the compiler adds for elements with a destructor.
     std::size_t memory_bytes() const noexcept {
-        constexpr std::size_t cookie = std::is_trivially_destructible<T>::value
-                                           ? 0
-                                           : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t)
-                                                                               : alignof(T));
+        constexpr std::size_t cookie =
+            std::is_trivially_destructible<T>::value
+                ? 0
+                : (sizeof(std::size_t) > alignof(T) ? sizeof(std::size_t) : alignof(T));
         return table_.memory_bytes() +
                static_cast<std::size_t>(block_count_) *
                    (static_cast<std::size_t>(block_size_) * sizeof(T) + cookie);
@@ -204,10 +204,16 @@ public:
         // a register; the cursor is not stored at all on the common path.
         const int n = size_;
         const std::uintptr_t at = base_ + static_cast<unsigned>(n) * sizeof(T);
-        if (__builtin_expect(at < limit_, 1))
+        if (__builtin_expect(at < limit_, 1)) {
             *reinterpret_cast<T *>(at) = x;
-        else
-            append_slow(T(x)); // by value: the caller's variable need not live in memory
+        } else {
+            // x by value: the caller's variable need not live in memory. The
+            // new cursor comes back in registers and is stored here, so the
+            // compiler knows it after the call and a loop of appends keeps
+            // it in registers instead of reloading it at every append.
+            const append_cursor c = append_block(T(x));
+            base_ = c.base, limit_ = c.limit;
+        }
         size_ = n + 1;
     }
     // Size at least n, making the blocks it needs; 0 (size unchanged) when
@@ -281,9 +287,16 @@ private:
     static int valid_shift(int shift);
     void get_block_or_throw(int b);
     void grow_to_index(int i);
+    struct append_cursor {
+        std::uintptr_t base, limit;
+    };
     // Stores x as element size() when the cursor is empty or at its
-    // block's end: makes that element's block current (made when missing)
-    // and points the cursor at it; the size is not changed.
+    // block's end: makes that element's block current (made when missing),
+    // points the cursor at it and returns the cursor; the size is not
+    // changed.
+    append_cursor append_block(T x);
+    // append_block without the answer, for programs built against 1.0.0,
+    // whose inlined appends call it.
     void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
