@@ -253,16 +253,19 @@ template <class P, class Key>
 // slots among the 16 from slot i as the bits of a mask (bit k: slot i + k),
 // so that the scan branches once per occupied slot rather than once per
 // slot on a coin toss: from the tags, or for int slots by comparing them
-// with nil.
+// with nil. Without SSE2, slot by slot.
+template <class Occupied> unsigned mask16(Occupied occupied) noexcept {
+    unsigned m = 0;
+    for (int k = 0; k < 16; ++k)
+        m |= unsigned(occupied(k)) << k;
+    return m;
+}
 inline unsigned occupied16(const std::uint8_t *tags, int i) noexcept {
 #if defined(__SSE2__)
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(tags + i));
     return ~static_cast<unsigned>(_mm_movemask_epi8(v)) & 0xFFFFu;
 #else
-    unsigned m = 0;
-    for (int k = 0; k < 16; ++k)
-        m |= unsigned(tags[i + k] != tag_empty) << k;
-    return m;
+    return mask16([&](int k) { return tags[i + k] != tag_empty; });
 #endif
 }
 inline unsigned occupied16(const int *s, int i, int nil) noexcept {
@@ -276,10 +279,7 @@ inline unsigned occupied16(const int *s, int i, int nil) noexcept {
     }
     return ~m & 0xFFFFu;
 #else
-    unsigned m = 0;
-    for (int k = 0; k < 16; ++k)
-        m |= unsigned(s[i + k] != nil) << k;
-    return m;
+    return mask16([&](int k) { return s[i + k] != nil; });
 #endif
 }
 
