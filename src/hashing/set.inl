@@ -245,8 +245,8 @@ T *coSetT<D, T, Tr>::rebuild(T *src, int src_slots, int &bits, bool take) const 
         }
     };
     int i = 0;
-    // Sixteen slots at a time where their occupancy comes in one mask (the
-    // old table has at least 16 slots there).
+    // Sixteen slots at a time while sixteen remain, where one compare gives
+    // their occupancy (tables are 2^bits slots: src_slots is a power of 2).
     constexpr bool int_slots =
         std::is_same<T, int>::value && std::is_same<Tr, coSetElem<int>>::value;
     if constexpr (tagged || int_slots) {
