@@ -409,17 +409,10 @@ public:
     // p as this class when it is one, else null.
     static Derived *ut_dynamic_cast(const coResourceBase *p) noexcept {
         if (!p) return nullptr;
-        // The exact class is the common case and needs no virtual call. The
-        // family's own classes are final and made only by their modifiers
-        // and create_from_string, so for them the exact class is the only
-        // answer, and a lookup loop holds no call that would make it reload
-        // the tables it reads. The virtual test covers a Derived with
-        // subclasses.
-        if (p->type_ == &Derived::s_ut_type_id)
+        // The exact class is the common case and needs no virtual call; the
+        // virtual test covers every other class.
+        if (p->type_ == &Derived::s_ut_type_id || p->ut_is_kind_of(Derived::s_ut_type_id))
             return static_cast<Derived *>(const_cast<coResourceBase *>(p));
-        if constexpr (!std::is_final<Derived>::value)
-            if (p->ut_is_kind_of(Derived::s_ut_type_id))
-                return static_cast<Derived *>(const_cast<coResourceBase *>(p));
         return nullptr;
     }
 
@@ -490,7 +483,7 @@ public:
 // template; its constructors are the template's, reachable only by the
 // template and the modifiers.
 #define COLIB_RESOURCE_CLASSES(X, P, V, Convert)                                                   \
-    class COLIB_API P##coResource final : public coResourceT<P##coResource, V, Convert> {          \
+    class COLIB_API P##coResource : public coResourceT<P##coResource, V, Convert> {                \
     public:                                                                                        \
         static const utTypeID s_ut_type_id;                                                        \
         ~P##coResource() override;                                                                 \
