@@ -295,8 +295,8 @@ private:
     // points the cursor at it and returns the cursor; the size is not
     // changed.
     append_cursor append_block(T x);
-    // append_block without the answer, for programs built against 1.0.0,
-    // whose inlined appends call it.
+    // append_block without the answer: the exported entry that appends
+    // inlined by earlier builds call.
     void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
