@@ -56,9 +56,12 @@ LEADING_SIDES = {"DynArr", "Vector", "FixedArr", "NewArray", "UniquePtr", "Stack
 ALIASES = {"PushBack": "Append", "PushBack_Reserved": "Append_Reserved",
            "Own": "Own", "Walk": "Walk"}
 # file stem -> regular expression of the preferred peer side
-PREFERRED_PEER = {"hash_set_bench": r"^Absl", "string_copy_bench": r"^StdString"}
+PREFERRED_PEER = {"hash_set_bench": r"^Absl", "string_copy_bench": r"^StdString",
+                  "word_count_bench": r"^AbslView"}
 # Cases whose names follow no pattern above: file stem -> (operation,
-# colib case, peer case), charted before the automatic pairs.
+# colib case, peer case), charted before the automatic pairs. A case run
+# over arguments ("BM_colib_read_safe/0") pairs with the peer's case of the
+# same arguments, one bar per argument.
 EXPLICIT = {
     "lists_bench": [("PushPop Queue", "BM_PushPop_Queue", "BM_PushPop_StdQueue<std::queue<int>>")],
     "paged_sort_bench": [("IndexSort", "BM_IndexSort", "BM_StdSort")],
@@ -69,6 +72,11 @@ EXPLICIT = {
                          ("append 64K, step 1", "DynArr_AppendDefault", "Vector_PushBack")],
     "resources_bench": [("read", "BM_colib_read_safe", "BM_std_map_by_name"),
                         ("load", "BM_colib_load", "BM_std_getline_into_map")],
+    "stack_fast_bench": [("PushPop", "StackFast_PushPop_Step4096", "StdStack_PushPop")],
+    "paged_bench": [("Walk", "BM_Walk_PageArr<8>", "BM_Walk_Vector"),
+                    ("RandomRead", "BM_RandomRead_PageArr<8>", "BM_RandomRead_Vector")],
+    "notify_bench": [("RegisterDrop, limit 1", "BM_RegisterDrop_colib/1",
+                      "BM_RegisterDrop_Signals2")],
 }
 FAMILY_NAMES = {
     "dyn_arr_bench": "dynamic array", "dyn_arr2d_bench": "2D array",
@@ -145,14 +153,17 @@ def pairs_of(path):
         ops.setdefault(op, []).append((name, side, bool(PEERS.match(side))))
     preferred = PREFERRED_PEER.get(stem)
     bars, used = [], set()
-    for op, c, p in EXPLICIT.get(stem, []):
-        if c in cases and p in cases:
+    for op, c0, p0 in EXPLICIT.get(stem, []):
+        for c in [n for n in order if n == c0 or n.startswith(c0 + "/")]:
+            p = p0 + c[len(c0):]
+            if p not in cases:
+                continue
             cv, _ = case_value(cases[c])
             pv, _ = case_value(cases[p])
             if cv > 0 and pv > 0:
                 used.update((c, p))
-                bars.append(("%s: %s vs %s" % (op, c.replace("BM_", ""), p.replace("BM_", "")),
-                             cv / pv))
+                bars.append(("%s%s: %s vs %s" % (op, c[len(c0):], c0.replace("BM_", ""),
+                                                  p0.replace("BM_", "")), cv / pv))
     for op, sides in ops.items():
         sides = [s for s in sides if s[0] not in used]
         colib = [s for s in sides if not s[2]]
