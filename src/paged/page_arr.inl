@@ -99,13 +99,13 @@ typename coPageArrT<D, T, B, P>::append_cursor coPageArrT<D, T, B, P>::append_bl
     cur_block_[size_ & (block_size_ - 1)] = std::move(x);
     // Addresses, not pointers: the base lies before the block.
     const std::uintptr_t block = reinterpret_cast<std::uintptr_t>(cur_block_);
-    base_ = block - (static_cast<std::uintptr_t>(b) << shift_) * sizeof(T);
-    limit_ = block + static_cast<std::uintptr_t>(block_size_) * sizeof(T);
-    return {base_, limit_};
+    return {block - (static_cast<std::uintptr_t>(b) << shift_) * sizeof(T),
+            block + static_cast<std::uintptr_t>(block_size_) * sizeof(T)};
 }
 
 template <class D, class T, int B, int P> void coPageArrT<D, T, B, P>::append_slow(T x) {
-    append_block(std::move(x));
+    const append_cursor c = append_block(std::move(x));
+    base_ = c.base, limit_ = c.limit;
 }
 
 template <class D, class T, int B, int P> int coPageArrT<D, T, B, P>::expand(int n) {

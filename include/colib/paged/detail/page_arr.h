@@ -291,12 +291,12 @@ private:
         std::uintptr_t base, limit;
     };
     // Stores x as element size() when the cursor is empty or at its
-    // block's end: makes that element's block current (made when missing),
-    // points the cursor at it and returns the cursor; the size is not
-    // changed.
+    // block's end: makes that element's block current (made when missing)
+    // and returns the cursor into it, which the caller installs; the size
+    // is not changed.
     append_cursor append_block(T x);
-    // append_block without the answer: the exported entry that appends
-    // inlined by earlier builds call.
+    // append_block with the cursor installed: the exported entry that
+    // appends inlined by earlier builds call.
     void append_slow(T x);
     // Frees blocks from the last one down to block count `keep`.
     void free_blocks(int keep) noexcept;
