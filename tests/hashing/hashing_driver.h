@@ -28,6 +28,7 @@
 
 namespace hashing_model {
 using colib_test::Input;
+using colib_test::same;
 
 inline unsigned byte_hash(const char *p, std::size_t n) {
     unsigned h = 0;
@@ -41,20 +42,6 @@ inline int home(unsigned h, int bits) {
 inline unsigned halves(std::uint64_t v) {
     return static_cast<unsigned>(v ^ (v >> 32));
 }
-template <class A> bool same(const A &a, const A &b) {
-    if constexpr (std::is_arithmetic_v<A>)
-        return std::memcmp(&a, &b, sizeof a) == 0;
-    else
-        return a == b;
-}
-template <class A, class B> bool same(const std::pair<A, B> &a, const std::pair<A, B> &b) {
-    return same(a.first, b.first) && same(a.second, b.second);
-}
-template <class A> bool same(const std::vector<A> &a, const std::vector<A> &b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const A &x, const A &y) { return same(x, y); });
-}
-
 // Element kinds: E is the model's element; make and back convert.
 template <class T_, class E_ = T_> struct Plain {
     using T = T_;
@@ -188,10 +175,10 @@ template <class K> struct Model {
         return v;
     }
     std::string printed(const char *header) const {
-        std::string s = std::string(header) + "\n  size " + std::to_string(count) + "\n";
-        for (const E &e : elems()) // an empty line gets no indentation
-            s += (K::text(e).empty() ? "" : "  ") + K::text(e) + "\n";
-        return s + "}\n";
+        std::vector<std::string> lines;
+        for (const E &e : elems())
+            lines.push_back(K::text(e));
+        return colib_test::printout(header, count, lines);
     }
     // a -= b, a *= b, in the order the sets do them.
     void subtract(const Model &b) {

@@ -42,13 +42,6 @@ template <class T> T gen(Input &in) {
     if constexpr (std::is_same_v<T, utString>)
         return in.one_in(5) ? utString() : utString(in.word().c_str());
 }
-template <class T> bool same(const T &a, const T &b) {
-    if constexpr (std::is_same_v<T, double>) return std::memcmp(&a, &b, sizeof a) == 0;
-    if constexpr (std::is_same_v<T, utString>)
-        return (a.invalid() && b.invalid()) || (!a.invalid() && !b.invalid() && a.compare(b) == 0);
-    else
-        return a == b;
-}
 template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
     size_t i = 0;
     for (const T &x : r)

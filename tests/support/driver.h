@@ -13,15 +13,18 @@
 
 #include "alloc_injector.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace colib_test {
@@ -135,6 +138,24 @@ private:
     do {                                                                                           \
         if (!(cond)) ::colib_test::mismatch(__FILE__, __LINE__, #cond);                            \
     } while (0)
+
+// Equality that tells -0.0 from 0.0 and holds for a NaN and itself; two
+// texts are the same when both are missing or both hold equal bytes.
+template <class A> bool same(const A &a, const A &b) {
+    if constexpr (std::is_arithmetic_v<A>)
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    else if constexpr (std::is_same_v<A, utString>)
+        return a.invalid() ? b.invalid() : !b.invalid() && a.compare(b) == 0;
+    else
+        return a == b;
+}
+template <class A, class B> bool same(const std::pair<A, B> &a, const std::pair<A, B> &b) {
+    return same(a.first, b.first) && same(a.second, b.second);
+}
+template <class A> bool same(const std::vector<A> &a, const std::vector<A> &b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const A &x, const A &y) { return same(x, y); });
+}
 
 // Runs op, now and then (about once in odds) with one of its first `most`
 // allocations failing. True when it ran to its end without a failure.
