@@ -329,7 +329,40 @@ private:
         if (op >= 8) load(t);
     }
 
+    void walk(int t) {
+        const coResourceTable &table = *tables_[t];
+        MODEL_CHECK(table.entry_count() == static_cast<int>(own_[t].size()));
+        // Range-for, the table's iterator (twice: it starts over) and the
+        // slot storage's walker, which sees the empty slots too.
+        Walk want, slots, by_range;
+        for (const auto &[id, e] : own_[t]) {
+            want.emplace_back(id, e.obj);
+            MODEL_CHECK(e.obj->as_string().c_str() == e.shown());
+            MODEL_CHECK(e.obj->ut_dynamic_type().name() == std::string(kTypes[e.kind]) &&
+                        e.obj->ut_is_kind_of(coResourceBase::ut_static_type()));
+            MODEL_CHECK(!e.obj->ut_is_kind_of(utTypeID(utMAKE_TYPE, kTypes[(e.kind + 1) % 4])));
+        }
+        for (auto it = table.begin(); it != table.end(); it++)
+            by_range.emplace_back(it.index(), *it);
+        coResourceIterator it(&table);
+        for (int round = 0; round < 2; ++round) {
+            Walk by_iterator;
+            while (++it)
+                by_iterator.emplace_back(it.index(), it());
+            MODEL_CHECK(it.undefined() && by_iterator == want);
+        }
+        coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator slot(tables_[t]->slots());
+        for (int i = 0; ++slot; ++i) {
+            MODEL_CHECK(slot.index() == i && slot.remaining() == size_[t] - i);
+            if (slot()) slots.emplace_back(i, slot());
+        }
+        MODEL_CHECK(by_range == want && slots == want && slot.remaining() == 0);
+    }
+
     void check() {
+        // The walks cost a step per slot: over tables of more than 64 slots
+        // they run at every eighth check, and at the last.
+        const bool walk_large = ++checks_ % 8 == 0 || in_.done();
         for (const char *name : kNames)
             MODEL_CHECK(coResourceKeyBase::get_named_key(name) ==
                         (registry_.count(name) ? keys_[registry_[name]].key.get() : nullptr));
@@ -338,32 +371,7 @@ private:
         for (int t = 0; t < 3; ++t) {
             const coResourceTable &table = *tables_[t];
             MODEL_CHECK(table.size() == size_[t] && table.block_count() >= (size_[t] + 255) / 256);
-            MODEL_CHECK(table.entry_count() == static_cast<int>(own_[t].size()));
-            // Range-for, the table's iterator (twice: it starts over) and the
-            // slot storage's walker, which sees the empty slots too.
-            Walk want, slots, by_range;
-            for (const auto &[id, e] : own_[t]) {
-                want.emplace_back(id, e.obj);
-                MODEL_CHECK(e.obj->as_string().c_str() == e.shown());
-                MODEL_CHECK(e.obj->ut_dynamic_type().name() == std::string(kTypes[e.kind]) &&
-                            e.obj->ut_is_kind_of(coResourceBase::ut_static_type()));
-                MODEL_CHECK(!e.obj->ut_is_kind_of(utTypeID(utMAKE_TYPE, kTypes[(e.kind + 1) % 4])));
-            }
-            for (auto it = table.begin(); it != table.end(); it++)
-                by_range.emplace_back(it.index(), *it);
-            coResourceIterator it(&table);
-            for (int round = 0; round < 2; ++round) {
-                Walk by_iterator;
-                while (++it)
-                    by_iterator.emplace_back(it.index(), it());
-                MODEL_CHECK(it.undefined() && by_iterator == want);
-            }
-            coResourceBasecoPageArrPtrcoPtrcoPageArrcoIterator slot(tables_[t]->slots());
-            for (int i = 0; ++slot; ++i) {
-                MODEL_CHECK(slot.index() == i && slot.remaining() == size_[t] - i);
-                if (slot()) slots.emplace_back(i, slot());
-            }
-            MODEL_CHECK(by_range == want && slots == want && slot.remaining() == 0);
+            if (size_[t] <= 64 || walk_large) walk(t);
             for (const Key &k : keys_) {
                 if (!k.key) continue;
                 const Entry *m = lookup(t, k.key->id());
@@ -390,6 +398,7 @@ private:
     std::unique_ptr<Table> tables_[3];
     std::map<int, Entry> own_[3];
     int size_[3] = {};
+    int checks_ = 0;
     Key keys_[5];
     std::map<std::string, int> registry_;
     std::vector<std::function<void()>> scoped_; // modifiers and attached resources
