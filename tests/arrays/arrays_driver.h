@@ -416,13 +416,16 @@ template <class A, class Iter> void run_variable(Input &in) {
         if (op == 7 && known(slot, size))
             MODEL_CHECK(printed(a) == block_text("coVariableArr {", slot, size));
         const A &c = a;
+        MODEL_CHECK(c.size() == size && c.empty() == (size == 0) && c.block_count() == blocks);
+        // The walks cost a step per element: over more than 256 elements
+        // they run at every eighth step, and at the last.
+        if (size > 256 && n % 8 != 1 && !in.done()) continue;
         Iter it(&a);
         for (int k = 0, pass = 0; pass < 2; ++pass, k = 0) { // a walk may start again
             while (++it)
                 MODEL_CHECK(k < size && &it() == &c[k++]);
             MODEL_CHECK(k == size);
         }
-        MODEL_CHECK(c.size() == size && c.empty() == (size == 0) && c.block_count() == blocks);
         int k = 0;
         for (const T &x : c) {
             MODEL_CHECK(matches(slot[k], x) && &x == &c.read(k) && A::block_number(k) == vblock(k));
