@@ -417,9 +417,7 @@ template <class A, class Iter> void run_variable(Input &in) {
             MODEL_CHECK(printed(a) == block_text("coVariableArr {", slot, size));
         const A &c = a;
         MODEL_CHECK(c.size() == size && c.empty() == (size == 0) && c.block_count() == blocks);
-        // The walks cost a step per element: over more than 256 elements
-        // they run at every eighth step, and at the last.
-        if (size > 256 && n % 8 != 1 && !in.done()) continue;
+        if (!colib_test::walk_now(size, 256, n, n == 1 || in.done())) continue;
         Iter it(&a);
         for (int k = 0, pass = 0; pass < 2; ++pass, k = 0) { // a walk may start again
             while (++it)

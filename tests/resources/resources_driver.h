@@ -360,9 +360,7 @@ private:
     }
 
     void check() {
-        // The walks cost a step per slot: over tables of more than 64 slots
-        // they run at every eighth check, and at the last.
-        const bool walk_large = ++checks_ % 8 == 0 || in_.done();
+        ++checks_;
         for (const char *name : kNames)
             MODEL_CHECK(coResourceKeyBase::get_named_key(name) ==
                         (registry_.count(name) ? keys_[registry_[name]].key.get() : nullptr));
@@ -371,7 +369,7 @@ private:
         for (int t = 0; t < 3; ++t) {
             const coResourceTable &table = *tables_[t];
             MODEL_CHECK(table.size() == size_[t] && table.block_count() >= (size_[t] + 255) / 256);
-            if (size_[t] <= 64 || walk_large) walk(t);
+            if (colib_test::walk_now(size_[t], 64, checks_, in_.done())) walk(t);
             for (const Key &k : keys_) {
                 if (!k.key) continue;
                 const Entry *m = lookup(t, k.key->id());

@@ -210,6 +210,14 @@ void copies_and_moves(Input &in, C &c, Holds holds, Emptied emptied) {
     emptied(moved);
 }
 
+// Whether a check whose cost grows with the container runs after this step:
+// always while the container is small (cost at most `small`), else after
+// every eighth step and after the last. It reads no input, so a seeded
+// stream stays the same whatever the schedule.
+inline bool walk_now(int cost, int small, int step, bool last) {
+    return cost <= small || step % 8 == 0 || last;
+}
+
 // Runs a driver's session; nothing it allocated may be left afterwards.
 template <class Run> void leak_free(Run run) {
     const long live = alloc_injector::live();
