@@ -73,13 +73,11 @@ const std::vector<Abort> kAborts = {
     {"charcoVariableArr::reserve: negative count -1", [] { charcoVariableArr().reserve(-1); }},
     {"intcoVariableArrcoIterator::operator\\(\\): no current element", [] { intcoVariableArr a{1}; intcoVariableArrcoIterator it(&a); it(); }},
 
-    // ---- end of arrays ----
 
     // ---- hashing ----
     {"intcoSet::constructor: load percent 0 outside 1\\.\\.100", [] { intcoSet(4, 0); }},
     {"utStringcoSet::constructor: initial bits 31 outside 0\\.\\.30", [] { utStringcoSet(31, 50); }},
 
-    // ---- end of hashing ----
 
     // ---- paged, hashed and sparse arrays ----
     {"intcoPageArr::constructor: block shift 31", [] { intcoPageArr(31, 1, 1); }},
@@ -94,13 +92,7 @@ const std::vector<Abort> kAborts = {
     {"intcoPageArr::copyout: range \\[0, 0 \\+ 3\\)", [] { intcoPageArr{1}.copyout(nullptr, 3, 0, 0); }},
     {"intcoPageArrcoIterator::operator\\(\\): no current element", [] { intcoPageArrcoIterator(nullptr)(); }},
     {"intcoHashedArr::write: index -1 is the nil index", [] { intcoHashedArr()[-1] = 5; }},
-    {"intcoHashedArr::get_object: index 4 was never written",
-     [] {
-         struct : intcoHashedArr {
-             using intcoHashedArr::get_object;
-         } a;
-         a.get_object(4);
-     }},
+    {"intcoHashedArr::get_object: index 4 was never written", [] { struct : intcoHashedArr { using intcoHashedArr::get_object; } a; a.get_object(4); }},
     {"doublecoHashedArrcoIterator::value: no current element", [] { (void)doublecoHashedArrcoIterator(std::make_unique<doublecoHashedArr>().get()).value(); }},
     {"intcoHashedArr2D::write: the pair \\(-1, -1\\) is the nil pair", [] { intcoHashedArr2D()[-1][-1] = 5; }},
     {"charcoHashedArr2DcoIterator::value: no current element", [] { (void)charcoHashedArr2DcoIterator(std::make_unique<charcoHashedArr2D>().get()).value(); }},
@@ -109,16 +101,9 @@ const std::vector<Abort> kAborts = {
     {"intcoSparseArr2D::read: negative position", [] { (void)intcoSparseArr2D().read(-1, 0); }},
     {"doublecoSparseArr2D::row: negative index -1", [] { (void)doublecoSparseArr2D().row(-1); }},
     {"intcoSparseArr2D::column: negative index -3", [] { (void)intcoSparseArr2D().column(-3); }},
-    {"basecoSparseArr2D::get_index: negative position \\(0, -1\\)",
-     [] {
-         struct : basecoSparseArr2D {
-             using basecoSparseArr2D::get_index;
-         } a;
-         a.get_index(0, -1);
-     }},
+    {"basecoSparseArr2D::get_index: negative position \\(0, -1\\)", [] { struct : basecoSparseArr2D { using basecoSparseArr2D::get_index; } a; a.get_index(0, -1); }},
     {"basecoSparseArr2D::find: negative position \\(-4, 0\\)", [] { (void)intcoSparseArr2D().find(-4, 0); }},
     {"basecoSparseArr2D::set_index_limit: limit 0 below 1", [] { intcoSparseArr2D().set_index_limit(0); }},
-    // ---- end of paged ----
 
     // ---- lists and the tree ----
     {"intcoSListB::remove_first: empty list", [] { intcoSListB().remove_first(); }},
@@ -151,7 +136,6 @@ const std::vector<Abort> kAborts = {
          root.add(&a);
          (*root.begin())->add(&b);
      }},
-    // ---- end of lists ----
 
     // ---- resources ----
     {"coResourceTable::enter_resource: no slot for key id [0-9]+ \\(table size 0\\)",
@@ -176,11 +160,8 @@ const std::vector<Abort> kAborts = {
      }},
     {"coResourceIterator::operator\\(\\): the iterator is undefined", [] { coResourceIterator (&*std::make_unique<coResourceTable>())(); }},
     {"intcoResourceKey::read_safe: null table", [] { intcoResourceKey().read_safe(nullptr); }},
-    {"coResourceBase::constructor: null key or table",
-     [] { coResourceBase(&*std::make_unique<intcoResourceKey>(), nullptr); }},
-    {"coResourceModifierBase::constructor: null resource, key or table",
-     [] { intcoResourceModifier(1, nullptr, nullptr); }},
-    // ---- end of resources ----
+    {"coResourceBase::constructor: null key or table", [] { coResourceBase(&*std::make_unique<intcoResourceKey>(), nullptr); }},
+    {"coResourceModifierBase::constructor: null resource, key or table", [] { intcoResourceModifier(1, nullptr, nullptr); }},
 
     // ---- call lists and the feature pool ----
     {"coCallList::add: null registration", [] { coSender(0).calls().add(nullptr); }},
@@ -204,15 +185,8 @@ const std::vector<Abort> kAborts = {
          s.calls().add(new coCallFunc(why, new coReceiver(0), &s, (void (*)())walk_again, 1));
          s.calls().apply(why, &s);
      }},
-    {"coFeaturePool::insert_copy: null feature",
-     [] {
-         struct : coFeaturePool {
-             using coFeaturePool::insert_copy;
-         } pool;
-         pool.insert_copy(nullptr);
-     }},
+    {"coFeaturePool::insert_copy: null feature", [] { struct : coFeaturePool { using coFeaturePool::insert_copy; } pool; pool.insert_copy(nullptr); }},
     // clang-format on
-    // ---- end of notify ----
 };
 
 // The message as a C++ regular expression: GoogleTest's own engine on

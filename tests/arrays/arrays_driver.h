@@ -26,14 +26,7 @@ namespace arrays_model {
 using colib_test::Input;
 template <class T> using Slots = std::vector<std::optional<T>>;
 
-template <class T> T value(Input &in) {
-    if constexpr (std::is_same_v<T, char>) return static_cast<char>('a' + in.below(26));
-    if constexpr (std::is_same_v<T, int>) return in.small_int();
-    if constexpr (std::is_floating_point_v<T>) return static_cast<T>(in.small_int() / 4.0);
-    if constexpr (std::is_same_v<T, utAny>) return reinterpret_cast<void *>(in.range(1, 64) * 8);
-    if constexpr (std::is_same_v<T, utString>)
-        return in.one_in(8) ? utString() : utString(in.word());
-}
+using colib_test::draw;
 inline const auto matches = [](const auto &m, const auto &x) { return !m || *m == x; };
 inline const auto known = [](const auto &s, int n) {
     return std::all_of(s.begin(), s.begin() + n, [](auto &x) { return x.has_value(); });
@@ -87,7 +80,7 @@ template <class A, class Iter> void run_dyn(Input &in) {
     m.realloc(a.capacity(), 0);
     std::unique_ptr<Iter> it; // made after every step
     for (int n = in.range(20, 120); n > 0 && !in.done(); --n) {
-        T v = value<T>(in);
+        T v = draw<T>(in);
         int old_size = m.size, old_cap = m.cap(), r = 1;
         const T *old_data = a.data();
         int op = in.below(9), i = in.one_in(8) ? in.below(80) : in.below(m.size + 3);
@@ -153,7 +146,7 @@ template <class S> void run_stack(Input &in) {
     S s(in.below(3), m.step);
     m.realloc(s.array().capacity(), 0);
     for (int n = in.range(10, 80); n > 0 && !in.done(); --n) {
-        T v = value<T>(in);
+        T v = draw<T>(in);
         int op = in.below(5);
         if (op <= 1) {
             // A full stack reserves half again; failing that, the append grows a step.
@@ -255,7 +248,7 @@ template <class A, int N> void run_grid(Input &in) {
     A a = std::apply([](auto... x) { return A(x...); }, std::tuple_cat(cap, m.step));
     m.cap = cap;
     for (int n = in.range(10, 60); n > 0 && !in.done(); --n) {
-        T v = value<T>(in);
+        T v = draw<T>(in);
         int op = in.below(7), r = 1, extra = in.one_in(6) ? 7 : 2;
         bool release = in.flag(), zero = true, fits = true;
         Ix ix, less, c;
@@ -320,14 +313,14 @@ template <class A, int D> void run_fixed(Input &in) {
         if (op == 0) a = make(i, j), m = Slots<T>(i * j), si = i, sj = j;
         if (op == 1 && m && !m->empty()) {
             int k = in.below(si * sj);
-            at(a, k, sj) = *((*m)[k] = value<T>(in));
+            at(a, k, sj) = *((*m)[k] = draw<T>(in));
         }
         if (op == 2) { // become from a valid or an invalid array
             A b = in.flag() ? make(i, j) : A();
             std::optional<Slots<T>> bm;
             if (!b.invalid()) bm = Slots<T>(i * j);
             for (int k = 0; bm && k < i * j; ++k)
-                at(b, k, j) = *((*bm)[k] = value<T>(in));
+                at(b, k, j) = *((*bm)[k] = draw<T>(in));
             if (attempt(in, [&] { MODEL_CHECK(&a.become(utCOPY, b) == &a); }))
                 m = bm, si = bm ? i : 0, sj = bm ? j : D % 2;
         }
@@ -375,7 +368,7 @@ template <class A, class Iter> void run_variable(Input &in) {
     };
     A a;
     for (int n = in.range(20, 200); n > 0 && !in.done(); --n) {
-        T v = value<T>(in);
+        T v = draw<T>(in);
         int op = in.below(9), i = in.one_in(10) ? in.below(5000) : in.below(size + 20), r = 1;
         int at = op == 0 ? i : size;
         bool release = in.flag();

@@ -1,9 +1,14 @@
-// The worked growth figures and the golden printouts, one per layout.
+// The arrays driver over fixed seeds, the worked growth figures and the
+// golden printouts, one per layout.
 #include <gtest/gtest.h>
 
 #include "arrays_driver.h"
 
 using arrays_model::printed;
+
+TEST(ArraysModel, SeededRunsMatchTheModel) {
+    colib_test::run_seeds(run_arrays, 8, 40000);
+}
 
 TEST(ArraysPinned, GrowthFigures) {
     intcoDynArr d, s10(0, 10), a(10, 4), e(5, 2), big{1, 2, 3, 4}, b;

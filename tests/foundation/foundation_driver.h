@@ -122,8 +122,8 @@ inline void run_numeric(Input &in) {
 
 inline void run_foundation(colib_test::Input &in) {
     using namespace foundation_model;
-    long live = alloc_injector::live();
-    for (Pool pool; !in.done();)
-        in.flag() ? run_strings(in, pool) : in.flag() ? run_conversions(in) : run_numeric(in);
-    MODEL_CHECK(alloc_injector::live() == live);
+    colib_test::leak_free([&] {
+        for (Pool pool; !in.done();)
+            in.flag() ? run_strings(in, pool) : in.flag() ? run_conversions(in) : run_numeric(in);
+    });
 }

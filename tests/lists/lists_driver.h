@@ -32,16 +32,6 @@
 
 namespace colib_test {
 
-template <class T> T gen(Input &in) {
-    if constexpr (std::is_same_v<T, int>) return in.small_int();
-    if constexpr (std::is_same_v<T, char>) return static_cast<char>('a' + in.below(4));
-    if constexpr (std::is_same_v<T, double>) // equal zeros told apart by their sign
-        return in.one_in(3) ? (in.flag() ? -0.0 : 0.0) : in.small_int() / 2.0;
-    if constexpr (std::is_same_v<T, utAny>)
-        return reinterpret_cast<utAny>(static_cast<std::uintptr_t>(in.below(8)) * 16);
-    if constexpr (std::is_same_v<T, utString>)
-        return in.one_in(5) ? utString() : utString(in.word().c_str());
-}
 template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
     size_t i = 0;
     for (const T &x : r)
@@ -109,10 +99,8 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
         if constexpr (K == PAGED) MODEL_CHECK(same(l.cursor()(), m.v[m.pos]));
         if constexpr (K != SINGLY) MODEL_CHECK(l.index() == m.pos);
     }
-    MODEL_CHECK(printed(l) == shown(K == SINGLY   ? "coSList {"
-                                    : K == DOUBLY ? "coDList {"
-                                                  : "coPageDList {",
-                                    m.v));
+    const char *const heads[] = {"coSList {", "coDList {", "coPageDList {"};
+    MODEL_CHECK(printed(l) == shown(heads[K], m.v));
     // A fresh walker each way.
     std::vector<T> seen, back;
     It it(&l);
@@ -167,7 +155,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
     M m;
     for (int step = 0; step < steps && !in.done(); ++step) {
         int n = m.n(), op = in.below(16);
-        T x = gen<T>(in);
+        T x = draw<T>(in);
         if (op <= 3) { // the four insertions, which report 0 when no link can be had
             int r = -1;
             bool failed = !attempt(in, [&] {
@@ -251,7 +239,7 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
             L src = make_list<K, L>(in);
             std::vector<T> sv;
             for (int i = in.below(6); i > 0; --i)
-                sv.push_back(gen<T>(in)), src.insert_last(sv.back());
+                sv.push_back(draw<T>(in)), src.insert_last(sv.back());
             bool self = in.one_in(4);
             bool failed = !attempt(in, [&] { l.become(utCOPY, self ? l : src); });
             if (self && K == SINGLY) m.pos = -1; // the singly linked list's cursor resets
@@ -295,7 +283,7 @@ template <Order O, class L, class It = void> void run_ordered(Input &in, int ste
     L l;
     std::vector<T> m; // sorted, top first or head first
     for (int step = 0; step < steps && !in.done(); ++step) {
-        T x = gen<T>(in);
+        T x = draw<T>(in);
         auto first = std::lower_bound(m.begin(), m.end(), x, before<T>);
         int op = in.below(8), r = 1;
         if (op <= 1) { // a sorted list puts x after the elements equal to it
@@ -437,7 +425,10 @@ inline void run_lists(Input &in) {
         run_tree,
         run_tree,
     };
-    leak_free([&] { runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40)); });
+    leak_free([&] {
+        while (!in.done())
+            runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40));
+    });
 }
 
 } // namespace colib_test

@@ -1,11 +1,7 @@
-// What the lists' driver leaves unsaid: the brace-list constructors, the
-// tree's worked examples and one printout per layout.
-#include <colib/lists/page_dlist.h>
-#include <colib/lists/slist.h>
-#include <colib/lists/sorted_list.h>
-#include <colib/lists/stack_queue.h>
-#include <colib/lists/tree.h>
-
+// The lists' driver over a few fixed streams, and what it leaves unsaid:
+// the brace-list constructors, the tree's worked examples and one printout
+// per layout.
+#include "lists/lists_driver.h"
 #include "support/values.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +13,10 @@ namespace {
 using colib_test::elems;
 using colib_test::printed;
 using V = std::vector<int>;
+
+TEST(ListsModel, EveryMemberAgainstItsModel) {
+    colib_test::run_seeds(colib_test::run_lists, 6, 1 << 16);
+}
 
 TEST(Lists, BraceLists) {
     intcoPageDList braces{7, 8, 9}; // the geometry, not elements

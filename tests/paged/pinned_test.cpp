@@ -1,10 +1,11 @@
-// Figures the models derive but must not invent: block and block-table
+// The paged, hashed and sparse arrays' drivers over fixed seeds, and the
+// figures the models derive but must not invent: block and block-table
 // growth, repagination, the families' worked examples, their printouts and
 // which members print at all.
 #include <colib/colib.h>
 #include <gtest/gtest.h>
 
-#include "paged/paged_driver.h"
+#include "paged/hashed_driver.h"
 
 #include <climits>
 #include <cstdint>
@@ -16,6 +17,11 @@ namespace {
 
 using colib_test::printed;
 using paged_test::prints;
+
+TEST(PagedModel, Seeds) {
+    colib_test::run_seeds(paged_test::run_paged, 4, 12000);
+    colib_test::run_seeds(paged_test::run_hashed, 4, 12000);
+}
 
 static_assert(prints<intcoPageArr>::value && prints<utStringcoPageArr>::value &&
               prints<intcoHashedArr>::value && prints<intcoHashedArrINTERNALcoPageArr>::value);

@@ -32,19 +32,11 @@ bool should_fail() {
 // Over-aligned blocks: the Windows C library has no aligned_alloc, and its
 // aligned blocks go back through _aligned_free.
 #if defined(_WIN32)
-void *aligned_block(std::size_t align, std::size_t n) {
-    return _aligned_malloc(n, align);
-}
-void free_block(void *p, bool aligned) {
-    aligned ? _aligned_free(p) : std::free(p);
-}
+#define COLIB_TEST_ALIGNED_ALLOC(align, n) _aligned_malloc(n, align)
+#define COLIB_TEST_FREE(p, aligned) ((aligned) ? _aligned_free(p) : std::free(p))
 #else
-void *aligned_block(std::size_t align, std::size_t n) {
-    return std::aligned_alloc(align, n);
-}
-void free_block(void *p, bool) {
-    std::free(p);
-}
+#define COLIB_TEST_ALIGNED_ALLOC(align, n) std::aligned_alloc(align, n)
+#define COLIB_TEST_FREE(p, aligned) std::free(p)
 #endif
 
 // Each block carries a header in front of it with the requested size and the
@@ -58,9 +50,10 @@ void *allocate(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     std::size_t h = align > alignof(std::max_align_t) ? align : alignof(std::max_align_t);
     static_assert(sizeof(header) <= alignof(std::max_align_t), "header fits");
     std::size_t total = h + (n == 0 ? 1 : n);
-    char *base = static_cast<char *>(align > alignof(std::max_align_t)
-                                         ? aligned_block(align, (total + align - 1) / align * align)
-                                         : std::malloc(total));
+    char *base = static_cast<char *>(
+        align > alignof(std::max_align_t)
+            ? COLIB_TEST_ALIGNED_ALLOC(align, (total + align - 1) / align * align)
+            : std::malloc(total));
     if (!base) return nullptr;
     ++g_live;
     g_live_bytes += long(n);
@@ -90,7 +83,7 @@ void deallocate(void *p) {
     if (scribble) std::memset(p, 0xdb, hd.bytes);
     --g_live;
     g_live_bytes -= long(hd.bytes);
-    free_block(static_cast<char *>(p) - hd.size, hd.size > alignof(std::max_align_t));
+    COLIB_TEST_FREE(static_cast<char *>(p) - hd.size, hd.size > alignof(std::max_align_t));
 }
 
 // The library's raw storage (colib_detail::raw_allocate and its kin) goes

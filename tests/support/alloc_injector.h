@@ -1,15 +1,12 @@
-// Allocation-failure injection, linked into the unit tests and every fuzz
-// target.
-//
+// Allocation-failure injection for the unit tests and every fuzz target.
 // alloc_injector.cpp replaces every form of the global allocation operators
-// (including the array and nothrow forms, which AddressSanitizer would
-// otherwise keep for itself), so allocations made inside libcolib are seen
-// too, and routes the library's raw storage (colib/foundation/raw_alloc.h)
-// through the same counters and failure plan; a reallocation counts as one
-// allocation for fail_at. While a Scope is armed, the n-th allocation fails: the throwing forms
-// throw std::bad_alloc, the nothrow forms return null. Live allocations are
-// counted (and their requested bytes summed) so that a driver can check that
-// nothing leaked and that a container's memory figure is right.
+// (AddressSanitizer would otherwise keep the array and nothrow ones) and
+// routes the library's raw storage (colib/foundation/raw_alloc.h) through
+// the same counters, so allocations inside libcolib are seen too; a
+// reallocation counts as one allocation. While a Scope is armed its n-th
+// allocation fails: the throwing forms throw std::bad_alloc, the nothrow
+// forms return null. Live allocations and their bytes are counted for the
+// drivers' leak and memory checks.
 #pragma once
 
 #include <new>

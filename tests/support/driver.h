@@ -10,6 +10,7 @@
 #pragma once
 
 #include <colib/foundation/elem.h>
+#include <colib/foundation/types.h>
 
 #include "alloc_injector.h"
 
@@ -125,6 +126,19 @@ private:
     const uint8_t *begin_ = nullptr;
     const uint8_t *end_ = nullptr;
 };
+
+// An element of each type the containers hold: few distinct values, so that
+// equal ones recur; doubles include both zeros, texts now and then none.
+template <class T> T draw(Input &in) {
+    if constexpr (std::is_same_v<T, char>) return static_cast<char>('a' + in.below(4));
+    if constexpr (std::is_same_v<T, int>) return in.small_int();
+    if constexpr (std::is_floating_point_v<T>)
+        return static_cast<T>(in.one_in(3) ? (in.flag() ? -0.0 : 0.0) : in.small_int() / 2.0);
+    if constexpr (std::is_same_v<T, utAny>)
+        return reinterpret_cast<utAny>(static_cast<std::uintptr_t>(in.below(8)) * 16);
+    if constexpr (std::is_same_v<T, utString>)
+        return in.one_in(5) ? utString() : utString(in.word().c_str());
+}
 
 [[noreturn]] inline void mismatch(const char *file, int line, const char *what) {
     std::fprintf(stderr, "%s:%d: container and model differ: %s\n", file, line, what);
