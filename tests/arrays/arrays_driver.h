@@ -34,10 +34,7 @@ inline const auto known = [](const auto &s, int n) {
 
 using colib_test::printed;
 template <class T> std::string block_text(const char *header, const Slots<T> &s, int n) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < n; ++i)
-        lines.push_back(colib_test::text(*s[i]));
-    return colib_test::printout(header, n, lines);
+    return colib_test::printout(header, n, Slots<T>(s.begin(), s.begin() + n));
 }
 // What an array of plain elements holds goes back to the allocator with it.
 template <class A> void plain_gives_back(A &a) {
@@ -531,8 +528,5 @@ inline void run_arrays(colib_test::Input &in) {
         run_handles<doublecoPrgArray>, run_handles<coBytecoPrgArray>,
         run_sorting, run_sorting, run_sorting};
     // clang-format on
-    colib_test::leak_free([&] {
-        while (!in.done())
-            runs[in.below(sizeof runs / sizeof *runs)](in);
-    });
+    colib_test::run_members(in, runs);
 }

@@ -50,7 +50,6 @@ template <class T_, class E_ = T_> struct Plain {
     static bool eq(const E &a, const E &b) { return a == b; }
     static T make(E e) { return T(e); }
     static E back(T t) { return E(t); }
-    static std::string text(E e) { return colib_test::text(e); }
     static const E &key(const E &e) { return e; }
 };
 struct IntK : Plain<int> {
@@ -79,7 +78,6 @@ struct StringK : Plain<utString, std::optional<std::string>> { // nullopt: no te
     static unsigned hash(const E &e) { return e ? byte_hash(e->data(), e->size()) : 0; }
     static T make(const E &e) { return e ? utString(e->c_str()) : utString(); }
     static E back(const T &t) { return t.invalid() ? E() : E(std::string(t)); }
-    static std::string text(const E &e) { return e ? *e : ""; }
 };
 struct PtrK : Plain<coPointerSetObject *, std::uint64_t> { // 1 and 1 << 32 collide
     static E gen(Input &in) {
@@ -104,9 +102,6 @@ template <class KK, class VK, class P> struct PairK {
     static bool eq(const E &a, const E &b) { return KK::eq(a.first, b.first); }
     static T make(const E &e) { return T(KK::make(e.first), VK::make(e.second)); }
     static E back(const T &t) { return {KK::back(t.get_key()), VK::back(t.get_obj())}; }
-    static std::string text(const E &e) {
-        return "key: " + KK::text(e.first) + "  item: " + VK::text(e.second);
-    }
     static const typename KK::E &key(const E &e) { return e.first; }
 };
 
@@ -176,10 +171,7 @@ template <class K> struct Model {
         return v;
     }
     std::string printed(const char *header) const {
-        std::vector<std::string> lines;
-        for (const E &e : elems())
-            lines.push_back(K::text(e));
-        return colib_test::printout(header, count, lines);
+        return colib_test::printout(header, count, elems());
     }
     // a -= b, a *= b, in the order the sets do them.
     void subtract(const Model &b) {
@@ -525,10 +517,7 @@ inline void run_hashing(Input &in) {
                   utStringutStringcoTablePcoSetcoIterator, utStringutStringcoTablecoIterator2>,
         run_client,
         run_void_set};
-    colib_test::leak_free([&] {
-        while (!in.done())
-            runs[in.below(13)](in);
-    });
+    colib_test::run_members(in, runs);
 }
 
 } // namespace hashing_model

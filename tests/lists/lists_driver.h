@@ -38,16 +38,6 @@ template <class T, class R> bool same_as(const std::vector<T> &v, const R &r) {
         if (i >= v.size() || !same(x, v[i++])) return false;
     return i == v.size();
 }
-// The expected printout: the header line, "size n" unless size is false,
-// one line per element.
-template <class T>
-std::string shown(const std::string &head, const std::vector<T> &v, bool size = true) {
-    std::vector<std::string> lines;
-    for (const T &x : v)
-        lines.push_back(text(x));
-    return printout(head, size ? int(v.size()) : -1, lines);
-}
-
 // ---- the linked lists with a cursor of their own ----
 
 enum Kind { SINGLY, DOUBLY, PAGED };
@@ -100,7 +90,7 @@ void check(const L &l, const CursorModel<typename L::value_type> &m) {
         if constexpr (K != SINGLY) MODEL_CHECK(l.index() == m.pos);
     }
     const char *const heads[] = {"coSList {", "coDList {", "coPageDList {"};
-    MODEL_CHECK(printed(l) == shown(heads[K], m.v));
+    MODEL_CHECK(printed(l) == printout(heads[K], m.n(), m.v));
     // A fresh walker each way.
     std::vector<T> seen, back;
     It it(&l);
@@ -148,12 +138,12 @@ template <Kind K, class L> L make_list(Input &in) {
     return L();
 }
 
-template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input &in, int steps) {
+template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input &in) {
     using T = typename L::value_type;
     using M = CursorModel<T>;
     L l = make_list<K, L>(in);
     M m;
-    for (int step = 0; step < steps && !in.done(); ++step) {
+    for (int step = 0, steps = 40 + in.below(40); step < steps && !in.done(); ++step) {
         int n = m.n(), op = in.below(16);
         T x = draw<T>(in);
         if (op <= 3) { // the four insertions, which report 0 when no link can be had
@@ -278,11 +268,11 @@ template <class T> bool before(const T &a, const T &b) {
 
 enum Order { SORTED, STACK, QUEUE };
 
-template <Order O, class L, class It = void> void run_ordered(Input &in, int steps) {
+template <Order O, class L, class It = void> void run_ordered(Input &in) {
     using T = typename L::value_type;
     L l;
     std::vector<T> m; // sorted, top first or head first
-    for (int step = 0; step < steps && !in.done(); ++step) {
+    for (int step = 0, steps = 40 + in.below(40); step < steps && !in.done(); ++step) {
         T x = draw<T>(in);
         auto first = std::lower_bound(m.begin(), m.end(), x, before<T>);
         int op = in.below(8), r = 1;
@@ -338,10 +328,11 @@ template <Order O, class L, class It = void> void run_ordered(Input &in, int ste
         const L &c = l;
         MODEL_CHECK(same_as(m, c) && c.size() == int(m.size()));
         if constexpr (O == SORTED)
-            MODEL_CHECK(same_as(m, c.items()) && printed(c) == shown("coSortedList {", m, false));
+            MODEL_CHECK(same_as(m, c.items()) && printed(c) == printout("coSortedList {", -1, m));
         else
             MODEL_CHECK(same_as(m, c.list()) &&
-                        printed(c) == shown(O == STACK ? "coStack\n{" : "coQueue \n{", m));
+                        printed(c) ==
+                            printout(O == STACK ? "coStack\n{" : "coQueue \n{", int(m.size()), m));
         if constexpr (O == STACK)
             if (!m.empty()) MODEL_CHECK(same(c.top(), m[0]));
         if constexpr (O == QUEUE)
@@ -374,14 +365,14 @@ inline int check_tree(const coTree *node, const std::vector<const Span *> &added
     return count;
 }
 
-inline void run_tree(Input &in, int steps) {
+inline void run_tree(Input &in) {
     std::deque<Span> spans; // the dyadic spans over [0, 8): two are nested or apart
     for (int w = 1; w <= 8; w *= 2)
         for (int k = 0; k < 8; k += w)
             spans.emplace_back(k, k + w);
     auto root = std::make_unique<coTree>();
     std::vector<const Span *> added;
-    for (int step = 0; step < steps && !in.done(); ++step) {
+    for (int step = 0, steps = 40 + in.below(40); step < steps && !in.done(); ++step) {
         int op = in.below(8);
         Span *s = &spans[in.below(15)];
         if (op < 5 && std::find(added.begin(), added.end(), s) == added.end()) {
@@ -410,7 +401,7 @@ inline void run_tree(Input &in, int steps) {
         run_ordered<STACK, P##coStack>, run_ordered<QUEUE, P##coQueue>
 
 inline void run_lists(Input &in) {
-    using Run = void (*)(Input &, int);
+    using Run = void (*)(Input &);
     static const Run runs[] = {
         COLIB_LISTS_RUNS(char),
         COLIB_LISTS_RUNS(int),
@@ -425,10 +416,7 @@ inline void run_lists(Input &in) {
         run_tree,
         run_tree,
     };
-    leak_free([&] {
-        while (!in.done())
-            runs[in.below(sizeof runs / sizeof *runs)](in, 40 + in.below(40));
-    });
+    colib_test::run_members(in, runs);
 }
 
 } // namespace colib_test

@@ -329,10 +329,7 @@ inline void run_hashed(Input &in) {
                                [](Input &i) { run_keys<coHashedArr2DPcoSet>(i, key2); },
                                run_sparse<intcoSparseArr2D>,
                                run_sparse<doublecoSparseArr2D>};
-    colib_test::leak_free([&] {
-        while (!in.done())
-            runs[in.below(10)](in);
-    });
+    colib_test::run_members(in, runs);
 }
 
 } // namespace paged_test

@@ -165,12 +165,9 @@ template <class A, class It, class T> void check(const A &a, PageModel<T> &m) {
                         &it() == &a[k]);
         MODEL_CHECK(++it == 0 && it.remaining() == 0);
     }
-    if constexpr (prints<A>::value) {
-        std::vector<std::string> lines;
-        for (const std::optional<T> &x : m.elems())
-            lines.push_back(x ? text(*x) : "");
-        if (known) MODEL_CHECK(colib_test::printed(a) == printout("coPageArr {", m.size, lines));
-    }
+    if constexpr (prints<A>::value)
+        if (known)
+            MODEL_CHECK(colib_test::printed(a) == printout("coPageArr {", m.size, m.elems()));
 }
 
 // A session on two arrays of one member: operations chosen by the input,
@@ -250,10 +247,7 @@ inline void run_paged(Input &in) {
             run_member<intcoHashedArrINTERNALcoPageArr, intcoHashedArrINTERNALcoPageArrcoIterator>,
         run_member<charcoHashedArr2DINTERNALcoPageArr,
                    charcoHashedArr2DINTERNALcoPageArrcoIterator>};
-    colib_test::leak_free([&] {
-        while (!in.done())
-            runs[in.below(11)](in);
-    });
+    colib_test::run_members(in, runs);
 }
 
 } // namespace paged_test

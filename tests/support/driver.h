@@ -22,6 +22,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -238,6 +239,14 @@ template <class Run> void leak_free(Run run) {
     run();
     MODEL_CHECK(alloc_injector::live() == live);
 }
+// A group's session: runs of its members one after another, the input
+// choosing each.
+template <std::size_t N> void run_members(Input &in, void (*const (&runs)[N])(Input &)) {
+    leak_free([&] {
+        while (!in.done())
+            runs[in.below(static_cast<int>(N))](in);
+    });
+}
 
 // The heap bytes a container reports are exactly those it gives back when
 // its contents go (moved out of it, which keeps what it says it still holds).
@@ -247,9 +256,10 @@ template <class C> void gives_back(C &c) {
     MODEL_CHECK(before - alloc_injector::live_bytes() == held - long(c.memory_bytes()));
 }
 
-// What a container prints; one element as the containers print it; the
-// common printout: a header line, "size n" (unless n < 0), one line per
-// element (an empty one not indented) and the closing brace.
+// What a container prints; one element as the containers print it (an
+// unknown one as an empty line); the common printout: a header line, "size
+// n" (unless n < 0), one line per element (an empty one not indented) and
+// the closing brace.
 template <class C> std::string printed(const C &c) {
     std::ostringstream os;
     os << c;
@@ -263,10 +273,21 @@ template <class T> std::string text(const T &x) {
     }
     return os.str();
 }
-template <class Lines> std::string printout(const std::string &head, int n, const Lines &lines) {
+inline std::string text(const std::string &line) {
+    return line;
+}
+template <class T> std::string text(const std::optional<T> &x) {
+    return x ? text(*x) : "";
+}
+template <class K, class V> std::string text(const std::pair<K, V> &entry) { // a table's
+    return "key: " + text(entry.first) + "  item: " + text(entry.second);
+}
+template <class R> std::string printout(const std::string &head, int n, const R &elems) {
     std::string s = head + "\n" + (n < 0 ? "" : "  size " + std::to_string(n) + "\n");
-    for (const std::string &l : lines)
+    for (const auto &x : elems) {
+        const std::string l = text(x);
         s += (l.empty() ? "" : "  ") + l + "\n";
+    }
     return s + "}\n";
 }
 
