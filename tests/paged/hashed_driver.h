@@ -33,6 +33,7 @@ struct Key1 {
         return {a.largest_index(), a.size()};
     }
     template <class It> static K walked(const It &it) { return it.get_index(); }
+    template <class E> static K of(const E &e) { return e.index; }
     static void raise(std::pair<int, int> &t, K k) {
         t = {std::max(t.first, k), 0}, t.second = t.first + 1u;
     }
@@ -54,16 +55,10 @@ struct Key2 {
         K k;
         return i.index(k.first, k.second), k;
     }
+    template <class E> static K of(const E &e) { return {e.first, e.second}; }
     // Kept apart: the two maxima need not be those of one pair.
     static void raise(K &t, K k) { t = {std::max(t.first, k.first), std::max(t.second, k.second)}; }
 };
-
-template <class E> auto key_of(const E &e) -> decltype(e.index) {
-    return e.index;
-}
-template <class E> auto key_of(const E &e) -> decltype(std::make_pair(e.first, e.second)) {
-    return {e.first, e.second};
-}
 
 // Two arrays of one member: first writes, rewrites, proxy-to-proxy copies
 // and moves, some under an allocation failure.
@@ -96,9 +91,9 @@ template <class A, class It, class Key> void run_hashed_arr(Input &in) {
         auto ci = a.begin();
         It fwd(&a), back(&a);
         for (auto e : const_cast<A &>(a)) {
-            MODEL_CHECK(++fwd && &fwd.value() == &e.value && Key::walked(fwd) == key_of(e));
-            MODEL_CHECK(&(*ci++).value == &e.value && m.where.count(key_of(e)));
-            MODEL_CHECK(m.where[key_of(e)] == &e.value);
+            MODEL_CHECK(++fwd && &fwd.value() == &e.value && Key::walked(fwd) == Key::of(e));
+            MODEL_CHECK(&(*ci++).value == &e.value && m.where.count(Key::of(e)));
+            MODEL_CHECK(m.where[Key::of(e)] == &e.value);
             walked.push_back(&e.value);
         }
         MODEL_CHECK(walked.size() == m.vals.size() && ci == a.end() && !++fwd);

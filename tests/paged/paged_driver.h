@@ -53,7 +53,6 @@ template <class T> struct PageModel {
 
     int bs() const { return 1 << shift; }
     int count() const { return static_cast<int>(blocks.size()); }
-    int block_count() const { return count(); }
     Slot &slot(int i) { return blocks[i >> shift][i & (bs() - 1)]; }
     // The block table grown so that entry n exists.
     void grow_table(int n) {

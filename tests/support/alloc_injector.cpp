@@ -96,14 +96,10 @@ void *raw_reallocate(void *p, std::size_t n) {
     deallocate(p);
     return q;
 }
-void *raw_allocate(std::size_t n) {
-    return allocate(n);
-}
-const colib_detail::raw_alloc_hooks raw_hooks = {raw_allocate, raw_reallocate, deallocate};
+const colib_detail::raw_alloc_hooks raw_hooks = {[](std::size_t n) { return allocate(n); },
+                                                 raw_reallocate, deallocate};
 // Installed before main, so every raw buffer of the tests is seen.
-struct raw_hooks_installer {
-    raw_hooks_installer() { colib_detail::set_raw_alloc_hooks(&raw_hooks); }
-} raw_hooks_installed;
+const bool raw_hooks_installed = (colib_detail::set_raw_alloc_hooks(&raw_hooks), true);
 
 void *allocate_or_throw(std::size_t n, std::size_t align = alignof(std::max_align_t)) {
     void *p = allocate(n, align);
