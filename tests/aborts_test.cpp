@@ -20,7 +20,6 @@
 #pragma GCC diagnostic pop
 #endif
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {

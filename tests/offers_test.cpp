@@ -4,7 +4,6 @@
 // throw.
 #include <colib/colib.h>
 
-#include <iterator>
 #include <type_traits>
 #include <utility>
 

@@ -20,13 +20,8 @@
 #include "support/samples.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <deque>
 #include <memory>
-#include <new>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,20 +46,13 @@ template <class T> struct CursorModel {
     bool spare = false; // paged: a failed copy may leave blocks made ahead
     int n() const { return static_cast<int>(v.size()); }
     int forwards() {
-        pos = pos == -1 ? (n() ? 0 : -1) : (pos + 1 < n() ? pos + 1 : -1);
-        return pos != -1;
+        return (pos = pos == -1 ? (n() ? 0 : -1) : pos + 1 < n() ? pos + 1 : -1) != -1;
     }
-    int backwards() {
-        pos = pos == -1 ? n() - 1 : pos - 1;
-        return pos != -1;
-    }
+    int backwards() { return (pos = pos == -1 ? n() - 1 : pos - 1) != -1; }
     void insert(int at, const T &x) {
         v.insert(v.begin() + at, x);
         int s = slots;
-        if (freed.empty())
-            ++slots;
-        else
-            s = freed.back(), freed.pop_back();
+        freed.empty() ? void(++slots) : (s = freed.back(), freed.pop_back());
         slot.insert(slot.begin() + at, s);
         if (pos >= at) ++pos;
     }
@@ -196,17 +184,12 @@ template <Kind K, class L, class It, class ItB = It> void run_cursor_list(Input 
                 MODEL_CHECK((fw ? (l += k) : (l -= k)) == r);
             if (K != PAGED) m.pos = w.pos;
         } else if (op == 10 && m.pos != -1 && K != SINGLY) {
-            if constexpr (K != SINGLY) {
-                l.remove_backwards();
-                m.erase(m.pos);
-                --m.pos;
-            }
+            if constexpr (K != SINGLY) l.remove_backwards();
+            m.erase(m.pos--);
         } else if (op == 11 && K != SINGLY) {
-            if constexpr (K != SINGLY) {
-                int i = in.range(-1, n);
-                l.set_index(i);
-                m.pos = i < n ? i : -1;
-            }
+            const int i = in.range(-1, n);
+            if constexpr (K != SINGLY) l.set_index(i);
+            m.pos = i < n ? i : -1;
         } else if (op == 12 && m.pos != -1) { // writing through the cursor
             if constexpr (K == SINGLY) l() = x;
             if constexpr (K == DOUBLY) l.read() = x;
@@ -380,10 +363,8 @@ inline void run_tree(Input &in) {
         } else if (op == 5) { // a move there and back
             coTree other(std::move(*root));
             MODEL_CHECK(check_tree(root.get(), {}) == 1 && !other.object());
-            if (in.flag())
-                *root = std::move(other);
-            else
-                root = std::make_unique<coTree>(std::move(other));
+            in.flag() ? void(*root = std::move(other))
+                      : void(root = std::make_unique<coTree>(std::move(other)));
         } else if (op == 6 && in.one_in(3)) {
             root = std::make_unique<coTree>(), added.clear();
         }

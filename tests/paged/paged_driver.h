@@ -17,7 +17,6 @@
 #include "support/values.h"
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -213,9 +212,7 @@ template <class Base, class It> void run_member(Input &in) {
             if (op == 13) return a.get_block(i % 5);
             C t(std::move(c[y])); // the source is left empty, without blocks, usable
             if constexpr (!std::is_same<C, M>::value) MODEL_CHECK(c[y].block_count() == 0);
-            c[y].clear(1);
-            c[y].append(v[0]);
-            c[y].clear(1);
+            c[y].clear(1), c[y].append(v[0]), c[y].clear(1);
             return a = std::move(t), 0;
         };
         long fail = in.one_in(6) && op < 8 ? in.range(1, 4) : 0;

@@ -116,10 +116,8 @@ public:
     }
 
     void run() {
-        while (!in_.done()) {
-            step();
-            check();
-        }
+        while (!in_.done())
+            step(), check();
         while (!scoped_.empty())
             pop();
         for (int k = 4; k >= 0; --k)
@@ -293,11 +291,8 @@ private:
                       : model_file(t, trim(body.substr(0, eq)), convert(trim(body.substr(eq + 1))),
                                    mode == coResourceLoadMerge);
             filed += err == coResourceOk || err == coResourceReplaced;
-            if (!issue)
-                issue = err == coResourceNoSuchKey  ? "no such key"
-                        : err == coResourceBadValue ? "bad value"
-                        : err == coResourceReplaced ? "replaced"
-                                                    : nullptr;
+            const char *const named[] = {nullptr, nullptr, "bad value", "no such key", "replaced"};
+            if (!issue) issue = named[err]; // by coResourceError
             if (line.size() > 65536) line.resize(80);
             // A text ends at its first NUL byte.
             if (issue)

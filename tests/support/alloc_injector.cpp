@@ -20,13 +20,9 @@ std::atomic<bool> g_failed{false};
 
 // True when this allocation is the planned failure.
 bool should_fail() {
-    long c = g_countdown.load(std::memory_order_relaxed);
-    if (c <= 0) return false;
-    if (g_countdown.fetch_sub(1) == 1) {
-        g_failed = true;
-        return true;
-    }
-    return false;
+    if (g_countdown.load(std::memory_order_relaxed) <= 0 || g_countdown.fetch_sub(1) != 1)
+        return false;
+    return g_failed = true;
 }
 
 // Over-aligned blocks: the Windows C library has no aligned_alloc, and its
