@@ -243,11 +243,12 @@ struct Driver : coCBReceiveMultipleSets {
         MEnd &e = *me[0][s];
         const coSender &S = *send[s];
         if (how == 3 && !e.flag) return S.send_calls(reasons[reason], data); // no walk
-        ++e.walks;
+        const bool framed = e.ids.size() != 1; // a lone link is called unguarded
+        e.walks += framed;
         walks.push_back({&e, e.ids.begin(), s, reason, how == 3 ? 1 : how});
         std::shared_ptr<void> pop(nullptr, [&](void *) { // also when a call throws
             walks.pop_back();
-            if (--e.walks || !e.alive) return;
+            if (!framed || --e.walks || !e.alive) return;
             for (int side = 0; side < 2; ++side) // the outermost walk ends: settle
                 if (e.collect & 1 << side) m_remove(e, side, -1);
             e.collect = 0;

@@ -231,7 +231,8 @@ public:
     static void detect_multiple_sets(coCBReceiveMultipleSets *hook) noexcept;
     static coCBReceiveMultipleSets *multiple_sets_hook() noexcept;
 
-    // 1 while an apply walks this list.
+    // 1 while an apply walks this list. An apply of a list of one link
+    // makes its call without walking (see detail/call_walk.h).
     int walking() const noexcept { return walk_ != nullptr; }
     // Non-null elements (registrations held), by walking.
     int count_registrations() const noexcept;
@@ -258,6 +259,13 @@ private:
     // The walk behind apply and send_calls, inlined into both so that a
     // send makes no call besides the registrations' own.
     template <class... A> void walk(coCallReason reason, A... args) const;
+    // f, a link's element, is to be called with match's kind and reason. A
+    // link emptied during a walk holds null; a registration one side has
+    // left is inactive. Kind and reason are tested first: they open the
+    // registration, and most misses end there.
+    static bool due(const coCallFunc *f, std::uint64_t match) noexcept {
+        return f && f->match_word() == match && f->active();
+    }
     // leave(f) for every registration with side(f), unlinking (or, during a
     // walk, emptying) its link; 1 when any matched.
     template <class Side, class Leave> int drop_matching(Side side, Leave leave);
@@ -407,6 +415,14 @@ template <class... A>
     const Link *at = head->next();
     // An empty list has nothing to guard.
     if (at == head) return;
+    const std::uint64_t match = coCallFunc::match_word(static_cast<int>(sizeof...(A)), reason);
+    // Nor has a lone registration: nothing of the list is read after its
+    // call, so it is made without a frame.
+    if (at->next() == head) {
+        const coCallFunc *f = GetPtr()(at);
+        if (due(f, match)) f->call(args...);
+        return;
+    }
     // The frame is the walk's own local and only its address reaches the
     // list, so the list and the outer frame stay in registers across the
     // calls.
@@ -417,14 +433,10 @@ template <class... A>
     frame.thread = me;
 #endif
     walk_ = &frame;
-    const std::uint64_t match = coCallFunc::match_word(static_cast<int>(sizeof...(A)), reason);
     try {
         for (; at != head; at = at->next()) {
-            // A link emptied during this walk holds null; a registration one
-            // side has left is inactive. Kind and reason are tested first:
-            // they open the registration, and most misses end there.
             const coCallFunc *f = GetPtr()(at);
-            if (f && f->match_word() == match && f->active()) {
+            if (due(f, match)) {
                 f->call(args...);
                 // f may be freed by now, and the list itself may be gone;
                 // the link `at` is still in the list unless the list is gone.

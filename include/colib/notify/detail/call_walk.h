@@ -7,9 +7,12 @@
 // the sender that is walking. The walk therefore never keeps a pointer to a
 // registration across a call, and a list being walked never unlinks:
 //
-//   - every apply on a non-empty list pushes a coCallWalk frame (on its
-//     own stack) onto the list's chain of active walks, and pops it when it
-//     ends;
+//   - every apply on a list of two links or more pushes a coCallWalk frame
+//     (on its own stack) onto the list's chain of active walks, and pops it
+//     when it ends. An apply on a list of one link reads nothing of the
+//     list after its call, so it needs no frame: it is not a walk, and what
+//     that call drops or collects on the list happens at once, as it would
+//     outside any apply;
 //   - while the chain is not empty, a removal empties the link (its element
 //     becomes null) instead of unlinking it, and a garbage collection is
 //     only noted; the ownership side of the removal (nulling the leaving
