@@ -18,6 +18,12 @@
 //   DynArr_AppendReserved / Vector_PushBackReserved   1M appends into room
 //   DynArr_AppendDefault / Vector_PushBack            64K appends, no room
 //   StackFast_PushPop / StdStack_PushPop              1M pushes, then pops
+//   StdStack_PushPopEscaped             the same std::stack once its address
+//                                       has been handed out (a member or a
+//                                       reference parameter): its end is then
+//                                       stored at every push, as the fast
+//                                       stack's is (its constructor, growth
+//                                       and destructor are library calls)
 #include "bench_common.h"
 
 #include <colib/arrays/dyn_arr.h>
@@ -218,6 +224,15 @@ void StdStack_PushPop(benchmark::State &state) {
         [](auto &s, int i) { s.push(i); }, [](auto &s) { return s.top(); },
         [](auto &s) { s.pop(); });
 }
+void StdStack_PushPopEscaped(benchmark::State &state) {
+    colib_bench::push_then_pop(
+        state, kAppends, [] { return std::stack<int, std::vector<int>>(); },
+        [](auto &s, int i) {
+            if (i == 0) benchmark::DoNotOptimize(&s);
+            s.push(i);
+        },
+        [](auto &s) { return s.top(); }, [](auto &s) { s.pop(); });
+}
 
 } // namespace
 
@@ -237,6 +252,7 @@ BENCHMARK(DynArr_AppendDefault)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Vector_PushBack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(StackFast_PushPop)->Unit(benchmark::kMillisecond);
 BENCHMARK(StdStack_PushPop)->Unit(benchmark::kMillisecond);
+BENCHMARK(StdStack_PushPopEscaped)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
     return colib_bench::run_with_warm_heap(argc, argv, 1 << 20);
