@@ -202,15 +202,16 @@ inline std::uint8_t hash_tag(unsigned h) noexcept {
 
 // probe() over a tagged table: the same slots in the same order, the key's
 // hash h given; the policy also offers prefetch(i), a hint that slot i is
-// about to be read. The home slot settles most probes (the tables are at
-// most half full) and is tested alone first, without the group compare.
-// Past it the probe runs downward through contiguous slots, so while
-// i >= 15 one 16-byte load covers the tags of slots i-15..i: lanes above
-// the highest empty one are the slots the plain probe visits before it
-// stops, highest first.
+// about to be read. The probe runs downward through contiguous slots, so
+// while i >= 15 one 16-byte load covers the tags of slots i-15..i: lanes
+// above the highest empty one are the slots the plain probe visits before
+// it stops, highest first. A match in the home slot is taken first, on its
+// own (most hits end there). In a sparse table (`dense` false) so is an
+// empty home slot (most misses end there); in a dense one that branch
+// would be a coin toss, so the first group starts at the home slot.
 template <class P, class Key>
 [[gnu::always_inline]] inline int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key,
-                                               unsigned h) {
+                                               unsigned h, bool dense) {
     int bits = t.bits();
     int i = hash_home(h, bits);
     const std::uint8_t tag = hash_tag(h);
@@ -218,8 +219,11 @@ template <class P, class Key>
     // after.
     t.prefetch(i);
     const std::uint8_t g = tags[i];
-    if (g == tag_empty || (g == tag && t.equal(key, i))) return i;
-    i = one_less(i, bits);
+    if (g == tag && t.equal(key, i)) return i;
+    if (!dense) {
+        if (g == tag_empty) return i;
+        i = one_less(i, bits);
+    }
 #if defined(__SSE2__)
     const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
     for (;;) {

@@ -292,7 +292,7 @@ private:
     template <class V, class K>
     [[gnu::always_inline]] int probe_by(const V &v, const K &k, unsigned h) const {
         if constexpr (tagged)
-            return colib_detail::probe_tagged(v, tags(), k, h);
+            return colib_detail::probe_tagged(v, tags(), k, h, dense());
         else
             return colib_detail::probe(v, k);
     }
@@ -342,13 +342,14 @@ private:
         hash_ ^= Traits::hash(out);
         return out;
     }
+    // More than 3/8 full: a probe's home slot is then about as often taken
+    // as empty, too close to call for a branch of its own.
+    bool dense() const noexcept { return 8LL * count_ > (3LL << bits_); }
     // The slot holding x or the empty slot where its probe ends. Int sets
-    // compare four slots per step (same slots, same order), the home slot
-    // alone first while the table is at most 3/8 full.
+    // compare four slots per step (same slots, same order).
     int probe(const T &x) const noexcept {
         if constexpr (std::is_same<T, int>::value && std::is_same<Traits, coSetElem<int>>::value)
-            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(),
-                                           8LL * count_ > (3LL << bits_));
+            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(), dense());
         else
             return probe_by(view(), x, Traits::hash(x));
     }
