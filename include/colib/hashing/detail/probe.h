@@ -208,10 +208,13 @@ inline std::uint8_t hash_tag(unsigned h) noexcept {
 // it stops, highest first. A match in the home slot is taken first, on its
 // own (most hits end there). In a sparse table (`dense` false) so is an
 // empty home slot (most misses end there); in a dense one that branch
-// would be a coin toss, so the first group starts at the home slot.
-template <class P, class Key>
+// would be a coin toss, so the first group starts at the home slot. With
+// Find (a lookup, which has no use for the empty slot) a probe that ends
+// on an empty slot answers -1.
+template <bool Find, class P, class Key>
 [[gnu::always_inline]] inline int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key,
                                                unsigned h, bool dense) {
+    constexpr auto ends = [](int i) { return Find ? -1 : i; };
     int bits = t.bits();
     int i = hash_home(h, bits);
     const std::uint8_t tag = hash_tag(h);
@@ -221,7 +224,7 @@ template <class P, class Key>
     const std::uint8_t g = tags[i];
     if (g == tag && t.equal(key, i)) return i;
     if (!dense) {
-        if (g == tag_empty) return i;
+        if (g == tag_empty) return ends(i);
         i = one_less(i, bits);
     }
 #if defined(__SSE2__)
@@ -238,18 +241,19 @@ template <class P, class Key>
                 if (t.equal(key, i - 15 + lane)) return i - 15 + lane;
                 match &= ~(1u << lane);
             }
-            if (stop >= 0) return i - 15 + stop;
+            if (stop >= 0) return ends(i - 15 + stop);
             i -= 16;
         }
         for (; i >= 0; --i) {
-            if (tags[i] == tag_empty || (tags[i] == tag && t.equal(key, i))) return i;
+            if (tags[i] == tag_empty) return ends(i);
+            if (tags[i] == tag && t.equal(key, i)) return i;
         }
         i = (1 << bits) - 1;
     }
 #else
     while (tags[i] != tag_empty && !(tags[i] == tag && t.equal(key, i)))
         i = one_less(i, bits);
-    return i;
+    return tags[i] == tag_empty ? ends(i) : i;
 #endif
 }
 

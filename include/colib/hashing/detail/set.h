@@ -288,33 +288,37 @@ private:
     }
     Inline view() const noexcept { return Inline{slots_, bits_, tagged ? tags() : nullptr}; }
     // The probe of a table seen through policy v (by element, by key, by
-    // text), for a key whose hash is h.
-    template <class V, class K>
+    // text), for a key whose hash is h. With Find, a probe ending on an
+    // empty slot answers -1.
+    template <bool Find = false, class V, class K>
     [[gnu::always_inline]] int probe_by(const V &v, const K &k, unsigned h) const {
         if constexpr (tagged)
-            return colib_detail::probe_tagged(v, tags(), k, h, dense());
+            return colib_detail::probe_tagged<Find>(v, tags(), k, h, dense());
         else
-            return colib_detail::probe(v, k);
+            return found<Find>(colib_detail::probe(v, k));
+    }
+    // Slot i where a probe ended, or -1 for an empty one with Find.
+    template <bool Find> int found(int i) const noexcept {
+        return Find && empty_at(i) ? -1 : i;
     }
 
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
         if (!slots_ || Traits::is_nil(x)) return -1;
-        int i = probe(x);
-        return empty_at(i) ? -1 : i;
+        return probe<true>(x);
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
         std::string_view t;
         unsigned h;
-        int i = probe_text(text, t, h);
-        return i < 0 || empty_at(i) ? -1 : i;
+        int i = probe_text<true>(text, t, h);
+        return i < 0 ? -1 : i;
     }
     // The probe for a text: the slot holding it or the empty slot where the
     // probe ends; t is set to the text (cut at a NUL byte) and h to its
     // hash. -1 when there is no table yet, -2 for a null pointer (the string
-    // without text, which is never stored).
-    template <class S>
+    // without text, which is never stored). With Find, -1 for an empty slot.
+    template <bool Find = false, class S>
     [[gnu::always_inline]] int probe_text(const S &text, std::string_view &t, unsigned &h) const {
         if constexpr (std::is_same_v<std::decay_t<S>, std::string_view> ||
                       std::is_same_v<std::decay_t<S>, std::string>) {
@@ -327,7 +331,7 @@ private:
             h = Traits::hash_text(t);
         }
         if (!slots_) return -1;
-        return probe_by(colib_detail::ByText<T, Traits>{slots_, bits_},
+        return probe_by<Find>(colib_detail::ByText<T, Traits>{slots_, bits_},
                         colib_detail::text_key{t, Traits::text_head(t, h)}, h);
     }
     // Stores x, whose hash is h, in the empty slot i where its probe ended,
@@ -345,13 +349,14 @@ private:
     // More than 3/8 full: a probe's home slot is then about as often taken
     // as empty, too close to call for a branch of its own.
     bool dense() const noexcept { return 8LL * count_ > (3LL << bits_); }
-    // The slot holding x or the empty slot where its probe ends. Int sets
-    // compare four slots per step (same slots, same order).
-    int probe(const T &x) const noexcept {
+    // The slot holding x or the empty slot where its probe ends (-1 with
+    // Find). Int sets compare four slots per step (same slots, same order).
+    template <bool Find = false> int probe(const T &x) const noexcept {
         if constexpr (std::is_same<T, int>::value && std::is_same<Traits, coSetElem<int>>::value)
-            return colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(), dense());
+            return found<Find>(
+                colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(), dense()));
         else
-            return probe_by(view(), x, Traits::hash(x));
+            return probe_by<Find>(view(), x, Traits::hash(x));
     }
     const T *insert_slow(const T &x);
 

@@ -212,8 +212,7 @@ private:
     int slot_of(const key_type &key) const {
         if (!set_.slots_ || coSetElem<key_type>::is_nil(key)) return -1;
         ByKey t{set_.slots_, set_.bits()};
-        int i = set_.probe_by(t, key, coSetElem<key_type>::hash(key));
-        return set_.empty_at(i) ? -1 : i;
+        return set_.template probe_by<true>(t, key, coSetElem<key_type>::hash(key));
     }
 
     Set set_;
