@@ -298,9 +298,7 @@ private:
             return found<Find>(colib_detail::probe(v, k));
     }
     // Slot i where a probe ended, or -1 for an empty one with Find.
-    template <bool Find> int found(int i) const noexcept {
-        return Find && empty_at(i) ? -1 : i;
-    }
+    template <bool Find> int found(int i) const noexcept { return Find && empty_at(i) ? -1 : i; }
 
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
@@ -332,7 +330,7 @@ private:
         }
         if (!slots_) return -1;
         return probe_by<Find>(colib_detail::ByText<T, Traits>{slots_, bits_},
-                        colib_detail::text_key{t, Traits::text_head(t, h)}, h);
+                              colib_detail::text_key{t, Traits::text_head(t, h)}, h);
     }
     // Stores x, whose hash is h, in the empty slot i where its probe ended,
     // doubling the table when that reaches the load limit. Returns i, or -1
