@@ -303,7 +303,7 @@ private:
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
         if (!slots_ || Traits::is_nil(x)) return -1;
-        return probe<true>(x);
+        return probe_elem<true>(x);
     }
     // The slot holding the element whose text is `text`, or -1.
     template <class S> int index_of_text(const S &text) const {
@@ -347,9 +347,11 @@ private:
     // More than 3/8 full: a probe's home slot is then about as often taken
     // as empty, too close to call for a branch of its own.
     bool dense() const noexcept { return 8LL * count_ > (3LL << bits_); }
-    // The slot holding x or the empty slot where its probe ends (-1 with
-    // Find). Int sets compare four slots per step (same slots, same order).
-    template <bool Find = false> int probe(const T &x) const noexcept {
+    // The slot holding x or the empty slot where its probe ends.
+    int probe(const T &x) const noexcept { return probe_elem<false>(x); }
+    // probe(), or with Find -1 where it ends on an empty slot. Int sets
+    // compare four slots per step (same slots, same order).
+    template <bool Find> int probe_elem(const T &x) const noexcept {
         if constexpr (std::is_same<T, int>::value && std::is_same<Traits, coSetElem<int>>::value)
             return found<Find>(
                 colib_detail::probe_int(slots_, bits_, x, Traits::make_nil(), dense()));
