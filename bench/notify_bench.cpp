@@ -3,7 +3,8 @@
 // std::function called in a loop (and, as the floor of a walk over linked
 // nodes, the same functions in a std::forward_list).
 //
-//   Dispatch/N       one send_calls reaching N receivers (kind 1)
+//   Dispatch/N       one send_calls reaching N receivers (kind 1); HandRules
+//                    is the same walk written by hand over the same blocks
 //   RegisterDrop/L   1M cycles of: make a receiver, register it, destroy it
 //                    (the sender's garbage limit L: 0 never collects, 1
 //                    collects at each drop, 64 every 64th)
@@ -15,6 +16,7 @@
 
 #include <boost/signals2.hpp>
 
+#include <cstdint>
 #include <forward_list>
 #include <functional>
 #include <memory>
@@ -90,6 +92,65 @@ void BM_Dispatch_StdFunction(benchmark::State &state) {
 }
 void BM_Dispatch_LinkedStdFunction(benchmark::State &state) {
     dispatch_functions<true>(state);
+}
+
+// The floor under the call lists' rules, written by hand: blocks laid out
+// as co_register makes them (per receiver: the receiver, the registration,
+// the sender's link, the receiver's link), a sender with its flag, and the
+// walk making each test a send must make (the sender's flag; per link: an
+// element, its kind and reason, both ends set, the receiver's flag),
+// calling through the registration's function pointer and reading the next
+// link after the call. It leaves out only the walk's frame.
+struct HandRecv {
+    int receiving = 1;
+    long hits = 0;
+};
+struct HandReg {
+    std::uint64_t match;
+    HandRecv *receiver;
+    const void *sender;
+    void (*call)(void *, void *);
+};
+struct HandLink {
+    HandLink *next;
+    const HandReg *reg;
+};
+struct HandSender {
+    int sending = 1;
+    HandLink head{&head, nullptr};
+};
+void hand_on_data(void *r, void *d) {
+    static_cast<HandRecv *>(r)->hits += static_cast<Data *>(d)->step;
+}
+
+void BM_Dispatch_HandRules(benchmark::State &state) {
+    const int n = static_cast<int>(state.range(0));
+    constexpr std::uint64_t kMatch = 1;
+    HandSender s;
+    std::vector<std::unique_ptr<HandRecv>> rs;
+    std::vector<std::unique_ptr<HandReg>> regs;
+    std::vector<std::unique_ptr<HandLink>> links;
+    for (int i = 0; i < n; ++i) {
+        rs.push_back(std::make_unique<HandRecv>());
+        regs.push_back(
+            std::make_unique<HandReg>(HandReg{kMatch, rs.back().get(), &s, hand_on_data}));
+        links.push_back(std::make_unique<HandLink>());
+        links.back()->next = s.head.next;
+        links.back()->reg = regs.back().get();
+        s.head.next = links.back().get();
+        links.push_back(std::make_unique<HandLink>()); // the receiver's link
+    }
+    Data d;
+    for (auto _ : state) {
+        if (!s.sending) continue;
+        for (const HandLink *at = s.head.next; at != &s.head; at = at->next) {
+            const HandReg *f = at->reg;
+            if (f && f->match == kMatch && f->receiver && f->sender && f->receiver->receiving)
+                f->call(f->receiver, &d);
+        }
+    }
+    benchmark::DoNotOptimize(rs.front()->hits);
+    state.SetItemsProcessed(state.iterations() * n);
 }
 
 void BM_Dispatch_Signals2(benchmark::State &state) {
@@ -193,6 +254,7 @@ void BM_Memory_Signals2(benchmark::State &state) {
 BENCHMARK(BM_Dispatch_colib)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_Dispatch_StdFunction)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_Dispatch_LinkedStdFunction)->Arg(1)->Arg(10)->Arg(1000);
+BENCHMARK(BM_Dispatch_HandRules)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_Dispatch_Signals2)->Arg(1)->Arg(10)->Arg(1000);
 BENCHMARK(BM_RegisterDrop_colib)->Arg(0)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegisterDrop_Signals2)->Unit(benchmark::kMillisecond);

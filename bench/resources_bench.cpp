@@ -1,7 +1,8 @@
 // Resource reads through a chain of three tables, and loading a settings
 // file, side by side with what a user would write instead: hash maps of
 // variants keyed by name or by an int id (one map per level, falling back
-// along the chain), and std::getline into a map of strings.
+// along the chain), and std::getline into a map of strings. The reads also
+// run written by hand over the tables' own layout, the floor of any read.
 #include <colib/resources/resource_table.h>
 
 #include "bench_common.h"
@@ -61,6 +62,62 @@ void BM_colib_read_safe(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kReads);
 }
 
+// The same reads written by hand over the same layout: per key a block
+// the size of a key holding its id, per entry a block the size of a
+// resource holding its type and value, and per table its size, a table of
+// 256-slot blocks of entry pointers and the parent. The walk is the one a
+// read must make (own slot first, then up the chain; one compare for the
+// type); it leaves out only the virtual kind test for other classes.
+struct HandKey {
+    int id;
+    char pad[sizeof(intcoResourceKey) - sizeof(int)];
+};
+struct HandEntry {
+    const void *type;
+    int value;
+    char pad[sizeof(intcoResource) - sizeof(void *) - sizeof(int)];
+};
+struct HandTable {
+    int size = 0;
+    std::vector<std::unique_ptr<const HandEntry *[]>> blocks;
+    const HandTable *parent = nullptr;
+    const HandEntry *own(int id) const { return id < size ? blocks[id >> 8][id & 255] : nullptr; }
+};
+const char kIntType = 0;
+
+const int *hand_read(const HandKey *k, const HandTable *t) {
+    const int id = k->id;
+    for (; t; t = t->parent)
+        if (const HandEntry *e = t->own(id)) return e->type == &kIntType ? &e->value : nullptr;
+    return nullptr;
+}
+
+void BM_hand_read_same_layout(benchmark::State &state) {
+    HandTable levels[3];
+    levels[0].parent = &levels[1];
+    levels[1].parent = &levels[2];
+    HandTable &filled = levels[state.range(0)];
+    std::vector<std::unique_ptr<HandKey>> keys;
+    std::vector<std::unique_ptr<HandEntry>> entries;
+    for (int i = 0; i < kKeys; ++i) {
+        keys.push_back(std::make_unique<HandKey>(HandKey{i, {}}));
+        entries.push_back(std::make_unique<HandEntry>(HandEntry{&kIntType, i, {}}));
+        if ((i & 255) == 0) filled.blocks.push_back(std::make_unique<const HandEntry *[]>(256));
+        filled.blocks.back()[i & 255] = entries.back().get();
+        filled.size = i + 1;
+    }
+    std::vector<const HandKey *> order;
+    for (int k : random_keys())
+        order.push_back(keys[k].get());
+    for (auto _ : state) {
+        long long sum = 0;
+        for (const HandKey *k : order)
+            sum += *hand_read(k, &levels[0]);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * kReads);
+}
+
 template <class K> struct MapChain {
     std::unordered_map<K, Value> levels[3];
     const Value *find(const K &k) const {
@@ -103,6 +160,7 @@ void BM_std_map_by_id(benchmark::State &state) {
 }
 
 BENCHMARK(BM_colib_read_safe)->DenseRange(0, 2);
+BENCHMARK(BM_hand_read_same_layout)->DenseRange(0, 2);
 BENCHMARK(BM_std_map_by_name)->DenseRange(0, 2);
 BENCHMARK(BM_std_map_by_id)->DenseRange(0, 2);
 
