@@ -15,6 +15,8 @@
 //                                       the vector's own buffer read through
 //                                       a one-entry block table, and through
 //                                       a table of 256-element blocks
+//   Vector_RandomReadVariableBlocks     and through the variable array's
+//                                       geometry and read
 //   DynArr_AppendReserved / Vector_PushBackReserved   1M appends into room
 //   DynArr_AppendDefault / Vector_PushBack            64K appends, no room
 //   StackFast_PushPop / StdStack_PushPop              1M pushes, then pops
@@ -211,6 +213,34 @@ void Vector_RandomReadBlocks(benchmark::State &state) {
     vector_through_blocks(state, 8);
 }
 
+// The variable array's own read over the vector's buffer: its geometry
+// (nine small blocks of 8 to 1024 elements found through the two exported
+// tables, then blocks of 2048) with every block lying where the vector
+// has it, so what differs from VariableArr_RandomRead is where the blocks
+// lie, and what differs from Vector_RandomReadBlocks is the geometry.
+struct VariableView {
+    std::vector<const int *> table;
+    explicit VariableView(const std::vector<int> &v) {
+        std::size_t at = 0;
+        for (int b = 0; at < v.size(); ++b) {
+            table.push_back(v.data() + at);
+            at += static_cast<std::size_t>(b < 9 ? coVariableArr_block_size[b] : 2048);
+        }
+    }
+    int operator[](int i) const {
+        const unsigned u = static_cast<unsigned>(i);
+        if (__builtin_expect(u >= 2048, 1)) return (table.data() + 8)[u >> 11][u & 2047];
+        return table[coVariableArr_block_number[u >> 3]][u & coVariableArr_block_mask[u >> 3]];
+    }
+};
+void Vector_RandomReadVariableBlocks(benchmark::State &state) {
+    std::vector<int> v(kElems);
+    for (int i = 0; i < kElems; ++i)
+        v[i] = i;
+    const VariableView view(v);
+    random_reads(state, view);
+}
+
 // ---- stacks ----------------------------------------------------------------
 
 void StackFast_PushPop(benchmark::State &state) {
@@ -246,6 +276,7 @@ BENCHMARK(VariableArr_RandomRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_RandomRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_RandomReadOneBlock)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_RandomReadBlocks)->Unit(benchmark::kMillisecond);
+BENCHMARK(Vector_RandomReadVariableBlocks)->Unit(benchmark::kMillisecond);
 BENCHMARK(DynArr_AppendReserved)->Unit(benchmark::kMillisecond);
 BENCHMARK(Vector_PushBackReserved)->Unit(benchmark::kMillisecond);
 BENCHMARK(DynArr_AppendDefault)->Unit(benchmark::kMicrosecond);
