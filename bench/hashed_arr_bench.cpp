@@ -7,6 +7,7 @@
 // reported as counters: bytes_per_elem, the heap bytes the container holds
 // (malloc's usable sizes), and malloc_per_elem, what mallinfo2 says the
 // allocator hands out for it (arena and mmapped chunks, headers included).
+// HandLayout reads the same layout through a hand-written loop.
 #include "bench_common.h"
 
 #include <colib/paged/hashed_arr.h>
@@ -15,6 +16,8 @@
 #include <absl/container/flat_hash_map.h>
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <memory>
 #include <random>
 #include <unordered_map>
 #include <unordered_set>
@@ -74,6 +77,79 @@ template <class M> struct Map {
 };
 using Absl = Map<absl::flat_hash_map<int, int>>;
 using Std = Map<std::unordered_map<int, int>>;
+
+// The hashed array's layout written by hand, the floor of any read over
+// it: a tag byte and a 16-byte key (index, element address) per slot, at
+// most half full and doubled there from 16 slots, homes by the same
+// Fibonacci formula and the same tags, probes one slot down, the elements
+// appended to 256-element blocks. Its lookup is the plainest loop over the
+// tags; it keeps none of the array's other promises.
+class HandLayout {
+public:
+    int read(int k) const {
+        const Key *key = find(k);
+        return key ? *key->object : 0;
+    }
+    void write(int k, int v) {
+        if (const Key *key = find(k)) {
+            *key->object = v;
+            return;
+        }
+        if (used_ == kBlock) {
+            blocks_.push_back(std::make_unique<int[]>(kBlock));
+            used_ = 0;
+        }
+        int *object = &blocks_.back()[used_++];
+        *object = v;
+        place(Key{k, object});
+        if (2 * ++count_ >= static_cast<int>(slots_.size())) grow();
+    }
+
+private:
+    struct Key {
+        int index;
+        int *object;
+    };
+    static constexpr int kBlock = 256;
+    static constexpr std::uint8_t kEmpty = 0x80;
+    static unsigned home(int k, int bits) {
+        return (static_cast<std::uint32_t>(k) * 2654435769u) >> (32 - bits);
+    }
+    static std::uint8_t tag(int k) {
+        return static_cast<std::uint8_t>(
+            (static_cast<std::uint64_t>(static_cast<unsigned>(k)) * 0x9E3779B97F4A7C15ull) >> 57);
+    }
+    const Key *find(int k) const {
+        const unsigned mask = (1u << bits_) - 1;
+        const std::uint8_t t = tag(k);
+        for (unsigned i = home(k, bits_);; i = (i - 1) & mask) {
+            if (tags_[i] == kEmpty) return nullptr;
+            if (tags_[i] == t && slots_[i].index == k) return &slots_[i];
+        }
+    }
+    void place(Key key) {
+        const unsigned mask = (1u << bits_) - 1;
+        unsigned i = home(key.index, bits_);
+        while (tags_[i] != kEmpty)
+            i = (i - 1) & mask;
+        tags_[i] = tag(key.index);
+        slots_[i] = key;
+    }
+    void grow() {
+        std::vector<std::uint8_t> tags(std::size_t{2} << bits_, kEmpty);
+        std::vector<Key> slots(std::size_t{2} << bits_, Key{-1, nullptr});
+        tags.swap(tags_);
+        slots.swap(slots_);
+        ++bits_;
+        for (std::size_t i = 0; i < tags.size(); ++i)
+            if (tags[i] != kEmpty) place(slots[i]);
+    }
+
+    int bits_ = 4, count_ = 0, used_ = kBlock;
+    std::vector<std::uint8_t> tags_ = std::vector<std::uint8_t>(16, kEmpty);
+    std::vector<Key> slots_ = std::vector<Key>(16, Key{-1, nullptr});
+    std::vector<std::unique_ptr<int[]>> blocks_;
+};
 
 // Writes the first n keys of `written` (indexes or pairs) into a fresh
 // array. The heap it then holds is counted once, before the timed loop:
@@ -154,9 +230,11 @@ SIZES(BM_Write, Std);
 SIZES(BM_ReadHit, Colib);
 SIZES(BM_ReadHit, Absl);
 SIZES(BM_ReadHit, Std);
+SIZES(BM_ReadHit, HandLayout);
 SIZES(BM_ReadMiss, Colib);
 SIZES(BM_ReadMiss, Absl);
 SIZES(BM_ReadMiss, Std);
+SIZES(BM_ReadMiss, HandLayout);
 SIZES(BM_Write2D, Colib2D);
 SIZES(BM_Write2D, Absl2D);
 SIZES(BM_Read2D, Colib2D);

@@ -97,7 +97,7 @@ template <class T, class Traits> struct ByText {
     const T *s;
     int b;
     int bits() const noexcept { return b; }
-    void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
+    [[gnu::always_inline]] void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
     bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }
     bool equal(const text_key &k, int i) const noexcept { return Traits::equal_text(k, s[i]); }
 };
@@ -257,7 +257,7 @@ private:
         int b;
         std::uint8_t *tg;
         int bits() const noexcept { return b; }
-        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
+        [[gnu::always_inline]] void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const T &k) const noexcept { return Traits::hash(k); }
         unsigned hash_at(int i) const noexcept { return Traits::hash(s[i]); }
         bool is_nil(int i) const noexcept { return Traits::is_nil(s[i]); }

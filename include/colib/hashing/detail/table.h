@@ -201,7 +201,7 @@ private:
         int b;
         using key_traits = coSetElem<key_type>;
         int bits() const noexcept { return b; }
-        void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
+        [[gnu::always_inline]] void prefetch(int i) const noexcept { __builtin_prefetch(s + i); }
         unsigned hash(const key_type &k) const noexcept { return key_traits::hash(k); }
         bool is_nil(int i) const noexcept { return key_traits::is_nil(s[i].get_key()); }
         bool equal(const key_type &k, int i) const noexcept {
