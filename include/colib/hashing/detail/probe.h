@@ -32,9 +32,10 @@ inline constexpr std::uint32_t fibonacci_multiplier = 2654435769u;
 
 inline int hash_home(unsigned h, int bits) noexcept {
     std::uint32_t product = static_cast<std::uint32_t>(h) * fibonacci_multiplier;
-    // A 64-bit shift keeps B = 0 (one slot) defined.
+    // A 64-bit shift keeps B = 0 (one slot) defined. The top B bits of a
+    // 32-bit product are already below 2^B: no mask.
     std::uint64_t top = static_cast<std::uint64_t>(product) >> (32 - bits);
-    return static_cast<int>(top & ((std::uint64_t(1) << bits) - 1));
+    return static_cast<int>(top);
 }
 
 inline int one_less(int i, int bits) noexcept {
@@ -217,6 +218,9 @@ template <bool Find, class P, class Key>
     constexpr auto ends = [](int i) { return Find ? -1 : i; };
     int bits = t.bits();
     int i = hash_home(h, bits);
+    // A typed set has at most 2^30 slots: a home slot is never negative,
+    // so a lookup's caller need not test a home match for -1.
+    if (i < 0) __builtin_unreachable();
     const std::uint8_t tag = hash_tag(h);
     // An insertion fetches the home slot's line while its tag is compared:
     // it will most often write there. A lookup does not: the fetch slows

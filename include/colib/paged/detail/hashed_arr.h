@@ -123,7 +123,9 @@ public:
 
     // Heap bytes the array holds: the key set's table, the storage's blocks
     // and its block table.
-    std::size_t memory_bytes() const noexcept { return keys_.memory_bytes() + store_.memory_bytes(); }
+    std::size_t memory_bytes() const noexcept {
+        return keys_.memory_bytes() + store_.memory_bytes();
+    }
 
     // The key set and the storage (first-write order), for users who want
     // to see them (slot count, block count).
@@ -159,8 +161,9 @@ protected:
     }
     // The element stored for k, or the zero element.
     const T &read_key(const key &k) const {
-        const T *p = find(k);
-        return p ? *p : s_default;
+        // A stored key always has its element: one test, not find()'s two.
+        const key *p = keys_.lookup(k);
+        return p ? *static_cast<const T *>(key_object(*p)) : s_default;
     }
     // The element for k, created (as T()) when absent, with made telling
     // which. The slot it will take is had first, so that once the key is
