@@ -203,15 +203,18 @@ inline std::uint8_t hash_tag(unsigned h) noexcept {
 
 // probe() over a tagged table: the same slots in the same order, the key's
 // hash h given; the policy also offers prefetch(i), a hint that slot i is
-// about to be read. The probe runs downward through contiguous slots, so
-// while i >= 15 one 16-byte load covers the tags of slots i-15..i: lanes
-// above the highest empty one are the slots the plain probe visits before
-// it stops, highest first. A match in the home slot is taken first, on its
-// own (most hits end there). In a sparse table (`dense` false) so is an
-// empty home slot (most misses end there); in a dense one that branch
-// would be a coin toss, so the first group starts at the home slot. With
-// Find (a lookup, which has no use for the empty slot) a probe that ends
-// on an empty slot answers -1.
+// about to be read (always inlined: g++ takes a call of a function around
+// __builtin_prefetch for a call without effect and drops it).
+//
+// The probe runs downward through contiguous slots, so while i >= 15 one
+// 16-byte load covers the tags of slots i-15..i: lanes above the highest
+// empty one are the slots the plain probe visits before it stops, highest
+// first. A match in the home slot is taken first, on its own (most hits
+// end there). In a sparse table (`dense` false) so is an empty home slot
+// (most misses end there); in a dense one that branch would be a coin
+// toss, so the first group starts at the home slot. With Find (a lookup,
+// which has no use for the empty slot) a probe that ends on an empty slot
+// answers -1.
 template <bool Find, class P, class Key>
 [[gnu::always_inline]] inline int probe_tagged(const P &t, const std::uint8_t *tags, const Key &key,
                                                unsigned h, bool dense) {
