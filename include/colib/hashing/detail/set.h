@@ -302,9 +302,9 @@ private:
 
     // The slot holding the element equal to x, or -1.
     int index_of(const T &x) const {
-        // A tagged probe never matches an empty slot (its tag matches no
-        // hash), so the nil value needs no test of its own there.
-        if (!slots_ || (!tagged && Traits::is_nil(x))) return -1;
+        // The nil value needs no test of its own: it is never stored, so
+        // its probe ends on an empty slot as any absent element's does.
+        if (!slots_) return -1;
         return probe_elem<true>(x);
     }
     // The slot holding the element whose text is `text`, or -1.
