@@ -7,7 +7,8 @@
 // reported as counters: bytes_per_elem, the heap bytes the container holds
 // (malloc's usable sizes), and malloc_per_elem, what mallinfo2 says the
 // allocator hands out for it (arena and mmapped chunks, headers included).
-// HandLayout reads the same layout through a hand-written loop.
+// HandLayout and HandLayout2D read the same layouts through a hand-written
+// loop.
 #include "bench_common.h"
 
 #include <colib/paged/hashed_arr.h>
@@ -78,19 +79,28 @@ template <class M> struct Map {
 using Absl = Map<absl::flat_hash_map<int, int>>;
 using Std = Map<std::unordered_map<int, int>>;
 
-// The hashed array's layout written by hand, the floor of any read over
-// it: a tag byte and a 16-byte key (index, element address) per slot, at
-// most half full and doubled there from 16 slots, homes by the same
-// Fibonacci formula and the same tags, probes one slot down, the elements
-// appended to 256-element blocks. Its lookup is the plainest loop over the
-// tags; it keeps none of the array's other promises.
-class HandLayout {
+// The hashed arrays' layout written by hand, the floor of any read over
+// it: a tag byte and a 16-byte key (the index or pair of indexes, the
+// element's address) per slot, at most half full and doubled there from 16
+// slots, homes by the same Fibonacci formula over the same hash (an index
+// as itself, a pair as the first index rotated by 16 bits XOR the second)
+// and the same tags, probes one slot down, the elements appended to
+// 256-element blocks. Its lookup is the plainest loop over the tags; it
+// keeps none of the arrays' other promises.
+inline unsigned hand_hash(int k) {
+    return static_cast<unsigned>(k);
+}
+inline unsigned hand_hash(std::pair<int, int> p) {
+    const auto i = static_cast<unsigned>(p.first);
+    return (i >> 16) ^ (i << 16) ^ static_cast<unsigned>(p.second);
+}
+template <class Index> class HandLayoutT {
 public:
-    int read(int k) const {
+    int read(Index k) const {
         const Key *key = find(k);
         return key ? *key->object : 0;
     }
-    void write(int k, int v) {
+    void write(Index k, int v) {
         if (const Key *key = find(k)) {
             *key->object = v;
             return;
@@ -107,37 +117,37 @@ public:
 
 private:
     struct Key {
-        int index;
+        Index index;
         int *object;
     };
     static constexpr int kBlock = 256;
     static constexpr std::uint8_t kEmpty = 0x80;
-    static unsigned home(int k, int bits) {
-        return (static_cast<std::uint32_t>(k) * 2654435769u) >> (32 - bits);
+    static unsigned home(unsigned h, int bits) { return (h * 2654435769u) >> (32 - bits); }
+    static std::uint8_t tag(unsigned h) {
+        return static_cast<std::uint8_t>((static_cast<std::uint64_t>(h) * 0x9E3779B97F4A7C15ull) >>
+                                         57);
     }
-    static std::uint8_t tag(int k) {
-        return static_cast<std::uint8_t>(
-            (static_cast<std::uint64_t>(static_cast<unsigned>(k)) * 0x9E3779B97F4A7C15ull) >> 57);
-    }
-    const Key *find(int k) const {
+    const Key *find(Index k) const {
         const unsigned mask = (1u << bits_) - 1;
-        const std::uint8_t t = tag(k);
-        for (unsigned i = home(k, bits_);; i = (i - 1) & mask) {
+        const unsigned h = hand_hash(k);
+        const std::uint8_t t = tag(h);
+        for (unsigned i = home(h, bits_);; i = (i - 1) & mask) {
             if (tags_[i] == kEmpty) return nullptr;
             if (tags_[i] == t && slots_[i].index == k) return &slots_[i];
         }
     }
     void place(Key key) {
         const unsigned mask = (1u << bits_) - 1;
-        unsigned i = home(key.index, bits_);
+        const unsigned h = hand_hash(key.index);
+        unsigned i = home(h, bits_);
         while (tags_[i] != kEmpty)
             i = (i - 1) & mask;
-        tags_[i] = tag(key.index);
+        tags_[i] = tag(h);
         slots_[i] = key;
     }
     void grow() {
         std::vector<std::uint8_t> tags(std::size_t{2} << bits_, kEmpty);
-        std::vector<Key> slots(std::size_t{2} << bits_, Key{-1, nullptr});
+        std::vector<Key> slots(std::size_t{2} << bits_);
         tags.swap(tags_);
         slots.swap(slots_);
         ++bits_;
@@ -147,9 +157,11 @@ private:
 
     int bits_ = 4, count_ = 0, used_ = kBlock;
     std::vector<std::uint8_t> tags_ = std::vector<std::uint8_t>(16, kEmpty);
-    std::vector<Key> slots_ = std::vector<Key>(16, Key{-1, nullptr});
+    std::vector<Key> slots_ = std::vector<Key>(16);
     std::vector<std::unique_ptr<int[]>> blocks_;
 };
+using HandLayout = HandLayoutT<int>;
+using HandLayout2D = HandLayoutT<std::pair<int, int>>;
 
 // Writes the first n keys of `written` (indexes or pairs) into a fresh
 // array. The heap it then holds is counted once, before the timed loop:
@@ -239,6 +251,7 @@ SIZES(BM_Write2D, Colib2D);
 SIZES(BM_Write2D, Absl2D);
 SIZES(BM_Read2D, Colib2D);
 SIZES(BM_Read2D, Absl2D);
+SIZES(BM_Read2D, HandLayout2D);
 
 } // namespace
 
