@@ -235,17 +235,13 @@ template <bool Find, class P, class Key>
     if constexpr (!Find) t.prefetch(i);
     const std::uint8_t g = tags[i];
     if (g == tag && t.equal(key, i)) return i;
-    if constexpr (Find) {
-        const int below = one_less(i, bits);
-        if (!dense) {
-            if (g == tag_empty) return -1;
-            i = below;
-        }
-        if (tags[below] == tag && t.equal(key, below)) return below;
-    } else if (!dense) {
+    const int below = one_less(i, bits);
+    if (!dense) {
         if (g == tag_empty) return ends(i);
-        i = one_less(i, bits);
+        i = below;
     }
+    if constexpr (Find)
+        if (tags[below] == tag && t.equal(key, below)) return below;
 #if defined(__SSE2__)
     const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
     for (;;) {
