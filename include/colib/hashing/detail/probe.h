@@ -235,13 +235,20 @@ template <bool Find, class P, class Key>
     if constexpr (!Find) t.prefetch(i);
     const std::uint8_t g = tags[i];
     if (g == tag && t.equal(key, i)) return i;
-    const int below = one_less(i, bits);
-    if (!dense) {
-        if (g == tag_empty) return ends(i);
-        i = below;
-    }
-    if constexpr (Find)
+    // The sparse table's empty-home test is written in both branches: the
+    // one form shared (below computed first, the lookup's test after it)
+    // made g++ lay out the caller's read loop worse, 5 to 30 % slower.
+    if constexpr (Find) {
+        const int below = one_less(i, bits);
+        if (!dense) {
+            if (g == tag_empty) return -1;
+            i = below;
+        }
         if (tags[below] == tag && t.equal(key, below)) return below;
+    } else if (!dense) {
+        if (g == tag_empty) return ends(i);
+        i = one_less(i, bits);
+    }
 #if defined(__SSE2__)
     const __m128i want = _mm_set1_epi8(static_cast<char>(tag));
     for (;;) {
