@@ -9,6 +9,7 @@
 #include <malloc.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <random>
 #include <vector>
@@ -104,6 +105,15 @@ inline int run_with_warm_heap(int argc, char **argv, int n) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// The hashing family's home slot and tag of a hash, for the floors that
+// write its layouts by hand (B at least 1).
+inline unsigned hand_home(unsigned h, int bits) {
+    return (h * 2654435769u) >> (32 - bits);
+}
+inline std::uint8_t hand_tag(unsigned h) {
+    return static_cast<std::uint8_t>((std::uint64_t{h} * 0x9E3779B97F4A7C15ull) >> 57);
 }
 
 } // namespace colib_bench

@@ -27,6 +27,8 @@
 
 namespace {
 
+using colib_bench::hand_home;
+using colib_bench::hand_tag;
 using colib_bench::live_heap_bytes;
 using colib_bench::malloc_in_use;
 
@@ -122,16 +124,11 @@ private:
     };
     static constexpr int kBlock = 256;
     static constexpr std::uint8_t kEmpty = 0x80;
-    static unsigned home(unsigned h, int bits) { return (h * 2654435769u) >> (32 - bits); }
-    static std::uint8_t tag(unsigned h) {
-        return static_cast<std::uint8_t>((static_cast<std::uint64_t>(h) * 0x9E3779B97F4A7C15ull) >>
-                                         57);
-    }
     const Key *find(Index k) const {
         const unsigned mask = (1u << bits_) - 1;
         const unsigned h = hand_hash(k);
-        const std::uint8_t t = tag(h);
-        for (unsigned i = home(h, bits_);; i = (i - 1) & mask) {
+        const std::uint8_t t = hand_tag(h);
+        for (unsigned i = hand_home(h, bits_);; i = (i - 1) & mask) {
             if (tags_[i] == kEmpty) return nullptr;
             if (tags_[i] == t && slots_[i].index == k) return &slots_[i];
         }
@@ -139,10 +136,10 @@ private:
     void place(Key key) {
         const unsigned mask = (1u << bits_) - 1;
         const unsigned h = hand_hash(key.index);
-        unsigned i = home(h, bits_);
+        unsigned i = hand_home(h, bits_);
         while (tags_[i] != kEmpty)
             i = (i - 1) & mask;
-        tags_[i] = tag(h);
+        tags_[i] = hand_tag(h);
         slots_[i] = key;
     }
     void grow() {

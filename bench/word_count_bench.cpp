@@ -21,6 +21,8 @@
 //                   the same heap texts, hash, homes, tags, downward
 //                   probe, 16 initial slots and doubling at half load,
 //                   read through the plainest loop
+#include "bench_common.h"
+
 #include <colib/hashing/table.h>
 
 #include <absl/container/flat_hash_map.h>
@@ -119,10 +121,10 @@ public:
 
     int &operator[](std::string_view w) {
         const unsigned h = hash(w.data(), w.size());
-        const std::uint8_t tag = tag_of(h);
+        const std::uint8_t tag = colib_bench::hand_tag(h);
         const std::uint32_t head = head_of(w, h);
         const unsigned mask = static_cast<unsigned>(slots()) - 1;
-        unsigned i = home(h, bits_);
+        unsigned i = colib_bench::hand_home(h, bits_);
         for (;; i = (i - 1) & mask) {
             if (tags_[i] == kEmpty) break;
             const Pair &p = pairs_[i];
@@ -145,7 +147,7 @@ private:
         char *text;
         int length;
         std::uint32_t head;
-        std::atomic<int> *count;
+        std::atomic<int> *count; // the handle's sharing count, as a utString keeps it
         int value;
     };
     static constexpr std::uint8_t kEmpty = 0x80;
@@ -169,13 +171,6 @@ private:
         std::memcpy(&x, w.data(), 4);
         return x;
     }
-    static unsigned home(unsigned h, int bits) {
-        return static_cast<unsigned>(
-            static_cast<std::uint64_t>(static_cast<std::uint32_t>(h * 2654435769u)) >> (32 - bits));
-    }
-    static std::uint8_t tag_of(unsigned h) {
-        return static_cast<std::uint8_t>((std::uint64_t{h} * 0x9E3779B97F4A7C15ull) >> 57);
-    }
     std::size_t slots() const { return std::size_t{1} << bits_; }
     void make(int bits) {
         bits_ = bits;
@@ -198,7 +193,7 @@ private:
             const Pair &p = old_pairs[k];
             const unsigned h =
                 p.length <= 4 ? p.head : hash(p.text, static_cast<std::size_t>(p.length));
-            unsigned i = home(h, bits_);
+            unsigned i = colib_bench::hand_home(h, bits_);
             while (tags_[i] != kEmpty)
                 i = (i - 1) & mask;
             tags_[i] = old_tags[k];
@@ -208,6 +203,8 @@ private:
     }
 
     int bits_ = 0, count_ = 0;
+    // The XOR of the stored keys' hashes, kept on each insertion as the
+    // table keeps it (never read here).
     unsigned running_ = 0;
     std::uint8_t *tags_ = nullptr;
     Pair *pairs_ = nullptr;
